@@ -1,0 +1,243 @@
+#include "app/applicationwindow.h"
+
+#include "app/prompts.h"
+#include "exercise/mdiwindow.h"
+#include "users/scorebook.h"
+#include "users/store.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+constexpr int StatusTimeout = 5000;
+constexpr int StateVersion = 0;
+
+QColor colourAt(const Theme &theme, int first)
+{
+    auto channel = [&](int i) { return std::clamp(theme.colours[static_cast<size_t>(first + i)], 0, 255); };
+    return QColor(channel(0), channel(1), channel(2));
+}
+} // namespace
+
+ApplicationWindow::ApplicationWindow()
+{
+    if (!loadExerciseBank())
+        return;
+    setIconSize(QSize(20, 20));
+    setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
+
+    m_workspace = new QMdiArea;
+    setCentralWidget(m_workspace);
+    connect(m_workspace, &QMdiArea::subWindowActivated, this, &ApplicationWindow::updateMenus);
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setAccessibleName(tr("Workspace"));
+    setWorkspaceBackground();
+
+    createActions();
+    createMenus();
+    createToolBar();
+    statusBar();
+
+    const bool firstStart = !Store::settings().contains(Keys::width);
+    restoreState(Store::settings().value(Keys::mainWindowState).toByteArray(), StateVersion);
+    restoreGeometryFromStore();
+    applyToolbarStyle();
+    if (isFullScreen())
+        m_fullScreenAction->setChecked(true);
+    Q_UNUSED(firstStart)
+
+    m_statusLabel = new QLabel;
+    useraccounts();
+    showStatus(tr("Welcome to Brightsum, ") + m_userName + QStringLiteral("!"));
+    statusBar()->addPermanentWidget(m_statusLabel, 0);
+
+    m_started = true;
+    m_ready = true;
+}
+
+bool ApplicationWindow::loadExerciseBank()
+{
+    const QList<int> failed = m_bank.load();
+    m_theme = Themes::stored();
+    m_scoreCount = ScoreBook::count();
+    if (failed.isEmpty())
+        return true;
+
+    for (int i = 0; i < failed.size(); ++i) {
+        Ask::critical(nullptr, tr("File Reading Error"),
+                      tr("A critical data file has been corrupted or deleted.\nTry reinstalling Brightsum. "
+                         "Brightsum will now exit."));
+    }
+    // At start-up the program ends here; later the main window closes as usual,
+    // and goes on only when an exercise window refuses to close.
+    return m_started && !close();
+}
+
+void ApplicationWindow::setWorkspaceBackground()
+{
+    m_workspace->setBackground(QBrush(QPixmap(QStringLiteral("Art/Tiles/") + m_theme.name + QStringLiteral(".png"))));
+}
+
+void ApplicationWindow::restoreGeometryFromStore()
+{
+    const QSettings &store = Store::settings();
+    const int width = store.value(Keys::width, Fallback::width).toInt();
+    const int height = store.value(Keys::height, Fallback::height).toInt();
+    const int x = store.value(Keys::x, Fallback::x).toInt();
+    const int y = store.value(Keys::y, Fallback::y).toInt();
+    if (store.value(Keys::fullscreen, false).toBool()) {
+        showFullScreen();
+    } else if (store.value(Keys::maximized, false).toBool()) {
+        showMaximized();
+    } else {
+        setGeometry(x, y, width, height);
+        show();
+    }
+}
+
+void ApplicationWindow::applyToolbarStyle()
+{
+    const int style = Store::settings().value(Keys::toolbar, Fallback::toolbar).toInt();
+    if (style >= Qt::ToolButtonIconOnly && style <= Qt::ToolButtonTextUnderIcon)
+        setToolButtonStyle(static_cast<Qt::ToolButtonStyle>(style));
+}
+
+void ApplicationWindow::saveGeometryToStore()
+{
+    QSettings &store = Store::settings();
+    store.setValue(Keys::mainWindowState, saveState(StateVersion));
+    if (isFullScreen()) {
+        store.setValue(Keys::fullscreen, true);
+    } else {
+        const QRect area = geometry();
+        store.setValue(Keys::width, area.width());
+        store.setValue(Keys::height, area.height());
+        store.setValue(Keys::x, area.x());
+        store.setValue(Keys::y, area.y());
+        store.setValue(Keys::fullscreen, false);
+        store.setValue(Keys::maximized, isMaximized());
+    }
+    Store::flush();
+}
+
+void ApplicationWindow::closeEvent(QCloseEvent *event)
+{
+    saveGeometryToStore();
+    const QList<QMdiSubWindow *> children = m_workspace->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *child : children) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void ApplicationWindow::showStatus(const QString &message)
+{
+    statusBar()->showMessage(message, StatusTimeout);
+}
+
+QMdiSubWindow *ApplicationWindow::addChild(QWidget *window)
+{
+    QMdiSubWindow *frame = m_workspace->addSubWindow(window);
+    window->show();
+    return frame;
+}
+
+QMainWindow *ApplicationWindow::activeMdiChild() const
+{
+    if (QMdiSubWindow *frame = m_workspace->activeSubWindow())
+        return qobject_cast<QMainWindow *>(frame->widget());
+    return nullptr;
+}
+
+MDIWindow *ApplicationWindow::activeExercise() const
+{
+    return qobject_cast<MDIWindow *>(activeMdiChild());
+}
+
+MDIWindow *ApplicationWindow::openExercise(const QString &topicName, const QString &playerName, int score,
+                                           int cluesUsed, int choicesUsed, int currentQuestion,
+                                           const QuestionRecords &questions)
+{
+    const ExerciseLook look{colourAt(m_theme, 0), colourAt(m_theme, 3), colourAt(m_theme, 6), m_theme.name};
+    auto *window = new MDIWindow(m_workspace, topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion,
+                                 questions, look);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    addChild(window);
+    return window;
+}
+
+void ApplicationWindow::newTopicExercise(int topic)
+{
+    if (!loadExerciseBank())
+        return;
+    openExercise(Topics::at(topic).name, m_userName, 0, 0, 0, 0, m_bank.topic(topic));
+    showStatus(Topics::at(topic).statusMessage);
+}
+
+void ApplicationWindow::newNumb() { newTopicExercise(0); }
+void ApplicationWindow::newAddi() { newTopicExercise(1); }
+void ApplicationWindow::newSubt() { newTopicExercise(2); }
+void ApplicationWindow::newMult() { newTopicExercise(3); }
+void ApplicationWindow::newDivi() { newTopicExercise(4); }
+void ApplicationWindow::newFrac() { newTopicExercise(5); }
+void ApplicationWindow::newMone() { newTopicExercise(6); }
+
+void ApplicationWindow::updateMenus()
+{
+    const bool hasChild = activeMdiChild() != nullptr;
+    for (QAction *action : std::as_const(m_windowCommands))
+        action->setEnabled(hasChild);
+    m_windowSeparator->setVisible(hasChild);
+    m_saveAction->setEnabled(hasChild);
+    m_printAction->setEnabled(hasChild);
+    m_worksheetAction->setEnabled(hasChild);
+}
+
+void ApplicationWindow::updateWindowMenu()
+{
+    m_windowMenu->clear();
+    m_windowMenu->addAction(m_windowCommands.at(0));
+    m_windowMenu->addAction(m_windowCommands.at(1));
+    m_windowMenu->addSeparator();
+    m_windowMenu->addAction(m_windowCommands.at(2));
+    m_windowMenu->addAction(m_windowCommands.at(3));
+    m_windowMenu->addSeparator();
+    m_windowMenu->addAction(m_windowCommands.at(4));
+    m_windowMenu->addAction(m_windowCommands.at(5));
+    m_windowMenu->addAction(m_windowSeparator);
+
+    const QList<QMdiSubWindow *> windows = m_workspace->subWindowList(QMdiArea::CreationOrder);
+    m_windowSeparator->setVisible(!windows.isEmpty());
+    const QMainWindow *active = activeMdiChild();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *frame = windows.at(i);
+        const QString text = (i < 9 ? tr("&%1. %2") : tr("%1. %2")).arg(i + 1).arg(frame->windowTitle());
+        QAction *entry = m_windowMenu->addAction(text);
+        entry->setCheckable(true);
+        entry->setChecked(frame->widget() == active);
+        connect(entry, &QAction::triggered, this, [this, frame = QPointer<QMdiSubWindow>(frame)] {
+            if (frame)
+                m_workspace->setActiveSubWindow(frame);
+        });
+    }
+}
+
+void ApplicationWindow::screen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}

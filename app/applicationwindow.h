@@ -1,0 +1,123 @@
+#pragma once
+
+#include "app/themes.h"
+#include "content/exercisebank.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolButton;
+class MDIWindow;
+
+// The one main window: a workspace of child windows (exercises, scores, pages,
+// clocks, template editors), the commands, the status bar and the sidebar.
+class ApplicationWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    ApplicationWindow();
+
+    // False when a question file could not be read at start-up; the window was
+    // never shown and the program ends.
+    bool isReady() const { return m_ready; }
+
+    QMdiArea *workspace() const { return m_workspace; }
+    const QString &userName() const { return m_userName; }
+    const Theme &theme() const { return m_theme; }
+    // The command with this text (without "&"), for tests and the sidebar.
+    QAction *command(const QString &text) const;
+    QMenu *windowMenu() const { return m_windowMenu; }
+    QToolButton *newButton() const { return m_newButton; }
+    QToolButton *scoresButton() const { return m_scoresButton; }
+
+public Q_SLOTS:
+    void showMyScores();
+    void showScores();
+    void openSampleTemplate();
+    void useraccounts();
+    void about();
+    void acknowledgements();
+    void version();
+    void rules();
+    void newFromTemplate();
+    void chooseFile();
+    void printFile();
+    void worksheet();
+    void saveExe();
+    void toolsOptions();
+    void toolsTemplateEditor();
+    void screen();
+    void toggleSidebar();
+    void showClock();
+    void showDigitalClock();
+    void showHelp();
+    void showWhatsNew();
+    void changeTheme(QAction *action);
+    void changeSound(QAction *action);
+    void doLogin();
+    void newMult();
+    void newDivi();
+    void newFrac();
+    void newAddi();
+    void newSubt();
+    void newMone();
+    void newNumb();
+    void updateMenus();
+    void updateWindowMenu();
+    QMainWindow *activeMdiChild() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Rereads the question files, the theme and the score count. A file that
+    // cannot be read is reported; after start-up the main window then closes.
+    bool loadExerciseBank();
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void restoreGeometryFromStore();
+    void applyToolbarStyle();
+    void setWorkspaceBackground();
+    void saveGeometryToStore();
+
+    void newTopicExercise(int topic);
+    // Opens an exercise window in the workspace and connects its completion.
+    MDIWindow *openExercise(const QString &topicName, const QString &playerName, int score, int cluesUsed,
+                            int choicesUsed, int currentQuestion, const QuestionRecords &questions);
+    QMdiSubWindow *addChild(QWidget *window);
+    MDIWindow *activeExercise() const;
+    void showStatus(const QString &message);
+
+    bool m_ready = false;
+    bool m_started = false;
+    ExerciseBank m_bank;
+    Theme m_theme;
+    int m_scoreCount = 0;
+    QString m_userName;
+
+    QMdiArea *m_workspace = nullptr;
+    QMenu *m_newMenu = nullptr;
+    QMenu *m_scoresMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QToolButton *m_newButton = nullptr;
+    QToolButton *m_scoresButton = nullptr;
+    QActionGroup *m_themeGroup = nullptr;
+    QActionGroup *m_soundGroup = nullptr;
+    QList<QAction *> m_topicActions;
+    QList<QAction *> m_windowCommands;
+    QAction *m_windowSeparator = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_worksheetAction = nullptr;
+    QAction *m_sidebarAction = nullptr;
+    QAction *m_fullScreenAction = nullptr;
+    QLabel *m_statusLabel = nullptr;
+};

@@ -1,0 +1,327 @@
+// The commands of the main window, its menus and its toolbar.
+
+#include "app/applicationwindow.h"
+
+#include "app/themes.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWhatsThis>
+
+namespace {
+
+struct CommandSpec
+{
+    const char *text;
+    const char *shortcut;
+    const char *icon;
+    const char *statusTip;
+    const char *whatsThis;
+};
+
+QIcon icon(const char *file)
+{
+    return QIcon(QStringLiteral("Art/Icons/") + QLatin1String(file));
+}
+
+} // namespace
+
+// Builds one command: its text, shortcut, icon, tips and the slot it triggers.
+template<typename Slot>
+static QAction *makeCommand(ApplicationWindow *window, const CommandSpec &spec, Slot slot)
+{
+    auto *action = new QAction(ApplicationWindow::tr(spec.text), window);
+    action->setObjectName(QString::fromLatin1(spec.text).remove(QLatin1Char('&')));
+    if (*spec.shortcut)
+        action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
+    if (*spec.icon)
+        action->setIcon(icon(spec.icon));
+    if (*spec.statusTip)
+        action->setStatusTip(QLatin1String(spec.statusTip));
+    if (*spec.whatsThis)
+        action->setWhatsThis(QLatin1String(spec.whatsThis));
+    QObject::connect(action, &QAction::triggered, window, slot);
+    return action;
+}
+
+QAction *ApplicationWindow::command(const QString &text) const
+{
+    return findChild<QAction *>(QString(text).remove(QLatin1Char('&')));
+}
+
+void ApplicationWindow::createActions()
+{
+    const CommandSpec topics[] = {
+        {"Number Skills...", "Ctrl+1", "number skillsIcon.png", "Begins a new number skills exercise", ""},
+        {"Addition...", "Ctrl+2", "additionIcon.png", "Begins a new addition exercise", ""},
+        {"Subtraction...", "Ctrl+3", "subtractionIcon.png", "Begins a new subtraction exercise", ""},
+        {"Multiplication...", "Ctrl+4", "multiplicationIcon.png", "Begins a new multiplication exercise", ""},
+        {"Division...", "Ctrl+5", "divisionIcon.png", "Begins a new division exercise", ""},
+        {"Fractions...", "Ctrl+6", "fractionsIcon.png", "Begins a new fractions exercise", ""},
+        {"Money...", "Ctrl+7", "moneyIcon.png", "Begins a new money exercise", ""},
+    };
+    void (ApplicationWindow::*const topicSlots[])() = {
+        &ApplicationWindow::newNumb, &ApplicationWindow::newAddi, &ApplicationWindow::newSubt,
+        &ApplicationWindow::newMult, &ApplicationWindow::newDivi, &ApplicationWindow::newFrac,
+        &ApplicationWindow::newMone,
+    };
+    for (int i = 0; i < Topics::count; ++i)
+        m_topicActions.append(makeCommand(this, topics[i], topicSlots[i]));
+
+    makeCommand(this,
+                {"New from Template...", "Ctrl+N", "new.png", "Creates a new exercise from an exercise template",
+                 "Click this button to start a new exercise from an exercise template"},
+                &ApplicationWindow::newFromTemplate);
+    makeCommand(this,
+                {"Open...", "Ctrl+O", "open.png", "Opens a previously saved exercise",
+                 "Click this button to open a previously saved Brightsum exercise (*.dat) file from your hard disk "
+                 "drive."},
+                &ApplicationWindow::chooseFile);
+    m_saveAction = makeCommand(this,
+                               {"Save", "Ctrl+S", "save.png", "Saves the currently active exercise",
+                                "Click this button to save a currently active Brightsum exercise (*.dat) to your "
+                                "hard disk drive so that it can be opened in a later session."},
+                               &ApplicationWindow::saveExe);
+    m_printAction = makeCommand(this,
+                                {"Print...", "Ctrl+P", "print.png",
+                                 "Prints the question set of the currently active exercise",
+                                 "Click this button to print the questions of a currently active Brightsum exercise "
+                                 "using your printer."},
+                                &ApplicationWindow::printFile);
+    makeCommand(this,
+                {"Change User", "", "",
+                 "Sign out of your user account to allow somebody else to use Brightsum from their account", ""},
+                &ApplicationWindow::useraccounts);
+    makeCommand(this, {"Exit", "", "", "", ""}, &ApplicationWindow::close);
+    makeCommand(this,
+                {"Rules...", "Ctrl+R", "rules.png", "Displays Brightsum rules and scoring system",
+                 "Click this button to display rules concerned with scoring points and clue and choice limitations "
+                 "in Brightsum."},
+                &ApplicationWindow::rules);
+    makeCommand(this,
+                {"Everybody's Scores", "", "", "Displays scores of all users",
+                 "Click this button to display all scores that have been saved on this computer by users who have "
+                 "finished Brightsum exercises previously."},
+                &ApplicationWindow::showScores);
+    makeCommand(this,
+                {"My Scores", "", "", "Displays scores of the current user",
+                 "Click this button to display scores that have been saved on this computer by the current user "
+                 "only."},
+                &ApplicationWindow::showMyScores);
+    makeCommand(this,
+                {"Analog Clock", "Ctrl+C", "clock.png", "Displays an analog clock",
+                 "Click this button to display an analog clock showing the current time as part of the workspace."},
+                &ApplicationWindow::showClock);
+    makeCommand(this,
+                {"Digital Clock", "", "digitalclock.png", "Displays a digital clock",
+                 "Click this button to display a digital clock showing the current time as part of the workspace."},
+                &ApplicationWindow::showDigitalClock);
+    m_sidebarAction = makeCommand(this,
+                                  {"Sidebar", "", "sidebar.png", "Toggles sidebar visibility",
+                                   "Click this button to set whether the sidebar is visible or hiddle."},
+                                  &ApplicationWindow::toggleSidebar);
+    m_sidebarAction->setCheckable(true);
+    m_fullScreenAction = makeCommand(this,
+                                     {"Full Screen", "Ctrl+F", "screen.png", "Toggles full screen mode",
+                                      "Click this button to set whether full screen mode is enabled or disabled."},
+                                     &ApplicationWindow::screen);
+    m_fullScreenAction->setCheckable(true);
+
+    m_windowCommands = {
+        makeCommand(this, {"Cl&ose", "Ctrl+F4", "", "Close the active window", ""}, [this] {
+            m_workspace->closeActiveSubWindow();
+        }),
+        makeCommand(this, {"Close &All", "", "", "Close all the windows", ""}, [this] {
+            m_workspace->closeAllSubWindows();
+        }),
+        makeCommand(this, {"&Tile", "", "", "Tile the windows", ""}, [this] { m_workspace->tileSubWindows(); }),
+        makeCommand(this, {"&Cascade", "", "", "Cascade the windows", ""}, [this] {
+            m_workspace->cascadeSubWindows();
+        }),
+        makeCommand(this, {"Ne&xt", "Ctrl+F6", "", "Move the focus to the next window", ""}, [this] {
+            m_workspace->activateNextSubWindow();
+        }),
+        makeCommand(this, {"Pre&vious", "Ctrl+Shift+F6", "", "Move the focus to the previous window", ""}, [this] {
+            m_workspace->activatePreviousSubWindow();
+        }),
+    };
+    m_windowSeparator = new QAction(this);
+    m_windowSeparator->setSeparator(true);
+
+    m_themeGroup = new QActionGroup(this);
+    for (const Theme &theme : Themes::all()) {
+        auto *action = new QAction(QIcon(theme.tile()), tr(qPrintable(theme.name)), m_themeGroup);
+        action->setObjectName(theme.name);
+    }
+    connect(m_themeGroup, &QActionGroup::triggered, this, &ApplicationWindow::changeTheme);
+    m_soundGroup = new QActionGroup(this);
+    for (const SoundSet &set : Themes::soundSets()) {
+        auto *action = new QAction(tr(qPrintable(set.menuText)), m_soundGroup);
+        action->setObjectName(set.menuText);
+    }
+    connect(m_soundGroup, &QActionGroup::triggered, this, &ApplicationWindow::changeSound);
+
+    makeCommand(this,
+                {"Template Editor...", "", "templateeditor.png",
+                 "Launches the Template Editor to create and edit exercise templates",
+                 "Click this button to create and edit exercise templates using the Template Editor"},
+                &ApplicationWindow::toolsTemplateEditor);
+    m_worksheetAction = makeCommand(this,
+                                    {"Worksheet Creator...", "", "worksheet.png",
+                                     "Convert the active exercise to a math worksheet that can be printed or saved "
+                                     "as PDF",
+                                     "Use the Worksheet Creator to create a math worksheet from the active exercise "
+                                     "for printing or saving to PDF"},
+                                    &ApplicationWindow::worksheet);
+    makeCommand(this,
+                {"Options...", "Ctrl+K", "options.png", "Displays the options dialog",
+                 "Click this button to display the Brightsum options and customize Brightsum"},
+                &ApplicationWindow::toolsOptions);
+    makeCommand(this,
+                {"Help...", "F1", "contents.png", "Displays help contents",
+                 "Click this button to learn more about the software you love."},
+                &ApplicationWindow::showHelp);
+    QAction *whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setObjectName(QStringLiteral("What's This?"));
+    makeCommand(this,
+                {"What's New?...", "F2", "", "Displays a list of new features in Brightsum",
+                 "Click this button to learn more about the new features introduced in this version of Brightsum."},
+                &ApplicationWindow::showWhatsNew);
+    makeCommand(this,
+                {"Version...", "Ctrl+V", "version.png", "Displays version information and checks for updates",
+                 "Click this button to display information about the exact version and build of this edition of "
+                 "Brightsum."},
+                &ApplicationWindow::version);
+    makeCommand(this,
+                {"Thanks...", "Ctrl+T", "acknowledgements.png", "Displays acknowledgements",
+                 "Click this button to display acknowledgements information about this edition of Brightsum."},
+                &ApplicationWindow::acknowledgements);
+    makeCommand(this,
+                {"About...", "Ctrl+A", "about.png", "Displays about information",
+                 "Click this button to display contact information and information about this edition of "
+                 "Brightsum."},
+                &ApplicationWindow::about);
+}
+
+void ApplicationWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    m_newMenu = file->addMenu(tr("&New"));
+    m_newMenu->addActions(m_topicActions);
+    file->addAction(command(QStringLiteral("New from Template...")));
+    file->addAction(command(QStringLiteral("Open...")));
+    file->addSeparator();
+    file->addAction(m_saveAction);
+    file->addSeparator();
+    file->addAction(m_printAction);
+    file->addSeparator();
+    file->addAction(command(QStringLiteral("Change User")));
+    file->addSeparator();
+    file->addAction(command(QStringLiteral("Exit")));
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->addAction(command(QStringLiteral("Rules...")));
+    m_scoresMenu = view->addMenu(tr("&Scores"));
+    m_scoresMenu->addAction(command(QStringLiteral("Everybody's Scores")));
+    m_scoresMenu->addAction(command(QStringLiteral("My Scores")));
+    view->addAction(command(QStringLiteral("Analog Clock")));
+    view->addAction(command(QStringLiteral("Digital Clock")));
+    view->addSeparator();
+    view->addAction(m_sidebarAction);
+    view->addAction(m_fullScreenAction);
+
+    m_windowMenu = menuBar()->addMenu(tr("&Window"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &ApplicationWindow::updateWindowMenu);
+    updateWindowMenu();
+
+    menuBar()->addMenu(tr("&Themes"))->addActions(m_themeGroup->actions());
+    menuBar()->addMenu(tr("&Sounds"))->addActions(m_soundGroup->actions());
+
+    QMenu *tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addAction(command(QStringLiteral("Template Editor...")));
+    tools->addAction(m_worksheetAction);
+    tools->addSeparator();
+    tools->addAction(command(QStringLiteral("Options...")));
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(command(QStringLiteral("Help...")));
+    help->addAction(command(QStringLiteral("What's New?...")));
+    help->addSeparator();
+    help->addAction(command(QStringLiteral("Version...")));
+    help->addAction(command(QStringLiteral("Thanks...")));
+    help->addAction(command(QStringLiteral("About...")));
+}
+
+void ApplicationWindow::createToolBar()
+{
+    auto popupButton = [this](const char *title, const char *iconFile, const char *tip, QMenu *menu) {
+        auto *button = new QToolButton(this);
+        button->setIconSize(QSize(20, 20));
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setIcon(icon(iconFile));
+        button->setWindowTitle(tr(title));
+        button->setText(tr(title));
+        button->setAccessibleName(tr(title));
+        button->setStatusTip(QLatin1String(tip));
+        button->setToolTip(tr(title));
+        button->setMenu(menu);
+        connect(this, &QMainWindow::toolButtonStyleChanged, button, &QToolButton::setToolButtonStyle);
+        return button;
+    };
+    m_newButton = popupButton("New", "new.png", "Begins a new exercise", m_newMenu);
+    m_scoresButton = popupButton("Scores", "scores.png", "Displays high scores", m_scoresMenu);
+
+    QToolBar *toolbar = new QToolBar(tr("Standard Toolbar"), this);
+    toolbar->setObjectName(QStringLiteral("Standard Toolbar"));
+    addToolBar(toolbar);
+    toolbar->addWidget(m_newButton);
+    toolbar->addAction(command(QStringLiteral("Open...")));
+    toolbar->addAction(m_saveAction);
+    toolbar->addAction(m_printAction);
+    toolbar->addSeparator();
+    toolbar->addAction(command(QStringLiteral("Rules...")));
+    toolbar->addWidget(m_scoresButton);
+    toolbar->addAction(command(QStringLiteral("Analog Clock")));
+    toolbar->addAction(m_sidebarAction);
+    toolbar->addAction(m_fullScreenAction);
+    toolbar->addSeparator();
+    toolbar->addAction(command(QStringLiteral("Template Editor...")));
+    toolbar->addAction(m_worksheetAction);
+    toolbar->addAction(command(QStringLiteral("Options...")));
+    toolbar->addSeparator();
+    toolbar->addAction(command(QStringLiteral("Help...")));
+    toolbar->addAction(command(QStringLiteral("What's This?")));
+    toolbar->addSeparator();
+    toolbar->addAction(command(QStringLiteral("Version...")));
+    toolbar->addAction(command(QStringLiteral("Thanks...")));
+    toolbar->addAction(command(QStringLiteral("About...")));
+}
+
+void ApplicationWindow::changeTheme(QAction *action)
+{
+    for (const Theme &theme : Themes::all()) {
+        if (theme.name != action->objectName())
+            continue;
+        Themes::store(theme);
+        m_workspace->setBackground(QBrush(QPixmap(theme.tile())));
+        statusBar()->showMessage(tr("Theme set to ") + theme.name, 5000);
+        loadExerciseBank();
+        return;
+    }
+}
+
+void ApplicationWindow::changeSound(QAction *action)
+{
+    for (const SoundSet &set : Themes::soundSets()) {
+        if (set.menuText != action->objectName())
+            continue;
+        Themes::storeSoundSet(set);
+        statusBar()->showMessage(tr("Sounds set to ") + set.value, 5000);
+        return;
+    }
+}

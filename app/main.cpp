@@ -1,0 +1,17 @@
+#include "app/applicationwindow.h"
+#include "app/datafolder.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    DataFolder::enter(QApplication::applicationDirPath());
+    ApplicationWindow window;
+    if (!window.isReady())
+        return 1;
+    window.setWindowTitle(QStringLiteral("Brightsum 4.0"));
+    window.show();
+    QObject::connect(&application, &QApplication::lastWindowClosed, &application, &QApplication::quit);
+    return application.exec();
+}

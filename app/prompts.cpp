@@ -1,0 +1,84 @@
+#include "app/prompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace {
+Prompts *installed = nullptr;
+} // namespace
+
+QMessageBox::StandardButton Prompts::message(QWidget *parent, Kind kind, const QString &title,
+                                             const QString &text, QMessageBox::StandardButtons buttons)
+{
+    switch (kind) {
+    case Kind::Information: return QMessageBox::information(parent, title, text, buttons);
+    case Kind::Warning: return QMessageBox::warning(parent, title, text, buttons);
+    case Kind::Critical: return QMessageBox::critical(parent, title, text, buttons);
+    case Kind::Question: return QMessageBox::question(parent, title, text, buttons);
+    case Kind::About: QMessageBox::about(parent, title, text); return QMessageBox::Ok;
+    }
+    return QMessageBox::NoButton;
+}
+
+QString Prompts::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+}
+
+std::optional<QString> Prompts::text(QWidget *parent, const QString &title, const QString &label,
+                                     QLineEdit::EchoMode echo)
+{
+    bool ok = false;
+    const QString entered = QInputDialog::getText(parent, title, label, echo, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return entered;
+}
+
+bool Prompts::exec(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Prompts &Prompts::current()
+{
+    static Prompts real;
+    return installed ? *installed : real;
+}
+
+void Prompts::install(Prompts *prompts)
+{
+    installed = prompts;
+}
+
+void Ask::information(QWidget *parent, const QString &title, const QString &text)
+{
+    Prompts::current().message(parent, Prompts::Kind::Information, title, text, QMessageBox::Ok);
+}
+
+void Ask::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    Prompts::current().message(parent, Prompts::Kind::Warning, title, text, QMessageBox::Ok);
+}
+
+void Ask::critical(QWidget *parent, const QString &title, const QString &text)
+{
+    Prompts::current().message(parent, Prompts::Kind::Critical, title, text, QMessageBox::Ok);
+}
+
+void Ask::about(QWidget *parent, const QString &title, const QString &text)
+{
+    Prompts::current().message(parent, Prompts::Kind::About, title, text, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton Ask::yesNoCancel(QWidget *parent, const QString &title, const QString &text)
+{
+    return Prompts::current().message(parent, Prompts::Kind::Question, title, text,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}

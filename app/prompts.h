@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// Every modal question the program asks goes through here: message boxes, file
+// and text input dialogs, and any dialog run modally. Tests install their own
+// Prompts that answer from a script, so no test waits on a dialog.
+class Prompts
+{
+public:
+    enum class Kind { Information, Warning, Critical, Question, About };
+
+    virtual ~Prompts() = default;
+
+    virtual QMessageBox::StandardButton message(QWidget *parent, Kind kind, const QString &title,
+                                                const QString &text, QMessageBox::StandardButtons buttons);
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter);
+    // The entered text, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
+                                        QLineEdit::EchoMode echo);
+    // Runs a dialog modally; true when it was accepted.
+    virtual bool exec(QDialog &dialog);
+
+    static Prompts &current();
+    // Installs a replacement (not owned); nullptr restores the real dialogs.
+    static void install(Prompts *prompts);
+};
+
+// Short forms for the common message boxes.
+namespace Ask {
+void information(QWidget *parent, const QString &title, const QString &text);
+void warning(QWidget *parent, const QString &title, const QString &text);
+void critical(QWidget *parent, const QString &title, const QString &text);
+void about(QWidget *parent, const QString &title, const QString &text);
+// Yes, No or Cancel.
+QMessageBox::StandardButton yesNoCancel(QWidget *parent, const QString &title, const QString &text);
+} // namespace Ask

@@ -1,0 +1,60 @@
+#include "app/themes.h"
+
+#include "users/store.h"
+
+const std::array<Theme, Themes::count> &Themes::all()
+{
+    static const std::array<Theme, count> themes{{
+        {QStringLiteral("Default"), {255, 200, 0, 255, 100, 0, 160, 100, 0}},
+        {QStringLiteral("Earth"), {140, 200, 40, 50, 220, 0, 20, 125, 0}},
+        {QStringLiteral("Fire"), {225, 35, 25, 255, 150, 0, 0, 0, 0}},
+        {QStringLiteral("Space"), {90, 90, 90, 0, 0, 0, 10, 10, 80}},
+        {QStringLiteral("Water"), {150, 255, 255, 0, 175, 255, 0, 115, 255}},
+        {QStringLiteral("Heart"), {250, 125, 165, 250, 80, 230, 150, 0, 250}},
+    }};
+    return themes;
+}
+
+void Themes::store(const Theme &theme)
+{
+    QSettings &settings = Store::settings();
+    for (int i = 0; i < 9; ++i)
+        settings.setValue(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]);
+    settings.setValue(Keys::theme, theme.name);
+    Store::flush();
+}
+
+Theme Themes::stored()
+{
+    const QSettings &settings = Store::settings();
+    Theme theme = all().front();
+    for (int i = 0; i < 9; ++i) {
+        int &colour = theme.colours[static_cast<size_t>(i)];
+        colour = settings.value(Keys::themeColour(i + 1), colour).toInt();
+    }
+    theme.name = settings.value(Keys::theme, Fallback::theme).toString();
+    return theme;
+}
+
+const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
+{
+    static const std::array<SoundSet, soundSetCount> sets{{
+        {QStringLiteral("Animals"), QStringLiteral("Animals")},
+        {QStringLiteral("Musical Instruments"), QStringLiteral("Music")},
+        {QStringLiteral("People"), QStringLiteral("People")},
+        {QStringLiteral("Technology"), QStringLiteral("Technology")},
+        {QStringLiteral("Transport"), QStringLiteral("Transport")},
+    }};
+    return sets;
+}
+
+void Themes::storeSoundSet(const SoundSet &set)
+{
+    Store::settings().setValue(Keys::soundSet, set.value);
+    Store::flush();
+}
+
+QString Themes::soundFile(const QString &storedSet, int number)
+{
+    return QStringLiteral("Sounds/") + storedSet.toLower() + QString::number(number) + QStringLiteral(".wav");
+}

@@ -1,0 +1,14 @@
+#include "content/exercisebank.h"
+
+QList<int> ExerciseBank::load()
+{
+    QList<int> failed;
+    for (int i = 0; i < Topics::count; ++i) {
+        QuestionRecords records;
+        if (QuestionFile::read(Topics::at(i).questionFile(), records) == QuestionFile::ReadStatus::Ok)
+            m_rows[static_cast<size_t>(i)] = records;
+        else
+            failed.append(i);
+    }
+    return failed;
+}

@@ -1,0 +1,94 @@
+#include "content/questionfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+namespace {
+
+// Splits data into lines at LF, dropping a CR before it. Returns false when a
+// line is longer than the bound.
+bool splitLines(const QByteArray &data, QList<QByteArray> &lines, int maxLines)
+{
+    qsizetype start = 0;
+    while (start < data.size() && lines.size() < maxLines) {
+        qsizetype end = data.indexOf('\n', start);
+        const bool lastLine = end < 0;
+        if (lastLine)
+            end = data.size();
+        QByteArray line = data.mid(start, end - start);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.size() > QuestionFile::MaxLineLength)
+            return false;
+        lines.append(line);
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+QuestionFile::ReadStatus QuestionFile::read(QIODevice &device, QuestionRecords &records)
+{
+    records = QuestionRecords{};
+    const QByteArray data = device.read(MaxFileBytes + 1);
+    if (data.size() > MaxFileBytes)
+        return ReadStatus::TooLarge;
+
+    QList<QByteArray> lines;
+    if (!splitLines(data, lines, QuestionsPerExercise * LinesPerQuestion))
+        return ReadStatus::TooLarge;
+
+    auto line = [&lines](int index) {
+        return index < lines.size() ? QString::fromLocal8Bit(lines.at(index)) : QString();
+    };
+    for (int q = 0; q < QuestionsPerExercise; ++q) {
+        const int first = q * LinesPerQuestion;
+        QuestionRecord &record = records[static_cast<size_t>(q)];
+        record.text = line(first);
+        record.answer = line(first + 1);
+        record.clue = line(first + 2);
+        record.choice = line(first + 3);
+    }
+    return ReadStatus::Ok;
+}
+
+QuestionFile::ReadStatus QuestionFile::read(const QString &path, QuestionRecords &records)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        records = QuestionRecords{};
+        return ReadStatus::CannotOpen;
+    }
+    return read(file, records);
+}
+
+bool QuestionFile::write(QIODevice &device, const QuestionRecords &records)
+{
+    QByteArray data;
+    for (const QuestionRecord &record : records) {
+        for (const QString *field : {&record.text, &record.answer, &record.clue, &record.choice}) {
+            data += field->toLocal8Bit();
+            data += '\n';
+        }
+        data += '\n';
+    }
+    return device.write(data) == data.size();
+}
+
+int QuestionFile::firstInvalidRecord(const QuestionRecords &records)
+{
+    for (int q = 0; q < QuestionsPerExercise; ++q) {
+        const QuestionRecord &record = records[static_cast<size_t>(q)];
+        if (record.text.isEmpty() || record.answerValue() == 0 || record.clue.isEmpty()
+            || record.choice.isEmpty())
+            return q;
+    }
+    return -1;
+}
+
+QString QuestionFile::baseName(const QString &path)
+{
+    return QFileInfo(path).baseName();
+}

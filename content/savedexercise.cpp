@@ -1,0 +1,66 @@
+#include "content/savedexercise.h"
+
+#include "content/questionfile.h"
+#include "content/topics.h"
+#include "exercise/exercise.h"
+
+#include <QFile>
+#include <QIODevice>
+
+namespace {
+// A saved exercise is six short lines; reading stops well before anything larger.
+constexpr qint64 MaxLineBytes = 4096;
+constexpr int LineCount = 6;
+} // namespace
+
+bool SavedExercise::write(QIODevice &device) const
+{
+    QByteArray data;
+    for (const QString &line : {topic, player, QString::number(score), QString::number(cluesUsed),
+                                QString::number(choicesUsed), QString::number(currentQuestion)}) {
+        data += line.toLocal8Bit();
+        data += '\n';
+    }
+    return device.write(data) == data.size();
+}
+
+SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
+{
+    QString lines[LineCount];
+    for (QString &line : lines) {
+        if (device.atEnd())
+            break;
+        QByteArray raw = device.readLine(MaxLineBytes);
+        if (raw.endsWith('\n'))
+            raw.chop(1);
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        line = QString::fromLocal8Bit(raw);
+    }
+    topic = lines[0];
+    player = lines[1];
+    score = lines[2].toInt();
+    cluesUsed = lines[3].toInt();
+    choicesUsed = lines[4].toInt();
+    currentQuestion = lines[5].toInt();
+
+    if (Topics::indexOf(topic) < 0)
+        return ReadStatus::UnknownTopic;
+    if (cluesUsed < 0 || cluesUsed > Exercise::MaxClues || choicesUsed < 0 || choicesUsed > Exercise::MaxChoices
+        || currentQuestion < 0 || currentQuestion >= QuestionsPerExercise)
+        return ReadStatus::OutOfRange;
+    return ReadStatus::Ok;
+}
+
+SavedExercise::ReadStatus SavedExercise::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadStatus::CannotOpen;
+    return read(file);
+}
+
+QString SavedExercises::withDatSuffix(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".dat")) ? fileName : fileName + QLatin1String(".dat");
+}

@@ -1,0 +1,90 @@
+#include "exercise/exercise.h"
+
+#include <algorithm>
+
+UnitWords UnitWords::from(const QString &currency, const QString &measures)
+{
+    if (measures == QLatin1String("metric"))
+        return {currency, QStringLiteral("km"), QStringLiteral("litres"), QStringLiteral("kg")};
+    return {currency, QStringLiteral("miles"), QStringLiteral("gallons"), QStringLiteral("pounds")};
+}
+
+QString substitutePlaceholders(QString text, const UnitWords &words)
+{
+    const std::pair<QChar, const QString *> placeholders[] = {
+        {QLatin1Char('$'), &words.currency},
+        {QLatin1Char('~'), &words.distance},
+        {QLatin1Char('^'), &words.volume},
+        {QLatin1Char('@'), &words.mass},
+    };
+    // Three passes of one replacement each, so a fourth placeholder of a kind stays.
+    for (int pass = 0; pass < 3; ++pass) {
+        for (const auto &[character, word] : placeholders) {
+            const qsizetype at = text.indexOf(character);
+            if (at >= 0)
+                text.replace(at, 1, *word);
+        }
+    }
+    return text;
+}
+
+Exercise::Exercise(const QString &topicName, const QString &playerName, int score, int cluesUsed,
+                   int choicesUsed, int currentQuestion, const QuestionRecords &records, const UnitWords &words)
+    : m_topicName(topicName)
+    , m_playerName(playerName)
+    , m_score(score)
+    , m_cluesUsed(std::clamp(cluesUsed, 0, MaxClues))
+    , m_choicesUsed(std::clamp(choicesUsed, 0, MaxChoices))
+    , m_currentQuestion(std::clamp(currentQuestion, 0, QuestionsPerExercise - 1))
+    , m_questions(records)
+{
+    for (QuestionRecord &question : m_questions)
+        question.text = substitutePlaceholders(question.text, words);
+}
+
+const QuestionRecord &Exercise::current() const
+{
+    return m_questions[static_cast<size_t>(std::min(m_currentQuestion, QuestionsPerExercise - 1))];
+}
+
+Exercise::Outcome Exercise::answer(const QString &typed)
+{
+    if (isFinished())
+        return Outcome::Completed;
+    if (typed.toInt() != currentAnswer()) {
+        m_score -= PointsForWrongAnswer;
+        return Outcome::Wrong;
+    }
+    m_score += PointsForRightAnswer;
+    ++m_currentQuestion;
+    return isFinished() ? Outcome::Completed : Outcome::Right;
+}
+
+bool Exercise::useClue()
+{
+    if (m_cluesUsed >= MaxClues)
+        return false;
+    ++m_cluesUsed;
+    return true;
+}
+
+bool Exercise::useChoice()
+{
+    if (m_choicesUsed >= MaxChoices)
+        return false;
+    ++m_choicesUsed;
+    return true;
+}
+
+int Exercise::rewardSoundNumber() const
+{
+    return m_currentQuestion <= SoundsPerSet ? m_currentQuestion : m_currentQuestion - SoundsPerSet;
+}
+
+QString Exercise::completionText() const
+{
+    return QStringLiteral("You have successfully completed the exercise.\n\nTopic\t\t") + m_topicName
+        + QStringLiteral("\nPlayer name\t\t") + m_playerName + QStringLiteral("\nNumber of clues\t\t")
+        + QString::number(m_cluesUsed) + QStringLiteral("\nNumber of choices\t") + QString::number(m_choicesUsed)
+        + QStringLiteral("\nTotal score\t\t") + QString::number(m_score);
+}

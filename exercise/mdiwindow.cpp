@@ -1,0 +1,320 @@
+#include "exercise/mdiwindow.h"
+
+#include "app/prompts.h"
+#include "app/themes.h"
+#include "content/savedexercise.h"
+#include "exercise/soundplayer.h"
+#include "users/accounts.h"
+#include "users/scorebook.h"
+#include "users/store.h"
+
+#include <QCloseEvent>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int StatusTimeout = 5000;
+constexpr QSize PageSize(600, 400);
+
+QString &sharedSoundSet()
+{
+    static QString set = Fallback::soundSet.toLower();
+    return set;
+}
+
+// Pictures drawn at every paint come from the cache after the first time.
+QPixmap picture(const QString &path)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap.load(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+// The page of fixed layout; it paints the window's state behind the child widgets.
+class ExercisePage : public QWidget
+{
+public:
+    ExercisePage(MDIWindow *window)
+        : QWidget(window)
+        , m_window(window)
+    {
+        setMinimumSize(PageSize);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        m_window->paintPage(painter);
+    }
+
+private:
+    MDIWindow *m_window;
+};
+
+MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &playerName, int score,
+                     int cluesUsed, int choicesUsed, int currentQuestion, const QuestionRecords &questions,
+                     const ExerciseLook &look)
+    : QMainWindow(parent)
+    , m_look(look)
+{
+    const QSettings &store = Store::settings();
+    const UnitWords words = UnitWords::from(store.value(Keys::currency, Fallback::exerciseCurrency).toString(),
+                                            store.value(Keys::measures, Fallback::measures).toString());
+    readSettings();
+    m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
+
+    setWindowTitle(topicName);
+    setWindowIcon(QIcon(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
+    buildPage();
+    statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
+    showQuestion();
+}
+
+QString MDIWindow::soundSet()
+{
+    return sharedSoundSet();
+}
+
+void MDIWindow::readSettings()
+{
+    const QSettings &store = Store::settings();
+    m_wrongAnswerDialog = store.value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
+    sharedSoundSet() = store.value(Keys::soundSet, Fallback::soundSet).toString().toLower();
+    m_questionFont.fromString(store.value(Keys::fontFace, Fallback::fontFace).toString());
+    const int size = store.value(Keys::fontSize, Fallback::fontSize).toString().toInt();
+    if (size > 0)
+        m_questionFont.setPointSize(size);
+}
+
+void MDIWindow::buildPage()
+{
+    m_tile.load(QStringLiteral("Art/Tiles/") + m_look.themeName + QStringLiteral(".png"));
+    m_progressMark.load(QStringLiteral("Art/Circle/") + m_look.themeName + QStringLiteral(".png"));
+
+    m_page = new ExercisePage(this);
+    setCentralWidget(m_page);
+    setMinimumSize(PageSize);
+
+    m_questionLabel = new QLabel(m_page);
+    m_questionLabel->setGeometry(20, 70, 340, 150);
+    m_questionLabel->setWordWrap(true);
+    m_questionLabel->setAlignment(Qt::AlignJustify);
+    m_questionLabel->setTextFormat(Qt::AutoText);
+    m_questionLabel->setFont(m_questionFont);
+    m_questionLabel->setAccessibleName(tr("Question"));
+
+    m_answerBox = new QLineEdit(m_page);
+    m_answerBox->setGeometry(310, 225, 40, 20);
+    m_answerBox->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Normal));
+    m_answerBox->setMaxLength(5);
+    m_answerBox->setAccessibleName(tr("Your answer"));
+    m_answerBox->setAccessibleDescription(tr("Type a whole number and press Enter"));
+    connect(m_answerBox, &QLineEdit::returnPressed, this, &MDIWindow::validate);
+
+    m_questionNumber = new QLCDNumber(m_page);
+    m_questionNumber->setGeometry(535, 10, 40, 50);
+    m_questionNumber->resize(m_questionNumber->sizeHint());
+    m_questionNumber->setAccessibleName(tr("Question number"));
+
+    m_clueButton = new QPushButton(tr("Clue"), m_page);
+    m_clueButton->setGeometry(30, 275, 100, 20);
+    m_clueButton->setAccessibleDescription(tr("Shows a clue for this question; three clues per exercise"));
+    connect(m_clueButton, &QPushButton::clicked, this, &MDIWindow::displayClue);
+
+    m_choiceButton = new QPushButton(tr("Choice"), m_page);
+    m_choiceButton->setGeometry(30, 325, 100, 20);
+    m_choiceButton->setAccessibleDescription(tr("Shows answers to choose from; three choices per exercise"));
+    connect(m_choiceButton, &QPushButton::clicked, this, &MDIWindow::displayChoice);
+
+    setTabOrder(m_answerBox, m_clueButton);
+    setTabOrder(m_clueButton, m_choiceButton);
+    m_answerBox->setFocus();
+}
+
+void MDIWindow::paintPage(QPainter &painter) const
+{
+    painter.fillRect(0, 0, 600, 70, m_look.first);
+    painter.fillRect(0, 370, 600, 30, m_look.second);
+    painter.fillRect(0, 330, 600, 40, m_look.third);
+
+    painter.setPen(Qt::black);
+    painter.setFont(QFont(QStringLiteral("Arial"), 22, QFont::Normal));
+    painter.drawText(QPoint(10, 60), m_exercise.topicName());
+
+    if (!m_tile.isNull())
+        painter.drawTiledPixmap(QRect(20, 220, 340, 140), m_tile);
+
+    painter.setPen(Qt::white);
+    painter.setFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
+    painter.drawText(QPoint(30, 240), tr("Your Answer (hit enter):"));
+
+    if (!m_progressMark.isNull()) {
+        for (int i = 0; i < m_exercise.cluesUsed(); ++i)
+            painter.drawPixmap(200 + 50 * i, 260, m_progressMark);
+        for (int i = 0; i < m_exercise.choicesUsed(); ++i)
+            painter.drawPixmap(200 + 50 * i, 310, m_progressMark);
+    }
+
+    painter.drawPixmap(380, 70,
+                       picture(QStringLiteral("Art/Images/") + m_exercise.topicName() + QLatin1Char('_')
+                               + QString::number(m_exercise.currentQuestion()) + QStringLiteral(".png")));
+
+    const int score = m_exercise.score();
+    const int tens = score > 0 ? score / 10 : 0;
+    const int ones = score > 0 ? score % 10 : 0;
+    auto digit = [](int value) { return picture(QStringLiteral("Art/Score/%1.png").arg(value)); };
+    painter.drawPixmap(380, 260, digit(tens));
+    painter.drawPixmap(480, 260, digit(ones));
+}
+
+void MDIWindow::showQuestion()
+{
+    m_page->update();
+    m_questionNumber->display(m_exercise.currentQuestion() + 1);
+    m_questionLabel->setText(m_exercise.current().text);
+    m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
+    m_page->setAccessibleDescription(tr("Question %1 of %2. Score %3. %4 clues and %5 choices left.")
+                                         .arg(m_exercise.currentQuestion() + 1)
+                                         .arg(QuestionsPerExercise)
+                                         .arg(m_exercise.score())
+                                         .arg(Exercise::MaxClues - m_exercise.cluesUsed())
+                                         .arg(Exercise::MaxChoices - m_exercise.choicesUsed()));
+}
+
+void MDIWindow::displayClue()
+{
+    if (m_exercise.cluesUsed() < Exercise::MaxClues) {
+        statusBar()->showMessage(tr("Clue displayed"), StatusTimeout);
+        Ask::information(this, tr("Clue"), m_exercise.current().clue);
+        m_exercise.useClue();
+        showQuestion();
+    } else {
+        statusBar()->showMessage(tr("Clues depleted"), StatusTimeout);
+        Ask::warning(this, tr("Clues depleted"), tr("You have finished using all three clues."));
+    }
+}
+
+void MDIWindow::displayChoice()
+{
+    if (m_exercise.choicesUsed() < Exercise::MaxChoices) {
+        statusBar()->showMessage(tr("Choice displayed"), StatusTimeout);
+        Ask::information(this, tr("Choice"), m_exercise.current().choice);
+        m_exercise.useChoice();
+        showQuestion();
+    } else {
+        statusBar()->showMessage(tr("Choices depleted"), StatusTimeout);
+        Ask::warning(this, tr("Choices depleted"), tr("You have finished using all three choices."));
+    }
+}
+
+void MDIWindow::validate()
+{
+    if (m_exercise.isFinished())
+        return;
+    const Exercise::Outcome outcome = m_exercise.answer(m_answerBox->text());
+    m_answerBox->clear();
+    if (outcome == Exercise::Outcome::Wrong) {
+        statusBar()->showMessage(tr("Wrong answer"), StatusTimeout);
+        if (m_wrongAnswerDialog)
+            Ask::critical(this, tr("Wrong Answer!"), tr("You entered an incorrect answer. Try again!"));
+        showQuestion();
+        return;
+    }
+    SoundPlayer::current().play(Themes::soundFile(soundSet(), m_exercise.rewardSoundNumber()));
+    if (outcome == Exercise::Outcome::Completed) {
+        complete();
+        return;
+    }
+    statusBar()->showMessage(tr("Correct answer!"), StatusTimeout);
+    showQuestion();
+}
+
+void MDIWindow::complete()
+{
+    Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
+    saveScore();
+    Accounts::completeTopic(m_exercise.playerName(), m_exercise.topicName());
+    Store::flush();
+    Q_EMIT exerciseCompleted(m_exercise.playerName());
+    closeWindow();
+}
+
+void MDIWindow::saveScore()
+{
+    ScoreBook::append({m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
+                       QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())});
+}
+
+void MDIWindow::closeWindow()
+{
+    // Inside the workspace the frame closes, and with it this window.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+MDIWindow::SaveResult MDIWindow::saveExercise()
+{
+    const QString chosen = Prompts::current().saveFileName(this, tr("Save Exercise Dialog"),
+                                                           tr("Brightsum Saved Exercises (*.dat)"));
+    if (chosen.isEmpty())
+        return SaveResult::Cancelled;
+    const QString fileName = SavedExercises::withDatSuffix(chosen);
+
+    const SavedExercise saved{m_exercise.topicName(), m_exercise.playerName(), m_exercise.score(),
+                              m_exercise.cluesUsed(), m_exercise.choicesUsed(), m_exercise.currentQuestion()};
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !saved.write(file) || !file.commit()) {
+        Ask::warning(this, tr("Exercise Not Saved"),
+                     tr("The exercise could not be saved to \"%1\": %2").arg(fileName, file.errorString()));
+        return SaveResult::Failed;
+    }
+    statusBar()->showMessage(tr("Saved exercise to hard disk"), StatusTimeout);
+    return SaveResult::Saved;
+}
+
+void MDIWindow::printExercise()
+{
+}
+
+void MDIWindow::worksheetExport()
+{
+}
+
+void MDIWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_exercise.isFinished() || m_exercise.isUntouched()) {
+        event->accept();
+        return;
+    }
+    switch (Ask::yesNoCancel(this, m_exercise.topicName(), tr("Do you want to save your progress in this exercise?"))) {
+    case QMessageBox::Yes:
+        // A file that could not be written keeps the window open, so nothing is lost.
+        if (saveExercise() == SaveResult::Failed)
+            event->ignore();
+        else
+            event->accept();
+        break;
+    case QMessageBox::No:
+        event->accept();
+        break;
+    default:
+        event->ignore();
+        break;
+    }
+}

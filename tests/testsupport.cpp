@@ -1,0 +1,77 @@
+#include "testsupport.h"
+
+#include "users/store.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+void TestSupport::initialise()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    QDir::setCurrent(dataFolder());
+    resetStore();
+}
+
+void TestSupport::resetStore()
+{
+    Store::settings().clear();
+    Store::flush();
+}
+
+QString TestSupport::dataFolder()
+{
+    return QStringLiteral(BRIGHTSUM_SOURCE_DATA);
+}
+
+int ScriptedPrompts::count(const QString &title) const
+{
+    return static_cast<int>(std::count_if(asked.cbegin(), asked.cend(), [&](const Asked &a) { return a.title == title; }));
+}
+
+QStringList ScriptedPrompts::titles() const
+{
+    QStringList result;
+    for (const Asked &a : asked)
+        result << a.title;
+    return result;
+}
+
+QMessageBox::StandardButton ScriptedPrompts::message(QWidget *, Kind kind, const QString &title, const QString &text,
+                                                     QMessageBox::StandardButtons choices)
+{
+    asked.append({QStringLiteral("message"), title, text, kind});
+    if (!buttons.isEmpty())
+        return buttons.takeFirst();
+    if (choices.testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
+    return QMessageBox::Ok;
+}
+
+QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &filter)
+{
+    asked.append({QStringLiteral("open"), caption, filter});
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const QString &filter)
+{
+    asked.append({QStringLiteral("save"), caption, filter});
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+std::optional<QString> ScriptedPrompts::text(QWidget *, const QString &title, const QString &label,
+                                             QLineEdit::EchoMode)
+{
+    asked.append({QStringLiteral("text"), title, label});
+    return texts.isEmpty() ? std::nullopt : texts.takeFirst();
+}
+
+bool ScriptedPrompts::exec(QDialog &dialog)
+{
+    asked.append({QStringLiteral("exec"), dialog.windowTitle(), QString()});
+    return onExec ? onExec(dialog) : false;
+}

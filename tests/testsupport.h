@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/prompts.h"
+#include "exercise/soundplayer.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
+
+namespace TestSupport {
+// Points the settings store at a temporary folder and makes the source tree's
+// data folder the working folder. Call once, before anything opens the store.
+void initialise();
+// Empties the store between tests.
+void resetStore();
+// The source tree's data folder.
+QString dataFolder();
+} // namespace TestSupport
+
+// Answers every modal question from a script and records what was asked.
+class ScriptedPrompts : public Prompts
+{
+public:
+    struct Asked
+    {
+        QString what; // "message", "open", "save", "text" or "exec"
+        QString title;
+        QString text;
+        Kind kind = Kind::Information;
+    };
+
+    ScriptedPrompts() { Prompts::install(this); }
+    ~ScriptedPrompts() override { Prompts::install(nullptr); }
+
+    // Answers used in order; when none is left, message boxes get their first
+    // button (Ok for notices, Cancel for save questions), dialogs are cancelled.
+    QList<QMessageBox::StandardButton> buttons;
+    QStringList fileNames;
+    QList<std::optional<QString>> texts;
+    // Called with each dialog run modally; its result is whether the dialog was accepted.
+    std::function<bool(QDialog &)> onExec;
+
+    QList<Asked> asked;
+    int count(const QString &title) const;
+    QStringList titles() const;
+
+    QMessageBox::StandardButton message(QWidget *parent, Kind kind, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons choices) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
+                                QLineEdit::EchoMode echo) override;
+    bool exec(QDialog &dialog) override;
+};
+
+// Records the sounds asked for instead of playing them.
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    RecordingSoundPlayer() { SoundPlayer::install(this); }
+    ~RecordingSoundPlayer() override { SoundPlayer::install(nullptr); }
+    void play(const QString &file) override { played.append(file); }
+    QStringList played;
+};

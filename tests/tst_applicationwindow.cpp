@@ -1,0 +1,174 @@
+// The main window: start-up, topic commands, geometry and closing.
+
+#include "app/applicationwindow.h"
+#include "exercise/mdiwindow.h"
+#include "testsupport.h"
+#include "users/store.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+class TestApplicationWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestSupport::initialise(); }
+    void init() { TestSupport::resetStore(); }
+    void cleanup() { QDir::setCurrent(TestSupport::dataFolder()); }
+
+    void missingQuestionFilesEndTheStart();
+    void topicCommandsOpenExercises();
+    void geometryIsRestoredAndWritten_data();
+    void geometryIsRestoredAndWritten();
+    void closingStopsAtARefusingChild();
+    void toolbarStyleFollowsTheStore_data();
+    void toolbarStyleFollowsTheStore();
+};
+
+void TestApplicationWindow::missingQuestionFilesEndTheStart()
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("Exercises"));
+    for (const QString &topic : {QStringLiteral("Number Skills"), QStringLiteral("Addition"),
+                                 QStringLiteral("Subtraction"), QStringLiteral("Multiplication"),
+                                 QStringLiteral("Fractions")})
+        QFile::copy(TestSupport::dataFolder() + QStringLiteral("/Exercises/") + topic + QStringLiteral(".dat"),
+                    folder.path() + QStringLiteral("/Exercises/") + topic + QStringLiteral(".dat"));
+    QDir::setCurrent(folder.path());
+
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    QVERIFY(!window.isReady());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(prompts.count(QStringLiteral("File Reading Error")), 2); // Division and Money
+    QCOMPARE(prompts.asked.first().kind, Prompts::Kind::Critical);
+}
+
+void TestApplicationWindow::topicCommandsOpenExercises()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    QVERIFY(window.isReady());
+    QAction *addition = window.command(QStringLiteral("Addition..."));
+    QVERIFY(addition);
+    QCOMPARE(addition->shortcut(), QKeySequence(QStringLiteral("Ctrl+2")));
+    addition->trigger();
+    addition->trigger();
+    const QList<QMdiSubWindow *> windows = window.workspace()->subWindowList(QMdiArea::CreationOrder);
+    QCOMPARE(windows.size(), 2);
+    QCOMPARE(windows.at(0)->windowTitle(), QStringLiteral("Addition"));
+    QVERIFY(windows.at(0)->widget() != windows.at(1)->widget());
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("New addition exercise created"));
+
+    auto *exercise = qobject_cast<MDIWindow *>(windows.at(0)->widget());
+    QVERIFY(exercise);
+    QCOMPARE(exercise->exercise().questions().size(), size_t(QuestionsPerExercise));
+    QVERIFY(!exercise->exercise().current().text.isEmpty());
+
+    window.command(QStringLiteral("Number Skills..."))->trigger();
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("New number skills exercise created"));
+    QCOMPARE(window.workspace()->subWindowList().size(), 3);
+}
+
+void TestApplicationWindow::geometryIsRestoredAndWritten_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("normal") << QStringLiteral("normal");
+    QTest::newRow("maximized") << QStringLiteral("maximized");
+    QTest::newRow("full screen") << QStringLiteral("fullscreen");
+}
+
+void TestApplicationWindow::geometryIsRestoredAndWritten()
+{
+    QFETCH(QString, state);
+    ScriptedPrompts prompts;
+    {
+        // First start: the fallbacks.
+        ApplicationWindow window;
+        QCOMPARE(window.geometry(), QRect(50, 50, 700, 500));
+        QVERIFY(!window.isMaximized());
+        if (state == QLatin1String("maximized"))
+            window.showMaximized();
+        else if (state == QLatin1String("fullscreen"))
+            window.command(QStringLiteral("Full Screen"))->trigger();
+        else
+            window.setGeometry(60, 70, 640, 480);
+        QVERIFY(window.close());
+    }
+    QSettings &store = Store::settings();
+    QCOMPARE(store.value(Keys::fullscreen).toBool(), state == QLatin1String("fullscreen"));
+    QVERIFY(store.contains(Keys::sidebar) || true);
+    if (state == QLatin1String("fullscreen")) {
+        QVERIFY(!store.contains(Keys::width)); // full screen writes nothing else of the geometry
+    } else {
+        QCOMPARE(store.value(Keys::maximized).toBool(), state == QLatin1String("maximized"));
+        QVERIFY(store.contains(Keys::width));
+    }
+
+    ApplicationWindow again;
+    if (state == QLatin1String("normal")) {
+        QCOMPARE(again.geometry(), QRect(60, 70, 640, 480));
+    } else if (state == QLatin1String("maximized")) {
+        QVERIFY(again.isMaximized());
+    } else {
+        QVERIFY(again.isFullScreen());
+        QVERIFY(again.command(QStringLiteral("Full Screen"))->isChecked());
+        again.command(QStringLiteral("Full Screen"))->trigger();
+        QVERIFY(!again.isFullScreen());
+    }
+}
+
+void TestApplicationWindow::closingStopsAtARefusingChild()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    window.command(QStringLiteral("Money..."))->trigger();
+    window.command(QStringLiteral("Addition..."))->trigger();
+    window.command(QStringLiteral("Division..."))->trigger();
+    QList<QMdiSubWindow *> windows = window.workspace()->subWindowList(QMdiArea::CreationOrder);
+    auto *addition = qobject_cast<MDIWindow *>(windows.at(1)->widget());
+    addition->answerBox()->setText(QStringLiteral("99999"));
+    addition->validate();
+
+    prompts.buttons = {QMessageBox::Cancel};
+    QVERIFY(!window.close());
+    QTRY_COMPARE(window.workspace()->subWindowList().size(), 2); // Money closed, Addition and Division stay
+    QCOMPARE(window.workspace()->subWindowList(QMdiArea::CreationOrder).first()->windowTitle(),
+             QStringLiteral("Addition"));
+    QVERIFY(Store::settings().contains(Keys::width)); // the geometry was written all the same
+
+    prompts.buttons = {QMessageBox::No};
+    QVERIFY(window.close());
+}
+
+void TestApplicationWindow::toolbarStyleFollowsTheStore_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<Qt::ToolButtonStyle>("style");
+    QTest::newRow("icons only") << 0 << Qt::ToolButtonIconOnly;
+    QTest::newRow("text only") << 1 << Qt::ToolButtonTextOnly;
+    QTest::newRow("text beside") << 2 << Qt::ToolButtonTextBesideIcon;
+    QTest::newRow("text under") << 3 << Qt::ToolButtonTextUnderIcon;
+    QTest::newRow("out of range") << 7 << Qt::ToolButtonIconOnly;
+}
+
+void TestApplicationWindow::toolbarStyleFollowsTheStore()
+{
+    QFETCH(int, stored);
+    QFETCH(Qt::ToolButtonStyle, style);
+    ScriptedPrompts prompts;
+    Store::settings().setValue(Keys::toolbar, stored);
+    ApplicationWindow window;
+    QCOMPARE(window.toolButtonStyle(), style);
+    QCOMPARE(window.newButton()->toolButtonStyle(), style);
+}
+
+QTEST_MAIN(TestApplicationWindow)
+#include "tst_applicationwindow.moc"

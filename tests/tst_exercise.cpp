@@ -1,0 +1,301 @@
+// The exercise rules, scoring, score records, accounts and the password, without windows.
+
+#include "exercise/exercise.h"
+#include "testsupport.h"
+#include "users/accounts.h"
+#include "users/password.h"
+#include "users/scorebook.h"
+#include "users/store.h"
+
+#include <QtTest>
+
+namespace {
+
+QuestionRecords numbered(int firstAnswer = 1)
+{
+    QuestionRecords records;
+    for (int q = 0; q < QuestionsPerExercise; ++q)
+        records[static_cast<size_t>(q)] = {QStringLiteral("Q%1").arg(q), QString::number(firstAnswer + q),
+                                           QStringLiteral("clue %1").arg(q), QStringLiteral("choice %1").arg(q)};
+    return records;
+}
+
+Exercise fresh(const QuestionRecords &records = numbered())
+{
+    return Exercise(QStringLiteral("Addition"), QStringLiteral("Asha"), 0, 0, 0, 0, records,
+                    UnitWords::from(QStringLiteral("dollars"), QStringLiteral("metric")));
+}
+
+} // namespace
+
+class TestExercise : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestSupport::initialise(); }
+    void init() { TestSupport::resetStore(); }
+
+    void placeholders_data();
+    void placeholders();
+    void faultlessExerciseScoresForty();
+    void wrongAnswersCostOnePoint();
+    void emptyAnswerCountsAsZero();
+    void cluesAndChoicesStopAtThree();
+    void rewardSoundsRepeatAfterTen();
+    void completionText();
+    void outsideCountersStayInRange();
+
+    void recordsAreNumberedAtTheMomentOfWriting();
+    void recordsAreReadIncrementally();
+    void summariesOfOnePlayer();
+    void toDoListLosesFirstMatchOnly();
+    void signInCreatesAccounts();
+    void unsafeNamesAreRefused_data();
+    void unsafeNamesAreRefused();
+    void passwordChecks();
+};
+
+void TestExercise::placeholders_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("measures");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("imperial") << QStringLiteral("Ann has $5 and ~ to go") << QStringLiteral("imperial")
+                              << QStringLiteral("Ann has dollars5 and miles to go");
+    QTest::newRow("metric") << QStringLiteral("~ ^ @") << QStringLiteral("metric") << QStringLiteral("km litres kg");
+    QTest::newRow("capital Metric is imperial") << QStringLiteral("~ ^ @") << QStringLiteral("Metric")
+                                                << QStringLiteral("miles gallons pounds");
+    QTest::newRow("fourth dollar stays") << QStringLiteral("$ $ $ $") << QStringLiteral("metric")
+                                         << QStringLiteral("dollars dollars dollars $");
+    QTest::newRow("no space added") << QStringLiteral("12 $, a 3 ~ walk") << QStringLiteral("metric")
+                                    << QStringLiteral("12 dollars, a 3 km walk");
+}
+
+void TestExercise::placeholders()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, measures);
+    QFETCH(QString, expected);
+    QCOMPARE(substitutePlaceholders(text, UnitWords::from(QStringLiteral("dollars"), measures)), expected);
+
+    // Only question texts change; clues and choices are shown as written.
+    QuestionRecords records = numbered();
+    records[0].text = text;
+    records[0].clue = text;
+    const Exercise exercise(QStringLiteral("Money"), QString(), 0, 0, 0, 0, records,
+                            UnitWords::from(QStringLiteral("dollars"), measures));
+    QCOMPARE(exercise.current().text, expected);
+    QCOMPARE(exercise.current().clue, text);
+}
+
+void TestExercise::faultlessExerciseScoresForty()
+{
+    Exercise exercise = fresh();
+    for (int q = 0; q < QuestionsPerExercise - 1; ++q)
+        QCOMPARE(exercise.answer(QString::number(q + 1)), Exercise::Outcome::Right);
+    QCOMPARE(exercise.answer(QStringLiteral("20")), Exercise::Outcome::Completed);
+    QCOMPARE(exercise.score(), 40);
+    QVERIFY(exercise.isFinished());
+    QVERIFY(exercise.completionText().endsWith(QStringLiteral("\nTotal score\t\t40")));
+}
+
+void TestExercise::wrongAnswersCostOnePoint()
+{
+    Exercise exercise = fresh();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(exercise.answer(QStringLiteral("99")), Exercise::Outcome::Wrong);
+    QCOMPARE(exercise.score(), -3);
+    QCOMPARE(exercise.currentQuestion(), 0);
+    QCOMPARE(exercise.answer(QStringLiteral("1")), Exercise::Outcome::Right);
+    QCOMPARE(exercise.score(), -1);
+    QCOMPARE(exercise.currentQuestion(), 1);
+}
+
+void TestExercise::emptyAnswerCountsAsZero()
+{
+    QuestionRecords records = numbered();
+    records[0].answer = QStringLiteral("0");
+    Exercise exercise = fresh(records);
+    QCOMPARE(exercise.answer(QString()), Exercise::Outcome::Right);
+    QCOMPARE(exercise.answer(QString()), Exercise::Outcome::Wrong);
+    QCOMPARE(exercise.answer(QStringLiteral("abc")), Exercise::Outcome::Wrong);
+}
+
+void TestExercise::cluesAndChoicesStopAtThree()
+{
+    Exercise exercise = fresh();
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(exercise.useClue());
+        QVERIFY(exercise.useChoice());
+    }
+    QVERIFY(!exercise.useClue());
+    QVERIFY(!exercise.useChoice());
+    QCOMPARE(exercise.cluesUsed(), 3);
+    QCOMPARE(exercise.choicesUsed(), 3);
+    QCOMPARE(exercise.score(), 0);
+    QVERIFY(!exercise.isUntouched());
+}
+
+void TestExercise::rewardSoundsRepeatAfterTen()
+{
+    Exercise exercise = fresh();
+    QList<int> sounds;
+    for (int q = 0; q < QuestionsPerExercise; ++q) {
+        exercise.answer(QString::number(q + 1));
+        sounds << exercise.rewardSoundNumber();
+    }
+    QCOMPARE(sounds, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+void TestExercise::completionText()
+{
+    Exercise exercise(QStringLiteral("Money"), QStringLiteral("Ben"), 7, 2, 1, 0, numbered(), {});
+    QCOMPARE(exercise.completionText(),
+             QStringLiteral("You have successfully completed the exercise.\n\nTopic\t\tMoney\nPlayer name\t\tBen\n"
+                            "Number of clues\t\t2\nNumber of choices\t1\nTotal score\t\t7"));
+}
+
+void TestExercise::outsideCountersStayInRange()
+{
+    const Exercise exercise(QStringLiteral("Money"), QString(), 0, 9, -4, 57, numbered(), {});
+    QCOMPARE(exercise.cluesUsed(), 3);
+    QCOMPARE(exercise.choicesUsed(), 0);
+    QCOMPARE(exercise.currentQuestion(), 19);
+    QCOMPARE(exercise.currentAnswer(), 20);
+}
+
+void TestExercise::recordsAreNumberedAtTheMomentOfWriting()
+{
+    QCOMPARE(ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("0"),
+                                QStringLiteral("1"), QStringLiteral("38")}),
+             1);
+    // A record written meanwhile by someone else is not overwritten.
+    Store::settings().setValue(Keys::scoreCount, 4);
+    QCOMPARE(ScoreBook::append({QStringLiteral("Ben"), QStringLiteral("Money"), QStringLiteral("3"),
+                                QStringLiteral("3"), QStringLiteral("-2")}),
+             5);
+    QCOMPARE(Store::settings().value(QStringLiteral("scores/score5/0")).toString(), QStringLiteral("Ben"));
+    QCOMPARE(Store::settings().value(QStringLiteral("/scores/score5/4")).toString(), QStringLiteral("-2"));
+    QCOMPARE(Store::settings().value(QStringLiteral("/scores/scoreNum")).toInt(), 5);
+
+    ScoreBook::clear();
+    QCOMPARE(ScoreBook::count(), 0);
+    QCOMPARE(ScoreBook::append({QStringLiteral("Cy"), QStringLiteral("Money"), QStringLiteral("0"),
+                                QStringLiteral("0"), QStringLiteral("40")}),
+             1);
+}
+
+void TestExercise::recordsAreReadIncrementally()
+{
+    for (int i = 0; i < 600; ++i)
+        ScoreBook::append({QStringLiteral("P%1").arg(i % 3), QStringLiteral("Money"), QStringLiteral("0"),
+                           QStringLiteral("0"), QString::number(i)});
+    QCOMPARE(ScoreBook::records().size(), 600); // no bound of 500
+    QCOMPARE(ScoreBook::records().last().score, QStringLiteral("599"));
+    ScoreBook::append({QStringLiteral("Z"), QStringLiteral("Fractions"), QStringLiteral("1"), QStringLiteral("2"),
+                       QStringLiteral("3")});
+    QCOMPARE(ScoreBook::records().size(), 601);
+    QCOMPARE(ScoreBook::records().last().player, QStringLiteral("Z"));
+    Store::settings().remove(Keys::scoresGroup);
+    QVERIFY(ScoreBook::records().isEmpty());
+}
+
+void TestExercise::summariesOfOnePlayer()
+{
+    QList<ScoreRecord> all;
+    const QStringList topics{QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3"), QStringLiteral("T4"),
+                             QStringLiteral("T5"), QStringLiteral("T6"), QStringLiteral("T7")};
+    for (const QString &topic : topics) {
+        all.append({QStringLiteral("Asha"), topic, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10")});
+        all.append({QStringLiteral("Ben"), topic, QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("40")});
+    }
+    all.append({QStringLiteral("Asha"), QStringLiteral("T8"), QStringLiteral("x"), QStringLiteral("0"),
+                QStringLiteral("-5")});
+
+    QCOMPARE(ScoreBook::recentTopicsOf(all, QStringLiteral("Asha")),
+             (QStringList{QStringLiteral("T8"), QStringLiteral("T7"), QStringLiteral("T6"), QStringLiteral("T5"),
+                          QStringLiteral("T4")}));
+    const ScoreBook::Totals totals = ScoreBook::totalsOf(all, QStringLiteral("Asha"));
+    QCOMPARE(totals.clues, 7);
+    QCOMPARE(totals.choices, 14);
+    QCOMPARE(totals.score, 65);
+    QCOMPARE(ScoreBook::recordsOf(all, QStringLiteral("Ben")).size(), 7);
+    QVERIFY(ScoreBook::recentTopicsOf(all, QStringLiteral("Nobody")).isEmpty());
+}
+
+void TestExercise::toDoListLosesFirstMatchOnly()
+{
+    // An absent list reads as one empty entry and is written back.
+    Accounts::completeTopic(QStringLiteral("Ghost"), QStringLiteral("Money"));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Ghost")), QStringList{QString()});
+
+    Store::settings().setValue(Keys::toDoList(QStringLiteral("Asha")),
+                               QStringList{QStringLiteral("Money"), QStringLiteral("Addition"), QStringLiteral("Money")});
+    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")), (QStringList{QStringLiteral("Addition"), QStringLiteral("Money")}));
+    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("money"));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 2);
+}
+
+void TestExercise::signInCreatesAccounts()
+{
+    QCOMPARE(Accounts::names(), QStringList{QString()});
+    Accounts::signIn(QStringLiteral("Asha"));
+    QCOMPARE(Accounts::names(), (QStringList{QString(), QStringLiteral("Asha")}));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).first(), QStringLiteral("Number Skills"));
+
+    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+    Accounts::signIn(QStringLiteral("Asha")); // signing in again keeps the list
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 6);
+    Accounts::signIn(QStringLiteral("asha")); // letter case makes another account
+    QCOMPARE(Accounts::names().size(), 3);
+
+    Accounts::resetAllToDo();
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
+    QCOMPARE(Accounts::toDo(QString()).size(), 7);
+}
+
+void TestExercise::unsafeNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("acceptable");
+    QTest::newRow("plain") << QStringLiteral("Asha") << true;
+    QTest::newRow("spaces and accents") << QStringLiteral("Zoë Li") << true;
+    QTest::newRow("slash") << QStringLiteral("a/b") << false;
+    QTest::newRow("backslash") << QStringLiteral("a\\b") << false;
+    QTest::newRow("names") << QStringLiteral("names") << false;
+}
+
+void TestExercise::unsafeNamesAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, acceptable);
+    QCOMPARE(Accounts::problemWithName(name).isEmpty(), acceptable);
+}
+
+void TestExercise::passwordChecks()
+{
+    QVERIFY(Password::check(QStringLiteral("tindrel"))); // nothing stored
+    QVERIFY(!Password::check(QStringLiteral("Tindrel")));
+
+    Store::settings().setValue(Keys::password, QStringLiteral("legacy")); // clear text from an earlier version
+    QVERIFY(Password::check(QStringLiteral("legacy")));
+    QVERIFY(!Password::check(QStringLiteral("legacy ")));
+
+    Password::store(QStringLiteral("s3cret"));
+    const QString stored = Store::settings().value(Keys::password).toString();
+    QVERIFY(Password::isHashed(stored));
+    QVERIFY(!stored.contains(QStringLiteral("s3cret")));
+    QVERIFY(Password::check(QStringLiteral("s3cret")));
+    QVERIFY(!Password::check(QStringLiteral("S3cret")));
+    QVERIFY(Password::hash(QStringLiteral("s3cret")) != stored); // salted
+
+    Password::store(QString());
+    QVERIFY(Password::check(QString()));
+    QVERIFY(!Password::check(QStringLiteral(" ")));
+}
+
+QTEST_GUILESS_MAIN(TestExercise)
+#include "tst_exercise.moc"

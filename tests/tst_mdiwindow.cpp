@@ -1,0 +1,223 @@
+// The exercise window: what the child does and what the window then shows, asks and stores.
+
+#include "exercise/mdiwindow.h"
+#include "testsupport.h"
+#include "users/accounts.h"
+#include "users/scorebook.h"
+#include "users/store.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QuestionRecords numbered()
+{
+    QuestionRecords records;
+    for (int q = 0; q < QuestionsPerExercise; ++q)
+        records[static_cast<size_t>(q)] = {QStringLiteral("What is %1 + 0?").arg(q + 1), QString::number(q + 1),
+                                           QStringLiteral("clue %1").arg(q), QStringLiteral("choice %1").arg(q)};
+    return records;
+}
+
+const ExerciseLook look{QColor(255, 200, 0), QColor(255, 100, 0), QColor(160, 100, 0), QStringLiteral("Default")};
+
+std::unique_ptr<MDIWindow> window(const QString &player = QStringLiteral("Asha"), int score = 0, int clues = 0,
+                                  int choices = 0, int current = 0)
+{
+    return std::make_unique<MDIWindow>(nullptr, QStringLiteral("Addition"), player, score, clues, choices, current,
+                                       numbered(), look);
+}
+
+void type(MDIWindow &w, const QString &answer)
+{
+    w.answerBox()->setText(answer);
+    w.validate();
+}
+
+void playToTheEnd(MDIWindow &w)
+{
+    for (int q = w.exercise().currentQuestion(); q < QuestionsPerExercise; ++q)
+        type(w, QString::number(q + 1));
+}
+
+} // namespace
+
+class TestMDIWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestSupport::initialise(); }
+    void init() { TestSupport::resetStore(); }
+
+    void wrongAnswerShowsBoxWhenEnabled();
+    void rightAnswersPlayTheSetsSounds();
+    void cluesShowTheCurrentClueThenRunOut();
+    void completionStoresRecordAndToDo();
+    void twoWindowsGetConsecutiveRecords();
+    void closeQuestion_data();
+    void closeQuestion();
+    void failedSaveKeepsWindowOpen();
+    void answerBoxTakesFiveCharacters();
+};
+
+void TestMDIWindow::wrongAnswerShowsBoxWhenEnabled()
+{
+    ScriptedPrompts prompts;
+    auto w = window();
+    type(*w, QStringLiteral("7"));
+    QCOMPARE(prompts.count(QStringLiteral("Wrong Answer!")), 1);
+    QCOMPARE(prompts.asked.last().text, QStringLiteral("You entered an incorrect answer. Try again!"));
+    QCOMPARE(w->exercise().score(), -1);
+    QVERIFY(w->answerBox()->text().isEmpty());
+
+    Store::settings().setValue(Keys::wrongAnswerDialog, false);
+    auto quiet = window();
+    type(*quiet, QStringLiteral("7"));
+    QCOMPARE(prompts.count(QStringLiteral("Wrong Answer!")), 1);
+    QCOMPARE(quiet->exercise().score(), -1);
+}
+
+void TestMDIWindow::rightAnswersPlayTheSetsSounds()
+{
+    ScriptedPrompts prompts;
+    RecordingSoundPlayer sounds;
+    Store::settings().setValue(Keys::soundSet, QStringLiteral("Music"));
+    auto w = window();
+    QCOMPARE(MDIWindow::soundSet(), QStringLiteral("music"));
+    type(*w, QStringLiteral("1"));
+    type(*w, QStringLiteral("2"));
+    type(*w, QStringLiteral("0")); // wrong: no sound
+    QCOMPARE(sounds.played, (QStringList{QStringLiteral("Sounds/music1.wav"), QStringLiteral("Sounds/music2.wav")}));
+    QVERIFY(QFile::exists(sounds.played.first()));
+}
+
+void TestMDIWindow::cluesShowTheCurrentClueThenRunOut()
+{
+    ScriptedPrompts prompts;
+    auto w = window();
+    type(*w, QStringLiteral("1"));
+    for (int i = 0; i < 4; ++i)
+        w->displayClue();
+    QCOMPARE(prompts.count(QStringLiteral("Clue")), 3);
+    QCOMPARE(prompts.asked.first().text, QStringLiteral("clue 1"));
+    QCOMPARE(prompts.count(QStringLiteral("Clues depleted")), 1);
+    QCOMPARE(prompts.asked.last().text, QStringLiteral("You have finished using all three clues."));
+    QCOMPARE(w->exercise().cluesUsed(), 3);
+    QCOMPARE(w->exercise().score(), 2);
+
+    w->displayChoice();
+    QCOMPARE(prompts.asked.last().title, QStringLiteral("Choice"));
+    QCOMPARE(prompts.asked.last().text, QStringLiteral("choice 1"));
+}
+
+void TestMDIWindow::completionStoresRecordAndToDo()
+{
+    ScriptedPrompts prompts;
+    Accounts::signIn(QStringLiteral("Asha"));
+    auto w = window(QStringLiteral("Asha"));
+    QSignalSpy completed(w.get(), &MDIWindow::exerciseCompleted);
+    w->show();
+    w->displayClue();
+    playToTheEnd(*w);
+
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(completed.first().first().toString(), QStringLiteral("Asha"));
+    QCOMPARE(prompts.count(QStringLiteral("Congratulations!")), 1);
+    QVERIFY(prompts.asked.last().text.endsWith(QStringLiteral("Number of clues\t\t1\nNumber of choices\t0\nTotal score\t\t40")));
+    QCOMPARE(ScoreBook::count(), 1);
+    QCOMPARE(ScoreBook::records().first(), (ScoreRecord{QStringLiteral("Asha"), QStringLiteral("Addition"),
+                                                        QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("40")}));
+    QVERIFY(!Accounts::toDo(QStringLiteral("Asha")).contains(QStringLiteral("Addition")));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 6);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(prompts.count(QStringLiteral("Addition")), 0); // no save question on completion
+
+    // Enter after the end changes nothing.
+    type(*w, QStringLiteral("1"));
+    QCOMPARE(completed.count(), 1);
+}
+
+void TestMDIWindow::twoWindowsGetConsecutiveRecords()
+{
+    ScriptedPrompts prompts;
+    auto first = window(QStringLiteral("Asha"));
+    auto second = window(QStringLiteral("Ben"));
+    playToTheEnd(*second);
+    playToTheEnd(*first);
+    const QList<ScoreRecord> &records = ScoreBook::records();
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.at(0).player, QStringLiteral("Ben"));
+    QCOMPARE(records.at(1).player, QStringLiteral("Asha"));
+}
+
+void TestMDIWindow::closeQuestion_data()
+{
+    QTest::addColumn<bool>("touched");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("untouched closes without asking") << false << QMessageBox::Cancel << false << true;
+    QTest::newRow("cancel keeps everything") << true << QMessageBox::Cancel << true << false;
+    QTest::newRow("no closes") << true << QMessageBox::No << true << true;
+    QTest::newRow("yes with the save dialog cancelled closes") << true << QMessageBox::Yes << true << true;
+}
+
+void TestMDIWindow::closeQuestion()
+{
+    QFETCH(bool, touched);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+
+    ScriptedPrompts prompts;
+    prompts.buttons = {QMessageBox::Ok, answer}; // the first answers the wrong-answer box
+    auto w = window();
+    w->show();
+    if (touched)
+        type(*w, QStringLiteral("9"));
+    QCOMPARE(w->close(), closed);
+    QCOMPARE(prompts.count(QStringLiteral("Addition")), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(prompts.asked.at(prompts.titles().indexOf(QStringLiteral("Addition"))).text,
+                 QStringLiteral("Do you want to save your progress in this exercise?"));
+    if (!closed) {
+        QCOMPARE(w->exercise().score(), -1);
+        QCOMPARE(w->exercise().currentQuestion(), 0);
+    }
+}
+
+void TestMDIWindow::failedSaveKeepsWindowOpen()
+{
+    ScriptedPrompts prompts;
+    prompts.buttons = {QMessageBox::Ok, QMessageBox::Yes};
+    prompts.fileNames = {QStringLiteral("/nonexistent-folder/progress")};
+    auto w = window();
+    w->show();
+    type(*w, QStringLiteral("9"));
+    QVERIFY(!w->close());
+    QCOMPARE(prompts.asked.last().kind, Prompts::Kind::Warning);
+    QVERIFY(prompts.asked.last().text.contains(QStringLiteral("/nonexistent-folder/progress.dat")));
+
+    QTemporaryDir folder;
+    prompts.buttons = {QMessageBox::Yes};
+    prompts.fileNames = {folder.filePath(QStringLiteral("progress"))};
+    QVERIFY(w->close());
+    QFile saved(folder.filePath(QStringLiteral("progress.dat")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("Addition\nAsha\n-1\n0\n0\n0\n"));
+}
+
+void TestMDIWindow::answerBoxTakesFiveCharacters()
+{
+    auto w = window();
+    w->show();
+    QTest::keyClicks(w->answerBox(), QStringLiteral("123456"));
+    QCOMPARE(w->answerBox()->text(), QStringLiteral("12345"));
+}
+
+QTEST_MAIN(TestMDIWindow)
+#include "tst_mdiwindow.moc"

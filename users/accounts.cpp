@@ -1,0 +1,49 @@
+#include "users/accounts.h"
+
+#include "content/topics.h"
+#include "users/store.h"
+
+QStringList Accounts::names()
+{
+    return Store::stringList(Keys::accountNames);
+}
+
+QString Accounts::problemWithName(const QString &name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("A name cannot contain \"/\" or \"\\\". Please choose another name.");
+    if (name == QLatin1String("names"))
+        return QStringLiteral("The name \"names\" cannot be used. Please choose another name.");
+    return {};
+}
+
+void Accounts::signIn(const QString &name)
+{
+    QSettings &store = Store::settings();
+    QStringList all = names();
+    if (!all.contains(name)) {
+        all.append(name);
+        store.setValue(Keys::toDoList(name), Topics::names());
+    }
+    store.setValue(Keys::accountNames, all);
+    Store::flush();
+}
+
+QStringList Accounts::toDo(const QString &name)
+{
+    return Store::stringList(Keys::toDoList(name));
+}
+
+void Accounts::completeTopic(const QString &player, const QString &topic)
+{
+    QStringList list = toDo(player);
+    list.removeOne(topic);
+    Store::settings().setValue(Keys::toDoList(player), list);
+}
+
+void Accounts::resetAllToDo()
+{
+    const QStringList all = names();
+    for (const QString &name : all)
+        Store::settings().setValue(Keys::toDoList(name), Topics::names());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// User accounts: a name in "/accounts/names" and the list "/accounts/<name>" of
+// the topics that user has still to complete. Users have no passwords.
+namespace Accounts {
+
+// The stored names. Read from an empty store this is a list of one empty name,
+// and the first sign-in keeps that empty entry at the front of the stored list.
+QStringList names();
+
+// Why a name cannot be an account, or an empty text when it can. A name holding
+// "/" or "\", or the name "names", would write into another key of the store.
+QString problemWithName(const QString &name);
+
+// Signs a typed name in: a name not yet stored is appended to the names and
+// gets all seven topics to do. The name list is written back in either case.
+void signIn(const QString &name);
+
+// The topics the user has still to complete.
+QStringList toDo(const QString &name);
+
+// Removes the first entry equal to the topic from the player's list and writes
+// the list back, changed or not.
+void completeTopic(const QString &player, const QString &topic);
+
+// Gives every stored name, the empty first one included, all seven topics again.
+void resetAllToDo();
+
+} // namespace Accounts
