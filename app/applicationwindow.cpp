@@ -2,6 +2,8 @@
 
 #include "app/prompts.h"
 #include "exercise/mdiwindow.h"
+#include "users/adminpassword.h"
+#include "users/sidebar.h"
 #include "users/scorebook.h"
 #include "users/store.h"
 
@@ -32,6 +34,7 @@ ApplicationWindow::ApplicationWindow()
     if (!loadExerciseBank())
         return;
     setIconSize(QSize(20, 20));
+    m_password = new AdminPassword(this);
     setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
 
     m_workspace = new QMdiArea;
@@ -53,7 +56,15 @@ ApplicationWindow::ApplicationWindow()
     applyToolbarStyle();
     if (isFullScreen())
         m_fullScreenAction->setChecked(true);
-    Q_UNUSED(firstStart)
+    if (firstStart)
+        runFirstRunSetup();
+
+    m_sidebar = new Sidebar(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
+    restoreDockWidget(m_sidebar); // its place from the state restored above
+    m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
+    m_sidebar->setVisible(Store::settings().value(Keys::sidebar, Fallback::sidebarVisible).toBool());
+    m_sidebarAction->setChecked(m_sidebar->isVisible());
 
     m_statusLabel = new QLabel;
     useraccounts();
@@ -126,6 +137,7 @@ void ApplicationWindow::saveGeometryToStore()
         store.setValue(Keys::fullscreen, false);
         store.setValue(Keys::maximized, isMaximized());
     }
+    store.setValue(Keys::sidebar, m_sidebar->isVisible());
     Store::flush();
 }
 
@@ -147,7 +159,7 @@ void ApplicationWindow::showStatus(const QString &message)
     statusBar()->showMessage(message, StatusTimeout);
 }
 
-QMdiSubWindow *ApplicationWindow::addChild(QWidget *window)
+QMdiSubWindow *ApplicationWindow::addChildWindow(QWidget *window)
 {
     QMdiSubWindow *frame = m_workspace->addSubWindow(window);
     window->show();
@@ -174,7 +186,8 @@ MDIWindow *ApplicationWindow::openExercise(const QString &topicName, const QStri
     auto *window = new MDIWindow(m_workspace, topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion,
                                  questions, look);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    addChild(window);
+    connect(window, &MDIWindow::exerciseCompleted, m_sidebar, &Sidebar::setUserContent);
+    addChildWindow(window);
     return window;
 }
 

@@ -13,7 +13,9 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class AdminPassword;
 class MDIWindow;
+class Sidebar;
 
 // The one main window: a workspace of child windows (exercises, scores, pages,
 // clocks, template editors), the commands, the status bar and the sidebar.
@@ -36,6 +38,10 @@ public:
     QMenu *windowMenu() const { return m_windowMenu; }
     QToolButton *newButton() const { return m_newButton; }
     QToolButton *scoresButton() const { return m_scoresButton; }
+    Sidebar *sidebar() const { return m_sidebar; }
+    AdminPassword *passwordPrompt() const { return m_password; }
+    // Adds a child window to the workspace and shows it.
+    QMdiSubWindow *addChildWindow(QWidget *window);
 
 public Q_SLOTS:
     void showMyScores();
@@ -92,7 +98,8 @@ private:
     // Opens an exercise window in the workspace and connects its completion.
     MDIWindow *openExercise(const QString &topicName, const QString &playerName, int score, int cluesUsed,
                             int choicesUsed, int currentQuestion, const QuestionRecords &questions);
-    QMdiSubWindow *addChild(QWidget *window);
+    // Asks the adult setting the program up for currency, measures and password.
+    void runFirstRunSetup();
     MDIWindow *activeExercise() const;
     void showStatus(const QString &message);
 
@@ -120,4 +127,6 @@ private:
     QAction *m_sidebarAction = nullptr;
     QAction *m_fullScreenAction = nullptr;
     QLabel *m_statusLabel = nullptr;
+    Sidebar *m_sidebar = nullptr;
+    AdminPassword *m_password = nullptr;
 };

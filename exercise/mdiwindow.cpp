@@ -288,14 +288,6 @@ MDIWindow::SaveResult MDIWindow::saveExercise()
     return SaveResult::Saved;
 }
 
-void MDIWindow::printExercise()
-{
-}
-
-void MDIWindow::worksheetExport()
-{
-}
-
 void MDIWindow::closeEvent(QCloseEvent *event)
 {
     if (m_exercise.isFinished() || m_exercise.isUntouched()) {

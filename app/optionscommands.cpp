@@ -1,0 +1,6 @@
+// The options dialog and the first-run setup.
+
+#include "app/applicationwindow.h"
+
+void ApplicationWindow::toolsOptions() {}
+void ApplicationWindow::runFirstRunSetup() {}

@@ -1,0 +1,173 @@
+#include "users/sidebar.h"
+
+#include "app/applicationwindow.h"
+#include "app/prompts.h"
+#include "users/accounts.h"
+#include "users/adminpassword.h"
+#include "users/scorebook.h"
+#include "users/store.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox *listGroup(const QString &title, QListWidget *list, QWidget *parent)
+{
+    auto *group = new QGroupBox(title, parent);
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(list);
+    list->setAccessibleName(title);
+    return group;
+}
+
+} // namespace
+
+Sidebar::Sidebar(ApplicationWindow *window)
+    : QDockWidget(tr("Sidebar"), window)
+{
+    setObjectName(QStringLiteral("Sidebar"));
+    m_password = new AdminPassword(this);
+    // It can be floated, but neither closed from its title bar nor moved to another side.
+    setFeatures(QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::RightDockWidgetArea);
+
+    m_userPage = buildUserPage();
+    setMinimumWidth(250);
+
+    m_htmlPage = new QTextBrowser(this);
+    m_htmlPage->setSearchPaths({QStringLiteral("HTM")});
+    m_htmlPage->setAccessibleName(tr("Page"));
+
+    const QString removal = QStringLiteral(
+        "Remove all scores saved on this computer. This will also delete Brightsum's record of completed exercises "
+        "for each user.");
+    m_everybodysTasks = buildTasksPage(
+        {{tr("View My Scores"),
+          QStringLiteral("View scores that have been saved by Brightsum for exercises you have completed.")},
+         {tr("Clear Saved Scores"), removal}},
+        {[window] { window->showMyScores(); }, [this] { clearScores(); }});
+    m_myTasks = buildTasksPage(
+        {{tr("View Everybody's Scores"),
+          QStringLiteral("View scores that have been saved by Brightsum for exercises completed by all Brightsum "
+                         "users.")},
+         {tr("Clear Saved Scores"), removal}},
+        {[window] { window->showScores(); }, [this] { clearScores(); }});
+    m_templateTasks = buildTasksPage(
+        {{tr("Open Sample Template"),
+          QStringLiteral("Learn how to use the Template Editor by opening a sample template for editing.")}},
+        {[window] { window->openSampleTemplate(); }});
+
+    for (QWidget *page : {static_cast<QWidget *>(m_userPage), static_cast<QWidget *>(m_htmlPage),
+                          static_cast<QWidget *>(m_everybodysTasks), static_cast<QWidget *>(m_myTasks),
+                          static_cast<QWidget *>(m_templateTasks)})
+        page->hide();
+}
+
+QGroupBox *Sidebar::buildUserPage()
+{
+    auto *page = new QGroupBox(this);
+    page->setAccessibleName(tr("Your page"));
+    auto *layout = new QVBoxLayout(page);
+    m_name = new QLabel(page);
+    m_name->setAlignment(Qt::AlignRight);
+    m_name->setFont(QFont(QStringLiteral("Arial"), 20));
+    m_name->setAccessibleName(tr("Player name"));
+    layout->addWidget(m_name);
+    m_toDo = new QListWidget(page);
+    m_recent = new QListWidget(page);
+    m_statistics = new QListWidget(page);
+    layout->addWidget(listGroup(tr("Exercises to be completed"), m_toDo, page));
+    layout->addWidget(listGroup(tr("Recently completed exercises"), m_recent, page));
+    layout->addWidget(listGroup(tr("Performance statistics"), m_statistics, page));
+    return page;
+}
+
+QGroupBox *Sidebar::buildTasksPage(const QList<QPair<QString, QString>> &tasks,
+                                   const QList<std::function<void()>> &actions)
+{
+    auto *page = new QGroupBox(tr("Additional tasks"), this);
+    auto *layout = new QVBoxLayout(page);
+    for (qsizetype i = 0; i < tasks.size(); ++i) {
+        auto *button = new QPushButton(tasks.at(i).first, page);
+        auto *label = new QLabel(tasks.at(i).second, page);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignJustify);
+        button->setAccessibleDescription(tasks.at(i).second);
+        connect(button, &QPushButton::clicked, this, actions.at(i));
+        layout->addWidget(button);
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+    return page;
+}
+
+void Sidebar::switchTo(QWidget *page, const QString &title)
+{
+    for (QWidget *other : {static_cast<QWidget *>(m_userPage), static_cast<QWidget *>(m_htmlPage),
+                           static_cast<QWidget *>(m_everybodysTasks), static_cast<QWidget *>(m_myTasks),
+                           static_cast<QWidget *>(m_templateTasks)}) {
+        if (other != page)
+            other->hide();
+    }
+    if (!title.isNull())
+        setWindowTitle(title);
+    page->show();
+    setWidget(page);
+}
+
+void Sidebar::showHtmlPage(const QString &title, const QString &fileName)
+{
+    m_htmlAddress = QUrl(fileName);
+    m_htmlPage->setSource(m_htmlAddress);
+    m_htmlPage->setWindowTitle(title);
+    switchTo(m_htmlPage, title);
+}
+
+void Sidebar::setScoreContent()
+{
+    switchTo(m_everybodysTasks, tr("Everybody's Scores"));
+}
+
+void Sidebar::showMyScoresTasks()
+{
+    switchTo(m_myTasks, tr("My Scores"));
+}
+
+void Sidebar::showTemplateTasks()
+{
+    switchTo(m_templateTasks, tr("Template Editor"));
+}
+
+void Sidebar::setUserContent(const QString &playerName)
+{
+    m_userPage->hide();
+    const QList<ScoreRecord> &records = ScoreBook::records();
+    m_name->setText(playerName);
+
+    m_toDo->clear();
+    m_toDo->addItems(Accounts::toDo(playerName));
+    m_recent->clear();
+    m_recent->addItems(ScoreBook::recentTopicsOf(records, playerName));
+
+    const ScoreBook::Totals totals = ScoreBook::totalsOf(records, playerName);
+    m_statistics->clear();
+    m_statistics->addItem(QStringLiteral("Number of clues used: ") + QString::number(totals.clues));
+    m_statistics->addItem(QStringLiteral("Number of choices used: ") + QString::number(totals.choices));
+    m_statistics->addItem(QStringLiteral("Total score: ") + QString::number(totals.score));
+    switchTo(m_userPage, QString());
+}
+
+void Sidebar::clearScores()
+{
+    if (!m_password->checkPassword())
+        return;
+    ScoreBook::clear();
+    Accounts::resetAllToDo();
+    Store::flush();
+    Ask::information(this, tr("Saved Scores"), tr("All saved scores have been cleared."));
+}

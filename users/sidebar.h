@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QUrl>
+
+#include <functional>
+
+class AdminPassword;
+class ApplicationWindow;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QTextBrowser;
+
+// The dock at the right of the main window. It shows one page at a time: the
+// signed-in child's page, a page of further tasks after a score or template
+// command, or an HTML page from the "HTM" folder.
+class Sidebar : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Sidebar(ApplicationWindow *window);
+
+    // Shows an HTML page from the "HTM" folder under a title.
+    void showHtmlPage(const QString &title, const QString &fileName);
+    void showMyScoresTasks();
+    void showTemplateTasks();
+
+    AdminPassword *passwordPrompt() const { return m_password; }
+    QWidget *currentPage() const { return widget(); }
+    QTextBrowser *htmlPage() const { return m_htmlPage; }
+    QListWidget *toDoList() const { return m_toDo; }
+    QListWidget *recentList() const { return m_recent; }
+    QListWidget *statisticsList() const { return m_statistics; }
+    QLabel *nameLabel() const { return m_name; }
+
+public Q_SLOTS:
+    void setScoreContent();
+    void setUserContent(const QString &playerName);
+    void clearScores();
+
+private:
+    QGroupBox *buildUserPage();
+    QGroupBox *buildTasksPage(const QList<QPair<QString, QString>> &tasks, const QList<std::function<void()>> &actions);
+    void switchTo(QWidget *page, const QString &title);
+
+    AdminPassword *m_password = nullptr;
+    QGroupBox *m_userPage = nullptr;
+    QLabel *m_name = nullptr;
+    QListWidget *m_toDo = nullptr;
+    QListWidget *m_recent = nullptr;
+    QListWidget *m_statistics = nullptr;
+    QTextBrowser *m_htmlPage = nullptr;
+    QUrl m_htmlAddress;
+    QGroupBox *m_everybodysTasks = nullptr;
+    QGroupBox *m_myTasks = nullptr;
+    QGroupBox *m_templateTasks = nullptr;
+};
