@@ -1,0 +1,17 @@
+// Checks on the written pictures: every expected file is there, each fits
+// the place the exercise window gives it, and white text stays readable on
+// every tile.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+namespace art {
+
+// Prints one line per problem on stderr; returns true when there is none.
+bool checkArt(const QString &artDir, bool withQuestionPictures);
+
+// Contrast ratio (1 to 21) between two colours, as used for readable text.
+double contrast(const QColor &a, const QColor &b);
+
+} // namespace art
