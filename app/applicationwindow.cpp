@@ -2,6 +2,7 @@
 
 #include "app/prompts.h"
 #include "exercise/mdiwindow.h"
+#include "users/accountwindow.h"
 #include "users/adminpassword.h"
 #include "users/sidebar.h"
 #include "users/scorebook.h"

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 
 class QAction;
 class QActionGroup;
@@ -13,6 +14,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class AccountWindow;
 class AdminPassword;
 class MDIWindow;
 class Sidebar;
@@ -40,6 +42,7 @@ public:
     QToolButton *scoresButton() const { return m_scoresButton; }
     Sidebar *sidebar() const { return m_sidebar; }
     AdminPassword *passwordPrompt() const { return m_password; }
+    AccountWindow *accountWindow() const;
     // Adds a child window to the workspace and shows it.
     QMdiSubWindow *addChildWindow(QWidget *window);
 
@@ -128,5 +131,6 @@ private:
     QAction *m_fullScreenAction = nullptr;
     QLabel *m_statusLabel = nullptr;
     Sidebar *m_sidebar = nullptr;
+    QPointer<AccountWindow> m_accountWindow;
     AdminPassword *m_password = nullptr;
 };

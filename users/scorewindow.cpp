@@ -1,1 +1,58 @@
-// (being written)
+#include "users/scorewindow.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace {
+
+// The records as a read-only table of five columns.
+class ScoreTableModel : public QAbstractTableModel
+{
+public:
+    ScoreTableModel(const QList<ScoreRecord> &records, QObject *parent)
+        : QAbstractTableModel(parent)
+        , m_records(records)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_records.size());
+    }
+    int columnCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : ScoreRecord::FieldCount;
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+            return {};
+        return m_records.at(index.row()).field(index.column());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        static const char *const headers[] = {"Name", "Topic", "No. of Clues", "No. of Choices", "Score"};
+        return ScoreWindow::tr(headers[section]);
+    }
+
+private:
+    QList<ScoreRecord> m_records;
+};
+
+} // namespace
+
+ScoreWindow::ScoreWindow(QWidget *parent, const QList<ScoreRecord> &records, Mode mode, const QString &playerName)
+    : QMainWindow(parent)
+{
+    const QList<ScoreRecord> shown = mode == Everybody ? records : ScoreBook::recordsOf(records, playerName);
+    m_table = new QTableView(this);
+    m_table->setModel(new ScoreTableModel(shown, m_table));
+    m_table->setAccessibleName(mode == Everybody ? tr("Everybody's Scores") : tr("My Scores"));
+    m_table->setTabKeyNavigation(false);
+    setWindowTitle(mode == Everybody ? tr("Everybody's Scores") : tr("My Scores"));
+    setWindowIcon(QIcon(QStringLiteral("Art/Icons/scores.png")));
+    setCentralWidget(m_table);
+}

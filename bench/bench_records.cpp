@@ -1,0 +1,152 @@
+// Costs that grow with the number of stored score records: opening an exercise,
+// signing in, completing an exercise and opening everybody's scores.
+//
+//   bench_records [runs]    prints medians over `runs` repetitions (11 by default)
+
+#include "app/applicationwindow.h"
+#include "app/datafolder.h"
+#include "app/prompts.h"
+#include "exercise/mdiwindow.h"
+#include "users/accountwindow.h"
+#include "users/scorebook.h"
+#include "users/sidebar.h"
+#include "users/store.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// Answers every question at once, so nothing waits for a person.
+class SilentPrompts : public Prompts
+{
+public:
+    QMessageBox::StandardButton message(QWidget *, Kind, const QString &, const QString &,
+                                        QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::No;
+    }
+    bool exec(QDialog &) override { return false; }
+};
+
+double milliseconds(const std::function<void()> &work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void storeRecords(int count)
+{
+    Store::settings().clear();
+    Store::settings().setValue(Keys::width, 700);
+    for (int n = 1; n <= count; ++n) {
+        Store::settings().setValue(Keys::scoreField(n, 0), QStringLiteral("Player%1").arg(n % 40));
+        Store::settings().setValue(Keys::scoreField(n, 1), QStringLiteral("Addition"));
+        Store::settings().setValue(Keys::scoreField(n, 2), QStringLiteral("1"));
+        Store::settings().setValue(Keys::scoreField(n, 3), QStringLiteral("2"));
+        Store::settings().setValue(Keys::scoreField(n, 4), QString::number(n % 41));
+    }
+    Store::settings().setValue(Keys::scoreCount, count);
+    Store::flush();
+}
+
+void paintNow(QWidget *widget)
+{
+    widget->repaint();
+    QCoreApplication::processEvents();
+}
+
+void closeChildren(ApplicationWindow &window)
+{
+    window.workspace()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+MDIWindow *newestExercise(ApplicationWindow &window)
+{
+    return qobject_cast<MDIWindow *>(window.workspace()->subWindowList(QMdiArea::CreationOrder).last()->widget());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    QApplication application(argc, argv);
+    DataFolder::enter(QApplication::applicationDirPath());
+    SilentPrompts prompts;
+    Prompts::install(&prompts);
+    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 11;
+
+    QTextStream out(stdout);
+    out << "medians of " << runs << " runs, milliseconds\n";
+    for (const int count : {0, 5000, 50000}) {
+        storeRecords(count);
+        ApplicationWindow window;
+        window.accountWindow()->newUser()->setText(QStringLiteral("Player7"));
+        const double signIn = milliseconds([&] {
+            window.accountWindow()->login();
+            paintNow(window.sidebar());
+        });
+
+        QList<double> open, complete, scores;
+        for (int i = 0; i < runs; ++i) {
+            open << milliseconds([&] {
+                window.newAddi();
+                paintNow(newestExercise(window));
+            });
+            MDIWindow *exercise = newestExercise(window);
+            for (int q = 0; q < QuestionsPerExercise - 1; ++q) {
+                exercise->answerBox()->setText(exercise->exercise().current().answer);
+                exercise->validate();
+            }
+            exercise->answerBox()->setText(exercise->exercise().current().answer);
+            complete << milliseconds([&] {
+                exercise->validate();
+                paintNow(window.sidebar());
+            });
+            closeChildren(window);
+        }
+        for (int i = 0; i < std::min(runs, 5); ++i) {
+            scores << milliseconds([&] {
+                window.showScores();
+                paintNow(window.workspace()->subWindowList().last());
+            });
+            closeChildren(window);
+        }
+        const double storeWrite = milliseconds([] {
+            Store::settings().setValue(QStringLiteral("bench/probe"), QDateTime::currentMSecsSinceEpoch());
+            Store::flush();
+        });
+
+        out << "records stored: " << count << "\n"
+            << "  open an exercise (bank, window, first paint): " << QString::number(median(open), 'f', 2) << "\n"
+            << "  sign in to the user page shown (first):      " << QString::number(signIn, 'f', 2) << "\n"
+            << "  complete an exercise to the refreshed page:   " << QString::number(median(complete), 'f', 2) << "\n"
+            << "  the store's own write of its file:            " << QString::number(storeWrite, 'f', 2) << "\n"
+            << "  open everybody's scores (first paint):        " << QString::number(median(scores), 'f', 2) << "\n";
+        out.flush();
+        Store::settings().setValue(Keys::width, 700);
+    }
+    Prompts::install(nullptr);
+    return 0;
+}

@@ -1,0 +1,365 @@
+// Signing in, score windows, the administrator password and the sidebar.
+
+#include "app/applicationwindow.h"
+#include "exercise/mdiwindow.h"
+#include "testsupport.h"
+#include "users/accounts.h"
+#include "users/accountwindow.h"
+#include "users/adminpassword.h"
+#include "users/password.h"
+#include "users/scorebook.h"
+#include "users/scorewindow.h"
+#include "users/sidebar.h"
+#include "users/store.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+QStringList items(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+void addRecord(const QString &player, const QString &topic, int clues, int choices, int score)
+{
+    ScoreBook::append({player, topic, QString::number(clues), QString::number(choices), QString::number(score)});
+}
+
+// Signs a name in through the main window's sign-in window.
+void signIn(ApplicationWindow &window, const QString &typed, const QString &chosen = {})
+{
+    AccountWindow *accounts = window.accountWindow();
+    QVERIFY(accounts);
+    if (!chosen.isEmpty())
+        accounts->existingUsers()->setCurrentText(chosen);
+    accounts->newUser()->setText(typed);
+    accounts->login();
+}
+
+QList<QMdiSubWindow *> childWindows(const ApplicationWindow &window)
+{
+    return window.workspace()->subWindowList(QMdiArea::CreationOrder);
+}
+
+QStringList tableRow(const QTableView *table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        cells << table->model()->index(row, column).data().toString();
+    return cells;
+}
+
+} // namespace
+
+class TestUsers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestSupport::initialise(); }
+    void init()
+    {
+        TestSupport::resetStore();
+        Store::settings().setValue(Keys::width, 700); // not a first start
+    }
+
+    void firstSignInCreatesTheAccount();
+    void chosenNameBeatsTypedName();
+    void noNameKeepsTheWindowOpen();
+    void unsafeNamesAreRefused();
+    void closingWithATypedNameSignsItIn();
+    void formerUserGetsAFreshAccount();
+    void scoreWindowsListRecordsInOrder();
+    void noScoresShowsTheBox();
+    void passwordPromptRules();
+    void sidebarShowsThePlayersPage();
+    void sidebarAfterClearingScores();
+    void completionRefreshesTheExercisesPlayer();
+    void sidebarVisibilityIsRemembered();
+};
+
+void TestUsers::firstSignInCreatesTheAccount()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    AccountWindow *accounts = window.accountWindow();
+    QVERIFY(accounts && accounts->isVisible() && accounts->isModal());
+    QCOMPARE(accounts->existingUsers()->count(), 1);
+    QCOMPARE(accounts->existingUsers()->currentText(), QString());
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Welcome to Brightsum, !"));
+
+    signIn(window, QStringLiteral("Asha"));
+    QTRY_VERIFY(!window.accountWindow());
+    QCOMPARE(Accounts::names(), (QStringList{QString(), QStringLiteral("Asha")}));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
+    QCOMPARE(window.userName(), QStringLiteral("Asha"));
+    QCOMPARE(window.findChild<QLabel *>(QString(), Qt::FindChildrenRecursively) != nullptr, true);
+    QVERIFY(window.statusBar()->findChildren<QLabel *>().size() > 0);
+    bool labelShown = false;
+    for (const QLabel *label : window.statusBar()->findChildren<QLabel *>())
+        labelShown |= label->text() == QStringLiteral("Signed in as: Asha");
+    QVERIFY(labelShown);
+
+    // Exercises are played under the signed-in name.
+    window.command(QStringLiteral("Money..."))->trigger();
+    auto *exercise = qobject_cast<MDIWindow *>(childWindows(window).last()->widget());
+    QCOMPARE(exercise->exercise().playerName(), QStringLiteral("Asha"));
+}
+
+void TestUsers::chosenNameBeatsTypedName()
+{
+    ScriptedPrompts prompts;
+    Accounts::signIn(QStringLiteral("Asha"));
+    ApplicationWindow window;
+    QCOMPARE(window.accountWindow()->existingUsers()->count(), 2);
+    signIn(window, QStringLiteral("Ben"), QStringLiteral("Asha"));
+    QCOMPARE(window.userName(), QStringLiteral("Asha"));
+    QVERIFY(!Accounts::names().contains(QStringLiteral("Ben")));
+
+    // Change User opens a new window listing every name.
+    window.command(QStringLiteral("Change User"))->trigger();
+    signIn(window, QStringLiteral("Asha")); // an existing name typed signs in without touching the list
+    QCOMPARE(Accounts::names().size(), 2);
+}
+
+void TestUsers::noNameKeepsTheWindowOpen()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    QSignalSpy loggedIn(window.accountWindow(), &AccountWindow::loggedIn);
+    window.accountWindow()->login();
+    QVERIFY(window.accountWindow()->isVisible());
+    QVERIFY(prompts.asked.isEmpty()); // "OK" with nothing does nothing
+    QVERIFY(!window.accountWindow()->close());
+    QCOMPARE(prompts.count(QStringLiteral("User Accounts")), 1);
+    QCOMPARE(prompts.asked.last().text, QStringLiteral("Please selct a user account or create a new one."));
+    QCOMPARE(loggedIn.count(), 0);
+}
+
+void TestUsers::unsafeNamesAreRefused()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    for (const QString &name : {QStringLiteral("names"), QStringLiteral("a/b"), QStringLiteral("c\\d")}) {
+        signIn(window, name);
+        QVERIFY(window.accountWindow()->isVisible());
+    }
+    QCOMPARE(prompts.count(QStringLiteral("User Accounts")), 3);
+    QCOMPARE(prompts.asked.last().kind, Prompts::Kind::Warning);
+    QVERIFY(!Store::settings().contains(Keys::accountNames));
+    QVERIFY(window.userName().isEmpty());
+}
+
+void TestUsers::closingWithATypedNameSignsItIn()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    window.accountWindow()->newUser()->setText(QStringLiteral("Cy"));
+    QVERIFY(window.accountWindow()->close());
+    QCOMPARE(window.userName(), QStringLiteral("Cy"));
+    QVERIFY(Accounts::names().contains(QStringLiteral("Cy")));
+}
+
+void TestUsers::formerUserGetsAFreshAccount()
+{
+    ScriptedPrompts prompts;
+    Accounts::signIn(QStringLiteral("Asha"));
+    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+    Store::removeGroup(Keys::scoresGroup);
+    Store::removeGroup(Keys::accountsGroup);
+    ApplicationWindow window;
+    QCOMPARE(window.accountWindow()->existingUsers()->count(), 1);
+    signIn(window, QStringLiteral("Asha"));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
+}
+
+void TestUsers::scoreWindowsListRecordsInOrder()
+{
+    ScriptedPrompts prompts;
+    addRecord(QStringLiteral("Asha"), QStringLiteral("Addition"), 1, 0, 38);
+    addRecord(QStringLiteral("Ben"), QStringLiteral("Week 3"), 0, 2, -4);
+    addRecord(QStringLiteral("Asha"), QStringLiteral("Money"), 3, 3, 30);
+    for (int i = 0; i < 600; ++i)
+        addRecord(QStringLiteral("Dee"), QStringLiteral("Fractions"), 0, 0, i);
+
+    ApplicationWindow window;
+    signIn(window, QStringLiteral("Asha"));
+    window.showScores();
+    auto *everybody = qobject_cast<ScoreWindow *>(childWindows(window).last()->widget());
+    QCOMPARE(everybody->windowTitle(), QStringLiteral("Everybody's Scores"));
+    QCOMPARE(everybody->table()->model()->rowCount(), 603); // no bound of 500
+    QCOMPARE(everybody->table()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("No. of Clues"));
+    QCOMPARE(tableRow(everybody->table(), 1),
+             (QStringList{QStringLiteral("Ben"), QStringLiteral("Week 3"), QStringLiteral("0"), QStringLiteral("2"),
+                          QStringLiteral("-4")}));
+    QCOMPARE(tableRow(everybody->table(), 602).last(), QStringLiteral("599"));
+    QCOMPARE(window.sidebar()->windowTitle(), QStringLiteral("Everybody's Scores"));
+
+    window.showMyScores();
+    auto *mine = qobject_cast<ScoreWindow *>(childWindows(window).last()->widget());
+    QCOMPARE(mine->windowTitle(), QStringLiteral("My Scores"));
+    QCOMPARE(mine->table()->model()->rowCount(), 2);
+    QCOMPARE(tableRow(mine->table(), 0).at(1), QStringLiteral("Addition"));
+    QCOMPARE(tableRow(mine->table(), 1).at(1), QStringLiteral("Money"));
+    QCOMPARE(window.sidebar()->windowTitle(), QStringLiteral("My Scores"));
+
+    // A window is a snapshot: later records do not change it.
+    addRecord(QStringLiteral("Asha"), QStringLiteral("Division"), 0, 0, 40);
+    QCOMPARE(mine->table()->model()->rowCount(), 2);
+}
+
+void TestUsers::noScoresShowsTheBox()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    signIn(window, QStringLiteral("Asha"));
+    window.showScores();
+    addRecord(QStringLiteral("Ben"), QStringLiteral("Addition"), 0, 0, 40);
+    window.showMyScores(); // records exist, none of Asha's
+    QCOMPARE(prompts.count(QStringLiteral("No Saved Scores")), 2);
+    QCOMPARE(prompts.asked.last().text, QStringLiteral("No scores to display."));
+    QVERIFY(childWindows(window).isEmpty());
+}
+
+void TestUsers::passwordPromptRules()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    AdminPassword *main = window.passwordPrompt();
+    AdminPassword *side = window.sidebar()->passwordPrompt();
+
+    prompts.texts = {QStringLiteral("tindrel"), QStringLiteral("Tindrel"), QStringLiteral("tindrel "), std::nullopt};
+    QVERIFY(main->checkPassword());
+    QVERIFY(!main->checkPassword());
+    QVERIFY(!side->checkPassword());
+    QCOMPARE(prompts.count(QStringLiteral("Incorrect Password!")), 2);
+    QVERIFY(!main->checkPassword()); // cancelled: no message
+    QCOMPARE(prompts.count(QStringLiteral("Incorrect Password!")), 2);
+    QCOMPARE(prompts.asked.first().title, QStringLiteral("Administrator Password"));
+    QCOMPARE(prompts.asked.first().text,
+             QStringLiteral("The feature you requested requires administrator\naccess. Please enter the administrator "
+                            "password:"));
+
+    Password::store(QString()); // a changed password applies to both prompts at once
+    prompts.texts = {QString(), QString()};
+    QVERIFY(main->checkPassword());
+    QVERIFY(side->checkPassword());
+}
+
+void TestUsers::sidebarShowsThePlayersPage()
+{
+    ScriptedPrompts prompts;
+    const QStringList topics{QStringLiteral("Number Skills"), QStringLiteral("Addition"),
+                             QStringLiteral("Subtraction"), QStringLiteral("Multiplication"),
+                             QStringLiteral("Division"), QStringLiteral("Fractions"), QStringLiteral("Money")};
+    ApplicationWindow window;
+    Sidebar *sidebar = window.sidebar();
+    QCOMPARE(sidebar->windowTitle(), QStringLiteral("Welcome"));
+    QCOMPARE(sidebar->currentPage(), sidebar->htmlPage());
+    QVERIFY(!sidebar->htmlPage()->toPlainText().isEmpty());
+
+    signIn(window, QStringLiteral("Asha"));
+    QCOMPARE(sidebar->nameLabel()->text(), QStringLiteral("Asha"));
+    QCOMPARE(items(sidebar->toDoList()), topics);
+    QVERIFY(items(sidebar->recentList()).isEmpty());
+    QCOMPARE(items(sidebar->statisticsList()),
+             (QStringList{QStringLiteral("Number of clues used: 0"), QStringLiteral("Number of choices used: 0"),
+                          QStringLiteral("Total score: 0")}));
+
+    for (int i = 0; i < 7; ++i)
+        addRecord(QStringLiteral("Asha"), topics.at(i), 1, 0, i == 3 ? -6 : 10);
+    addRecord(QStringLiteral("Ben"), QStringLiteral("Money"), 3, 3, 40);
+    sidebar->setUserContent(QStringLiteral("Asha"));
+    QCOMPARE(items(sidebar->recentList()),
+             (QStringList{QStringLiteral("Money"), QStringLiteral("Fractions"), QStringLiteral("Division"),
+                          QStringLiteral("Multiplication"), QStringLiteral("Subtraction")}));
+    QCOMPARE(items(sidebar->statisticsList()).last(), QStringLiteral("Total score: 54"));
+    QCOMPARE(items(sidebar->statisticsList()).first(), QStringLiteral("Number of clues used: 7"));
+}
+
+void TestUsers::sidebarAfterClearingScores()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    signIn(window, QStringLiteral("Asha"));
+    addRecord(QStringLiteral("Asha"), QStringLiteral("Money"), 2, 2, 20);
+    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+
+    prompts.texts = {QStringLiteral("wrong")};
+    window.sidebar()->clearScores();
+    QCOMPARE(ScoreBook::count(), 1);
+
+    prompts.texts = {QStringLiteral("tindrel")};
+    window.sidebar()->clearScores();
+    QCOMPARE(prompts.count(QStringLiteral("Saved Scores")), 1);
+    QCOMPARE(prompts.asked.last().text, QStringLiteral("All saved scores have been cleared."));
+    QCOMPARE(ScoreBook::count(), 0);
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
+
+    // The next completion: six topics to do, one recent entry, that record's totals.
+    window.command(QStringLiteral("Addition..."))->trigger();
+    auto *exercise = qobject_cast<MDIWindow *>(childWindows(window).last()->widget());
+    for (int q = 0; q < QuestionsPerExercise; ++q) {
+        exercise->answerBox()->setText(exercise->exercise().current().answer);
+        exercise->validate();
+    }
+    Sidebar *sidebar = window.sidebar();
+    QCOMPARE(sidebar->currentPage(), static_cast<QWidget *>(sidebar->toDoList()->parentWidget()->parentWidget()));
+    QCOMPARE(sidebar->toDoList()->count(), 6);
+    QCOMPARE(items(sidebar->recentList()), QStringList{QStringLiteral("Addition")});
+    QCOMPARE(items(sidebar->statisticsList()).last(), QStringLiteral("Total score: 40"));
+}
+
+void TestUsers::completionRefreshesTheExercisesPlayer()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    signIn(window, QStringLiteral("Asha"));
+    window.command(QStringLiteral("Division..."))->trigger();
+    auto *exercise = qobject_cast<MDIWindow *>(childWindows(window).last()->widget());
+    window.command(QStringLiteral("Change User"))->trigger();
+    signIn(window, QStringLiteral("Ben"));
+    QCOMPARE(window.sidebar()->nameLabel()->text(), QStringLiteral("Ben"));
+    for (int q = 0; q < QuestionsPerExercise; ++q) {
+        exercise->answerBox()->setText(exercise->exercise().current().answer);
+        exercise->validate();
+    }
+    QCOMPARE(window.sidebar()->nameLabel()->text(), QStringLiteral("Asha"));
+    QCOMPARE(ScoreBook::records().last().player, QStringLiteral("Asha"));
+}
+
+void TestUsers::sidebarVisibilityIsRemembered()
+{
+    ScriptedPrompts prompts;
+    {
+        ApplicationWindow window;
+        QVERIFY(window.sidebar()->isVisible());
+        QVERIFY(window.command(QStringLiteral("Sidebar"))->isChecked());
+        window.command(QStringLiteral("Sidebar"))->trigger();
+        QVERIFY(!window.sidebar()->isVisible());
+        QVERIFY(!window.command(QStringLiteral("Sidebar"))->isChecked());
+        QVERIFY(window.close());
+    }
+    QCOMPARE(Store::settings().value(Keys::sidebar).toBool(), false);
+    ApplicationWindow again;
+    QVERIFY(!again.sidebar()->isVisible());
+    QVERIFY(!again.command(QStringLiteral("Sidebar"))->isChecked());
+}
+
+QTEST_MAIN(TestUsers)
+#include "tst_users.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "users/scorebook.h"
+
+#include <QMainWindow>
+
+class QTableView;
+
+// A table of score records in the workspace: everybody's, or one player's. It
+// shows the records as they were when it opened.
+class ScoreWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum Mode { Everybody = 0, OnePlayer = 1 };
+
+    ScoreWindow(QWidget *parent, const QList<ScoreRecord> &records, Mode mode, const QString &playerName = {});
+
+    QTableView *table() const { return m_table; }
+
+private:
+    QTableView *m_table = nullptr;
+};
