@@ -2,5 +2,29 @@
 
 #include "app/applicationwindow.h"
 
-void ApplicationWindow::toolsOptions() {}
-void ApplicationWindow::runFirstRunSetup() {}
+#include "options/optionsdialog.h"
+#include "users/adminpassword.h"
+#include "users/firstrun.h"
+
+#include <QPushButton>
+
+void ApplicationWindow::toolsOptions()
+{
+    if (!m_password->checkPassword())
+        return;
+    {
+        // The dialog runs, and writes on OK, within its constructor.
+        OptionsDialog options(this);
+        // Once all data are cleared, closing must not write the geometry back,
+        // so the next start is a first start again.
+        if (!options.clearDataButton()->isEnabled())
+            m_allDataCleared = true;
+    }
+    // Accepted or not, the toolbar takes the stored style again.
+    applyToolbarStyle();
+}
+
+void ApplicationWindow::runFirstRunSetup()
+{
+    FirstRun::run(this);
+}

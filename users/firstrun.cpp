@@ -1,1 +1,108 @@
-// (being written)
+#include "users/firstrun.h"
+
+#include "app/prompts.h"
+#include "users/password.h"
+#include "users/store.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FirstRun", text);
+}
+
+// A group box stacking its controls with room below them; a text field spans the box.
+QGroupBox *groupOf(const QString &title, const QList<QWidget *> &controls, QWidget *parent)
+{
+    auto *group = new QGroupBox(title, parent);
+    auto *layout = new QVBoxLayout(group);
+    for (QWidget *control : controls)
+        layout->addWidget(control, 0, qobject_cast<QLineEdit *>(control) ? Qt::Alignment() : Qt::AlignLeft);
+    layout->addStretch();
+    return group;
+}
+
+} // namespace
+
+QStringList Localization::currencies()
+{
+    return {QStringLiteral("rupees"), QStringLiteral("euros"), QStringLiteral("dollars"), QStringLiteral("dinars"),
+            QStringLiteral("yen"),    QStringLiteral("yuan"),  QStringLiteral("francs"),  QStringLiteral("pesos"),
+            QStringLiteral("pounds"), QStringLiteral("dirhams"), QStringLiteral("runds")};
+}
+
+QString Localization::measures(bool metric)
+{
+    return metric ? QStringLiteral("metric") : QStringLiteral("imperial");
+}
+
+void FirstRun::store(const QString &currency, bool metric, const QString &password)
+{
+    QSettings &settings = Store::settings();
+    settings.setValue(Keys::currency, currency);
+    settings.setValue(Keys::measures, Localization::measures(metric));
+    Password::store(password); // also flushes the two above
+}
+
+bool FirstRun::run(QWidget *parent)
+{
+    QDialog dialog(parent);
+    dialog.setModal(true);
+    dialog.setWindowTitle(tr("First Run"));
+    auto *layout = new QVBoxLayout(&dialog);
+
+    layout->addWidget(new QLabel(tr("Welcome to Brightsum. To customize your student/child's\nBrightsum experience, "
+                                    "select from the options below. These\nsettings can be changed later from the "
+                                    "Options dialog.\n\nIt is essential that you set an administrator password. "
+                                    "This\nwill be used to access several administrator-only features."),
+                                 &dialog));
+
+    auto *currency = new QComboBox(&dialog);
+    currency->setObjectName(QStringLiteral("currency"));
+    currency->addItems(Localization::currencies());
+    currency->setAccessibleName(tr("Currency"));
+    layout->addWidget(groupOf(tr("Currency"), {currency}, &dialog));
+
+    auto *metric = new QRadioButton(tr("&Metric (metre, kilogram, second)"), &dialog);
+    metric->setObjectName(QStringLiteral("metric"));
+    metric->setChecked(true);
+    auto *imperial = new QRadioButton(tr("&Imperial (foot, pound, second)"), &dialog);
+    imperial->setObjectName(QStringLiteral("imperial"));
+    layout->addWidget(groupOf(tr("System of Measurement"), {metric, imperial}, &dialog));
+
+    auto *password = new QLineEdit(&dialog);
+    password->setObjectName(QStringLiteral("password"));
+    password->setAccessibleName(tr("Administrator Password"));
+    layout->addWidget(groupOf(tr("Administrator Password"), {password}, &dialog));
+
+    auto *done = new QPushButton(tr("&Done"), &dialog);
+    done->setObjectName(QStringLiteral("done"));
+    done->setDefault(true);
+    auto *close = new QPushButton(tr("Close"), &dialog);
+    close->setObjectName(QStringLiteral("close"));
+    close->setEnabled(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(done);
+    buttons->addWidget(close);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addStretch();
+
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(done, &QPushButton::clicked, &dialog, &QDialog::accept);
+    if (!Prompts::current().exec(dialog))
+        return false;
+    store(currency->currentText(), metric->isChecked(), password->text());
+    return true;
+}

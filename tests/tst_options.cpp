@@ -1,0 +1,457 @@
+// The options dialog, the clearing of saved data and the first-run setup.
+
+#include "app/applicationwindow.h"
+#include "options/optionsdialog.h"
+#include "testsupport.h"
+#include "users/accounts.h"
+#include "users/adminpassword.h"
+#include "users/firstrun.h"
+#include "users/password.h"
+#include "users/scorebook.h"
+#include "users/store.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The face an empty store should preselect: "Arial", or what stands for it here.
+QString expectedDefaultFace()
+{
+    if (QFontDatabase::families().contains(QStringLiteral("Arial")))
+        return QStringLiteral("Arial");
+    return QFontInfo(QFont(QStringLiteral("Arial"))).family();
+}
+
+// Runs the options dialog; `drive` sets its controls and says whether OK is pressed.
+void runOptions(ScriptedPrompts &prompts, const std::function<bool(OptionsDialog &)> &drive)
+{
+    prompts.onExec = [&](QDialog &dialog) {
+        auto *options = qobject_cast<OptionsDialog *>(&dialog);
+        return options && drive(*options);
+    };
+    OptionsDialog dialog(nullptr);
+    prompts.onExec = nullptr;
+}
+
+void select(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+}
+
+void fillEveryGroup()
+{
+    QSettings &store = Store::settings();
+    store.setValue(Keys::currency, QStringLiteral("yen"));
+    store.setValue(Keys::measures, QStringLiteral("imperial"));
+    store.setValue(Keys::fontSize, QStringLiteral("14"));
+    store.setValue(Keys::theme, QStringLiteral("Fire"));
+    store.setValue(Keys::width, 640);
+    store.setValue(Keys::soundSet, QStringLiteral("Music"));
+    store.setValue(Keys::toolbar, 2);
+    store.setValue(Keys::mainWindowState, QByteArray("state"));
+    Password::store(QStringLiteral("secret"));
+    Accounts::signIn(QStringLiteral("Ann"));
+    ScoreBook::append({QStringLiteral("Ann"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
+                       QStringLiteral("38")});
+    QCOMPARE(ScoreBook::records().size(), 1); // now in the book's memory too
+}
+
+QComboBox *firstRunCurrency(QDialog &dialog) { return dialog.findChild<QComboBox *>(QStringLiteral("currency")); }
+QLineEdit *firstRunPassword(QDialog &dialog) { return dialog.findChild<QLineEdit *>(QStringLiteral("password")); }
+
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestSupport::initialise(); }
+    void init() { TestSupport::resetStore(); }
+
+    void emptyStorePresetsFallbacksAndOkWritesThem();
+    void storedPreferencesArePresetAndChangesWritten();
+    void unofferedStoredValuesFallBack();
+    void cancelWritesNothing();
+    void passwordChange_data();
+    void passwordChange();
+    void clearingScoresKeepsPreferences();
+    void clearingAllDataBringsTheFirstRunBack();
+    void clearingAllDataSurvivesClosingTheProgram();
+    void firstRun_data();
+    void firstRun();
+    void dismissedFirstRunIsNotOfferedAgain();
+    void optionsCommandAppliesTheToolbarStyle_data();
+    void optionsCommandAppliesTheToolbarStyle();
+    void refusedPasswordOpensNoOptions();
+};
+
+void TestOptions::emptyStorePresetsFallbacksAndOkWritesThem()
+{
+    ScriptedPrompts prompts;
+    runOptions(prompts, [](OptionsDialog &dialog) {
+        [&] {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
+            QVERIFY(dialog.isModal());
+            QCOMPARE(dialog.currencyList()->currentText(), QStringLiteral("rupees"));
+            QVERIFY(dialog.metricButton()->isChecked());
+            QVERIFY(!expectedDefaultFace().isEmpty());
+            QCOMPARE(dialog.fontFaceList()->currentText(), expectedDefaultFace());
+            QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("comboSize")), dialog.fontSizeList());
+            QCOMPARE(dialog.fontSizeList()->currentText(), QStringLiteral("11"));
+            QVERIFY(dialog.enableButton()->isChecked());
+            QCOMPARE(dialog.toolbarButtons()->checkedId(), 0);
+            QCOMPARE(dialog.toolbarButtons()->checkedButton()->text(), QStringLiteral("&Small icons only"));
+            QCOMPARE(dialog.oldPasswordField()->echoMode(), QLineEdit::Normal);
+            QVERIFY(dialog.oldPasswordField()->text().isEmpty());
+        }();
+        return true;
+    });
+    QSettings &store = Store::settings();
+    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("rupees"));
+    QCOMPARE(store.value(Keys::measures).toString(), QStringLiteral("metric"));
+    QCOMPARE(store.value(Keys::fontFace).toString(), expectedDefaultFace());
+    QCOMPARE(store.value(Keys::fontSize).toString(), QStringLiteral("11"));
+    QCOMPARE(store.value(Keys::wrongAnswerDialog).toBool(), true);
+    QCOMPARE(store.value(Keys::toolbar).toInt(), 0);
+    QVERIFY(!store.contains(Keys::password));
+    QCOMPARE(prompts.asked.size(), 1); // the dialog, and no message
+}
+
+void TestOptions::storedPreferencesArePresetAndChangesWritten()
+{
+    const QString face = QFontDatabase::families().constLast();
+    QSettings &store = Store::settings();
+    store.setValue(Keys::currency, QStringLiteral("yen"));
+    store.setValue(Keys::measures, QStringLiteral("imperial"));
+    store.setValue(Keys::fontFace, face);
+    store.setValue(Keys::fontSize, QStringLiteral("14"));
+    store.setValue(Keys::wrongAnswerDialog, false);
+    store.setValue(Keys::toolbar, 3);
+
+    ScriptedPrompts prompts;
+    runOptions(prompts, [&](OptionsDialog &dialog) {
+        [&] {
+            QCOMPARE(dialog.currencyList()->currentText(), QStringLiteral("yen"));
+            QVERIFY(dialog.imperialButton()->isChecked());
+            QCOMPARE(dialog.fontFaceList()->currentText(), face);
+            QCOMPARE(dialog.fontSizeList()->currentText(), QStringLiteral("14"));
+            QVERIFY(dialog.disableButton()->isChecked());
+            QCOMPARE(dialog.toolbarButtons()->checkedId(), 3);
+
+            select(dialog.currencyList(), QStringLiteral("runds"));
+            dialog.metricButton()->setChecked(true);
+            select(dialog.fontSizeList(), QStringLiteral("9"));
+            dialog.enableButton()->setChecked(true);
+            dialog.toolbarButtons()->button(1)->setChecked(true);
+        }();
+        return true;
+    });
+    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("runds"));
+    QCOMPARE(store.value(Keys::measures).toString(), QStringLiteral("metric"));
+    QCOMPARE(store.value(Keys::fontFace).toString(), face);
+    // The exercise window reads the size without the leading "/".
+    QCOMPARE(store.value(QStringLiteral("exercise/fontsize")).toString(), QStringLiteral("9"));
+    QCOMPARE(store.value(Keys::wrongAnswerDialog).toBool(), true);
+    QCOMPARE(store.value(Keys::toolbar).toInt(), 1);
+}
+
+void TestOptions::unofferedStoredValuesFallBack()
+{
+    QSettings &store = Store::settings();
+    store.setValue(Keys::currency, QStringLiteral("Dollars"));
+    store.setValue(Keys::measures, QStringLiteral("Metric"));
+    store.setValue(Keys::fontFace, QStringLiteral("No Such Family"));
+    store.setValue(Keys::fontSize, QStringLiteral("13"));
+    store.setValue(Keys::toolbar, 5);
+
+    ScriptedPrompts prompts;
+    runOptions(prompts, [](OptionsDialog &dialog) {
+        [&] {
+            QCOMPARE(dialog.currencyList()->currentText(), QStringLiteral("rupees"));
+            QVERIFY(dialog.imperialButton()->isChecked());
+            QCOMPARE(dialog.fontFaceList()->currentText(), expectedDefaultFace());
+            QCOMPARE(dialog.fontSizeList()->currentText(), QStringLiteral("11"));
+            QCOMPARE(dialog.toolbarButtons()->checkedId(), -1);
+        }();
+        return true;
+    });
+    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("rupees"));
+    QCOMPARE(store.value(Keys::measures).toString(), QStringLiteral("imperial"));
+    QCOMPARE(store.value(Keys::fontFace).toString(), expectedDefaultFace());
+    QCOMPARE(store.value(Keys::fontSize).toString(), QStringLiteral("11"));
+    QCOMPARE(store.value(Keys::toolbar).toInt(), 5);
+}
+
+void TestOptions::cancelWritesNothing()
+{
+    ScriptedPrompts prompts;
+    runOptions(prompts, [](OptionsDialog &dialog) {
+        select(dialog.currencyList(), QStringLiteral("euros"));
+        dialog.toolbarButtons()->button(2)->setChecked(true);
+        dialog.oldPasswordField()->setText(QStringLiteral("tindrel"));
+        dialog.newPasswordField()->setText(QStringLiteral("changed"));
+        return false;
+    });
+    QVERIFY(Store::settings().allKeys().isEmpty());
+    QVERIFY(Password::check(QStringLiteral("tindrel")));
+}
+
+void TestOptions::passwordChange_data()
+{
+    QTest::addColumn<QString>("stored"); // "-" for none, "clear:" for a clear-text value, else hashed
+    QTest::addColumn<QString>("oldField");
+    QTest::addColumn<QString>("newField");
+    QTest::addColumn<QString>("password"); // the password afterwards
+    QTest::addColumn<bool>("message");
+
+    QTest::newRow("old field empty") << u"-"_s << u""_s << u"new"_s << u"tindrel"_s << false;
+    QTest::newRow("right old, new") << u"-"_s << u"tindrel"_s << u"new"_s << u"new"_s << false;
+    QTest::newRow("right old, new empty") << u"-"_s << u"tindrel"_s << u""_s << u"tindrel"_s << false;
+    QTest::newRow("wrong old") << u"-"_s << u"tindrl"_s << u"new"_s << u"tindrel"_s << true;
+    QTest::newRow("wrong old, new empty") << u"-"_s << u"guess"_s << u""_s << u"tindrel"_s << true;
+    QTest::newRow("hashed stored") << u"secret"_s << u"secret"_s << u"new"_s << u"new"_s << false;
+    QTest::newRow("fallback no longer applies") << u"secret"_s << u"tindrel"_s << u"new"_s << u"secret"_s << true;
+    QTest::newRow("clear-text stored") << u"clear:plain"_s << u"plain"_s << u"new"_s << u"new"_s << false;
+    QTest::newRow("empty stored, old field empty") << u""_s << u""_s << u"new"_s << u"new"_s << false;
+}
+
+void TestOptions::passwordChange()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, oldField);
+    QFETCH(QString, newField);
+    QFETCH(QString, password);
+    QFETCH(bool, message);
+
+    if (stored.startsWith(QLatin1String("clear:")))
+        Store::settings().setValue(Keys::password, stored.mid(6));
+    else if (stored != QLatin1String("-"))
+        Password::store(stored);
+
+    ScriptedPrompts prompts;
+    runOptions(prompts, [&](OptionsDialog &dialog) {
+        select(dialog.currencyList(), QStringLiteral("pesos"));
+        dialog.oldPasswordField()->setText(oldField);
+        dialog.newPasswordField()->setText(newField);
+        return true;
+    });
+
+    QCOMPARE(prompts.count(QStringLiteral("Incorrect Password!")), message ? 1 : 0);
+    if (message) {
+        QCOMPARE(prompts.asked.last().kind, Prompts::Kind::Critical);
+        QCOMPARE(prompts.asked.last().text, QStringLiteral("The old administrator password you entered is "
+                                                           "incorrect.\nThe password has not been changed."));
+    }
+    QCOMPARE(Store::settings().value(Keys::currency).toString(), QStringLiteral("pesos")); // saved all the same
+
+    QVERIFY(Password::check(password));
+    if (password == newField) {
+        QVERIFY(!Password::check(oldField));
+        QVERIFY(Password::isHashed(Store::settings().value(Keys::password).toString()));
+    }
+    // The next administrator check asks for exactly that password.
+    AdminPassword prompt(nullptr);
+    prompts.texts = {password};
+    QVERIFY(prompt.checkPassword());
+}
+
+void TestOptions::clearingScoresKeepsPreferences()
+{
+    fillEveryGroup();
+    const QStringList before = Store::settings().allKeys();
+
+    ScriptedPrompts prompts;
+    runOptions(prompts, [](OptionsDialog &dialog) {
+        [&] {
+            QVERIFY(!dialog.clearScoresButton()->accessibleName().isEmpty());
+            dialog.clearScoresButton()->click();
+            QVERIFY(!dialog.clearScoresButton()->isEnabled());
+            QVERIFY(dialog.clearDataButton()->isEnabled());
+            QCOMPARE(ScoreBook::count(), 0); // at once, before the dialog closes
+        }();
+        return false;
+    });
+    QSettings &store = Store::settings();
+    QVERIFY(ScoreBook::records().isEmpty());
+    QVERIFY(!store.childGroups().contains(Keys::scoresGroup));
+    QVERIFY(!store.childGroups().contains(Keys::accountsGroup));
+    for (const QString &key : before) {
+        if (!key.startsWith(QLatin1String("scores/")) && !key.startsWith(QLatin1String("accounts/")))
+            QVERIFY2(store.contains(key), qPrintable(key));
+    }
+    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("yen"));
+    QVERIFY(Password::check(QStringLiteral("secret")));
+}
+
+void TestOptions::clearingAllDataBringsTheFirstRunBack()
+{
+    fillEveryGroup();
+    ScriptedPrompts prompts;
+    runOptions(prompts, [](OptionsDialog &dialog) {
+        dialog.clearDataButton()->click();
+        [&] { QVERIFY(!dialog.clearDataButton()->isEnabled()); }();
+        return false;
+    });
+    QSettings &store = Store::settings();
+    QStringList left = store.allKeys();
+    left.sort();
+    QCOMPARE(left, QStringList({QStringLiteral("mainwindow"), QStringLiteral("password"),
+                                QStringLiteral("sounds/sound"), QStringLiteral("view/toolbar")}));
+    QVERIFY(ScoreBook::records().isEmpty());
+    QVERIFY(Password::check(QStringLiteral("secret")));
+
+    prompts.asked.clear();
+    prompts.onExec = [](QDialog &dialog) {
+        [&] { QCOMPARE(firstRunCurrency(dialog)->currentText(), QStringLiteral("rupees")); }();
+        return false;
+    };
+    ApplicationWindow window;
+    QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
+}
+
+void TestOptions::clearingAllDataSurvivesClosingTheProgram()
+{
+    Store::settings().setValue(Keys::width, 700);
+    ScriptedPrompts prompts;
+    prompts.texts = {QStringLiteral("tindrel")};
+    prompts.onExec = [](QDialog &dialog) {
+        if (auto *options = qobject_cast<OptionsDialog *>(&dialog))
+            options->clearDataButton()->click();
+        return false;
+    };
+    {
+        ApplicationWindow window;
+        window.toolsOptions();
+        QVERIFY(window.close());
+    }
+    QVERIFY(!Store::settings().contains(Keys::width));
+    prompts.asked.clear();
+    ApplicationWindow again;
+    QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
+}
+
+void TestOptions::firstRun_data()
+{
+    QTest::addColumn<bool>("done");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<bool>("metric");
+    QTest::addColumn<QString>("password");
+
+    QTest::newRow("done without changes") << true << u""_s << true << u""_s;
+    QTest::newRow("done with choices") << true << u"francs"_s << false << u"owl"_s;
+    QTest::newRow("closed") << false << u"francs"_s << false << u"owl"_s;
+}
+
+void TestOptions::firstRun()
+{
+    QFETCH(bool, done);
+    QFETCH(QString, currency);
+    QFETCH(bool, metric);
+    QFETCH(QString, password);
+
+    ScriptedPrompts prompts;
+    prompts.onExec = [&](QDialog &dialog) {
+        [&] {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("First Run"));
+            QVERIFY(dialog.isModal());
+            QCOMPARE(firstRunCurrency(dialog)->currentIndex(), 0);
+            QCOMPARE(firstRunCurrency(dialog)->count(), 11);
+            QVERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("metric"))->isChecked());
+            QCOMPARE(firstRunPassword(dialog)->echoMode(), QLineEdit::Normal);
+            QVERIFY(firstRunPassword(dialog)->text().isEmpty());
+            QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("done"))->isDefault());
+            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("close"))->isEnabled());
+
+            if (!currency.isEmpty())
+                select(firstRunCurrency(dialog), currency);
+            dialog.findChild<QRadioButton *>(QStringLiteral("imperial"))->setChecked(!metric);
+            firstRunPassword(dialog)->setText(password);
+        }();
+        return done;
+    };
+    QCOMPARE(FirstRun::run(nullptr), done);
+
+    QSettings &store = Store::settings();
+    if (!done) {
+        QVERIFY(store.allKeys().isEmpty());
+        QVERIFY(Password::check(QStringLiteral("tindrel")));
+        return;
+    }
+    QCOMPARE(store.value(Keys::currency).toString(), currency.isEmpty() ? QStringLiteral("rupees") : currency);
+    QCOMPARE(store.value(Keys::measures).toString(), metric ? QStringLiteral("metric") : QStringLiteral("imperial"));
+    QVERIFY(Password::isHashed(store.value(Keys::password).toString()));
+    QVERIFY(Password::check(password));
+    QVERIFY(!Password::check(QStringLiteral("tindrel")));
+    QCOMPARE(store.allKeys().size(), 3);
+}
+
+void TestOptions::dismissedFirstRunIsNotOfferedAgain()
+{
+    ScriptedPrompts prompts;
+    {
+        ApplicationWindow window;
+        QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
+        QVERIFY(!Store::settings().contains(Keys::currency));
+        QVERIFY(!Store::settings().contains(Keys::password));
+        QVERIFY(window.close());
+    }
+    ApplicationWindow again;
+    QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
+}
+
+void TestOptions::optionsCommandAppliesTheToolbarStyle_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<Qt::ToolButtonStyle>("style");
+    QTest::newRow("accepted") << true << Qt::ToolButtonTextBesideIcon;
+    QTest::newRow("cancelled") << false << Qt::ToolButtonIconOnly;
+}
+
+void TestOptions::optionsCommandAppliesTheToolbarStyle()
+{
+    QFETCH(bool, accepted);
+    QFETCH(Qt::ToolButtonStyle, style);
+    Store::settings().setValue(Keys::width, 700); // no first run
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    prompts.texts = {QStringLiteral("tindrel")};
+    prompts.onExec = [&](QDialog &dialog) {
+        auto &options = static_cast<OptionsDialog &>(dialog);
+        options.toolbarButtons()->button(Qt::ToolButtonTextBesideIcon)->setChecked(true);
+        window.setToolButtonStyle(Qt::ToolButtonTextOnly); // whatever it is now, the stored style follows
+        return accepted;
+    };
+    window.command(QStringLiteral("Options..."))->trigger();
+    QCOMPARE(prompts.count(QStringLiteral("Options")), 1);
+    QCOMPARE(window.toolButtonStyle(), style);
+    QCOMPARE(window.newButton()->toolButtonStyle(), style);
+}
+
+void TestOptions::refusedPasswordOpensNoOptions()
+{
+    Store::settings().setValue(Keys::width, 700);
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    prompts.texts = {QStringLiteral("wrong"), std::nullopt};
+    window.toolsOptions();
+    window.toolsOptions();
+    QCOMPARE(prompts.count(QStringLiteral("Options")), 0);
+    QCOMPARE(prompts.count(QStringLiteral("Incorrect Password!")), 1);
+}
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
