@@ -127,6 +127,10 @@ void ApplicationWindow::saveGeometryToStore()
 {
     QSettings &store = Store::settings();
     store.setValue(Keys::mainWindowState, saveState(StateVersion));
+    if (m_allDataCleared) {
+        Store::flush();
+        return;
+    }
     if (isFullScreen()) {
         store.setValue(Keys::fullscreen, true);
     } else {

@@ -108,6 +108,7 @@ private:
 
     bool m_ready = false;
     bool m_started = false;
+    bool m_allDataCleared = false;
     ExerciseBank m_bank;
     Theme m_theme;
     int m_scoreCount = 0;

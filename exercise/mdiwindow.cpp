@@ -78,7 +78,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
     setWindowTitle(topicName);
-    setWindowIcon(QIcon(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
+    setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
     showQuestion();

@@ -266,6 +266,8 @@ void TestExercise::unsafeNamesAreRefused_data()
     QTest::newRow("slash") << QStringLiteral("a/b") << false;
     QTest::newRow("backslash") << QStringLiteral("a\\b") << false;
     QTest::newRow("names") << QStringLiteral("names") << false;
+    QTest::newRow("blanks only") << QStringLiteral("  ") << false;
+    QTest::newRow("blanks around") << QStringLiteral(" Asha ") << true;
 }
 
 void TestExercise::unsafeNamesAreRefused()

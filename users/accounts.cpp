@@ -12,6 +12,8 @@ QString Accounts::problemWithName(const QString &name)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("A name cannot contain \"/\" or \"\\\". Please choose another name.");
+    if (!name.isEmpty() && name.trimmed().isEmpty())
+        return QStringLiteral("A name cannot be only blanks. Please type your name.");
     if (name == QLatin1String("names"))
         return QStringLiteral("The name \"names\" cannot be used. Please choose another name.");
     return {};

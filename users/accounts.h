@@ -12,7 +12,8 @@ namespace Accounts {
 QStringList names();
 
 // Why a name cannot be an account, or an empty text when it can. A name holding
-// "/" or "\", or the name "names", would write into another key of the store.
+// "/" or "\", or the name "names", would write into another key of the store;
+// a name of blanks only would look like no name at all.
 QString problemWithName(const QString &name);
 
 // Signs a typed name in: a name not yet stored is appended to the names and

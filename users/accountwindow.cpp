@@ -66,6 +66,12 @@ AccountWindow::AccountWindow(QWidget *parent)
     buttons->addWidget(exit);
     layout->addLayout(buttons);
 
+    // A child on a new computer types a name; others pick theirs from the list.
+    if (m_existingUsers->count() <= 1)
+        m_newUser->setFocus();
+    else
+        m_existingUsers->setFocus();
+
     connect(ok, &QPushButton::clicked, this, &AccountWindow::login);
     if (parent)
         connect(exit, &QPushButton::clicked, parent, &QWidget::close);
