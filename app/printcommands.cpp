@@ -2,5 +2,20 @@
 
 #include "app/applicationwindow.h"
 
-void ApplicationWindow::printFile() {}
-void ApplicationWindow::worksheet() {}
+#include "exercise/mdiwindow.h"
+#include "users/adminpassword.h"
+
+// Any exercise window can be printed, whether its topic is built in or a template.
+void ApplicationWindow::printFile()
+{
+    if (MDIWindow *exercise = activeExercise())
+        exercise->printExercise();
+}
+
+// The worksheet creator is for the adult: it can put the answers on paper.
+void ApplicationWindow::worksheet()
+{
+    MDIWindow *exercise = activeExercise();
+    if (exercise && m_password->checkPassword())
+        exercise->worksheetExport();
+}

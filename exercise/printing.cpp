@@ -2,5 +2,118 @@
 
 #include "exercise/mdiwindow.h"
 
-void MDIWindow::printExercise() {}
-void MDIWindow::worksheetExport() {}
+#include "app/prompts.h"
+#include "exercise/documents.h"
+#include "exercise/worksheetdialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <optional>
+
+namespace {
+
+constexpr int StatusTimeout = 5000;
+// Large enough for a child to read on paper at arm's length.
+constexpr int PaperPointSize = 12;
+
+// Plain text on paper: every line feed starts a new paragraph.
+void printText(const QString &text, QPrinter &printer)
+{
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSize(PaperPointSize);
+    document.setDefaultFont(font);
+    QTextCursor cursor(&document);
+    cursor.insertText(text);
+    document.print(&printer);
+}
+
+// Shows the platform's print dialog for a full-page printer; true when accepted.
+bool choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, parent);
+    return Prompts::current().exec(dialog);
+}
+
+// Writes the text to a PDF file and returns why it failed, or nothing when the
+// file was written. The pages are made in a scratch folder and then put in place
+// whole, so a file that cannot be written is noticed and an existing file is never
+// left half-overwritten.
+std::optional<QString> writePdf(const QString &text, const QString &title, const QString &fileName)
+{
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return scratch.errorString();
+    const QString draft = scratch.filePath(QStringLiteral("worksheet.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(draft);
+    printer.setDocName(title);
+    printText(text, printer);
+
+    QFile pages(draft);
+    if (!pages.open(QIODevice::ReadOnly))
+        return pages.errorString();
+    const QByteArray bytes = pages.readAll();
+    if (bytes.isEmpty())
+        return MDIWindow::tr("No pages were made.");
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+void MDIWindow::printExercise()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(this, printer))
+        return;
+    printText(Documents::exercisePrintout(m_exercise.topicName(), m_exercise.questions()), printer);
+}
+
+void MDIWindow::worksheetExport()
+{
+    WorksheetDialog dialog(this);
+    if (!Prompts::current().exec(dialog))
+        return;
+    const QString text = Documents::worksheet(m_exercise.topicName(), m_exercise.questions(), dialog.contents());
+
+    switch (dialog.publish()) {
+    case WorksheetDialog::Publish::Pdf: {
+        const QString chosen = Prompts::current().saveFileName(this, tr("Save Worksheet as PDF"),
+                                                               QStringLiteral("*.pdf"));
+        if (chosen.isEmpty())
+            return;
+        const QString fileName = Documents::withPdfSuffix(chosen);
+        const QString title = tr("Brightsum %1 Worksheet").arg(m_exercise.topicName());
+        if (const std::optional<QString> failure = writePdf(text, title, fileName)) {
+            Ask::warning(this, tr("Worksheet Not Saved"),
+                         tr("The worksheet could not be saved to \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(fileName), *failure));
+            return;
+        }
+        statusBar()->showMessage(tr("Worksheet saved as PDF"), StatusTimeout);
+        return;
+    }
+    case WorksheetDialog::Publish::Print: {
+        QPrinter printer(QPrinter::HighResolution);
+        if (choosePrinter(this, printer))
+            printText(text, printer);
+        return;
+    }
+    case WorksheetDialog::Publish::Nothing:
+        return;
+    }
+}
