@@ -1,0 +1,76 @@
+#pragma once
+
+#include "content/questionfile.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+class QAction;
+class QLCDNumber;
+class QLineEdit;
+
+// Where an adult writes a template: twenty questions in the question-file
+// format, shown one at a time in four fields and stepped through with Previous
+// and Next. The window title carries the name of the file last opened or saved.
+class TemplateEditor : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum class SaveResult { Saved, Cancelled, Failed };
+
+    explicit TemplateEditor(QWidget *parent);
+
+    // The twenty questions as last stored from the fields.
+    const QuestionRecords &records() const { return m_records; }
+    int currentIndex() const { return m_current; }
+
+    QLineEdit *questionField() const { return m_questionField; }
+    QLineEdit *answerField() const { return m_answerField; }
+    QLineEdit *clueField() const { return m_clueField; }
+    QLineEdit *choiceField() const { return m_choiceField; }
+    QLCDNumber *questionNumber() const { return m_questionNumber; }
+    // The toolbar command with this text.
+    QAction *command(const QString &text) const;
+
+    // The editor opens at 400 by 200, in the workspace too.
+    QSize sizeHint() const override { return QSize(400, 200); }
+
+public Q_SLOTS:
+    void openSample();
+    void refresh();
+    void next();
+    void previous();
+    void openTemplate();
+    SaveResult saveTemplate();
+    void newTemplate();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createFields();
+    void createToolBar();
+    template<typename Slot>
+    QAction *addCommand(const QString &text, const QString &icon, const QString &statusTip,
+                        const QString &whatsThis, const QKeySequence &shortcut, Slot slot);
+
+    // Copies the fields into the current question, so that nothing typed is lost.
+    void storeFields();
+    bool holdsText() const;
+    // Stores the fields and, when the template holds any text, asks whether to save it.
+    QMessageBox::StandardButton askToSave();
+    // Before the template is replaced: false when the user keeps it, or when
+    // the save asked for did not happen.
+    bool mayReplace();
+    void load(const QString &path);
+
+    QuestionRecords m_records{};
+    int m_current = 0;
+
+    QLineEdit *m_questionField = nullptr;
+    QLineEdit *m_answerField = nullptr;
+    QLineEdit *m_clueField = nullptr;
+    QLineEdit *m_choiceField = nullptr;
+    QLCDNumber *m_questionNumber = nullptr;
+};
