@@ -76,6 +76,13 @@ ApplicationWindow::ApplicationWindow()
     m_ready = true;
 }
 
+ApplicationWindow::~ApplicationWindow()
+{
+    // Child windows closing with the workspace must not reach a half-destroyed main window.
+    if (m_workspace)
+        disconnect(m_workspace, nullptr, this, nullptr);
+}
+
 bool ApplicationWindow::loadExerciseBank()
 {
     const QList<int> failed = m_bank.load();

@@ -27,6 +27,7 @@ class ApplicationWindow : public QMainWindow
 
 public:
     ApplicationWindow();
+    ~ApplicationWindow() override;
 
     // False when a question file could not be read at start-up; the window was
     // never shown and the program ends.

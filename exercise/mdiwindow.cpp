@@ -125,9 +125,11 @@ void MDIWindow::buildPage()
     m_answerBox->setAccessibleDescription(tr("Type a whole number and press Enter"));
     connect(m_answerBox, &QLineEdit::returnPressed, this, &MDIWindow::validate);
 
-    m_questionNumber = new QLCDNumber(m_page);
+    // Two filled digits in the title band's corner, big enough for a child to read.
+    m_questionNumber = new QLCDNumber(2, m_page);
     m_questionNumber->setGeometry(535, 10, 40, 50);
-    m_questionNumber->resize(m_questionNumber->sizeHint());
+    m_questionNumber->setSegmentStyle(QLCDNumber::Filled);
+    m_questionNumber->setFrameShape(QFrame::NoFrame);
     m_questionNumber->setAccessibleName(tr("Question number"));
 
     m_clueButton = new QPushButton(tr("Clue"), m_page);
@@ -142,6 +144,9 @@ void MDIWindow::buildPage()
 
     setTabOrder(m_answerBox, m_clueButton);
     setTabOrder(m_clueButton, m_choiceButton);
+    // Whenever the window takes the focus, the child can type an answer at once.
+    setFocusProxy(m_answerBox);
+    m_page->setFocusProxy(m_answerBox);
     m_answerBox->setFocus();
 }
 
