@@ -174,6 +174,8 @@ void ApplicationWindow::showStatus(const QString &message)
 QMdiSubWindow *ApplicationWindow::addChildWindow(QWidget *window)
 {
     QMdiSubWindow *frame = m_workspace->addSubWindow(window);
+    // The frame shows the window's own icon rather than the main window's.
+    frame->setWindowIcon(window->windowIcon());
     window->show();
     return frame;
 }
