@@ -6,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.halvane.Brightsum"));
     DataFolder::enter(QApplication::applicationDirPath());
     ApplicationWindow window;
     if (!window.isReady())

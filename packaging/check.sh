@@ -1,0 +1,99 @@
+#!/bin/sh
+# Checks the desktop integration files. Run by CTest.
+#   check.sh validate PACKAGING_FOLDER APP_ID SIZE...
+#       the desktop's validators, then the links between the files: the entry
+#       named by the metadata, the icon at every size, the screenshot files
+#   check.sh install BUILD_FOLDER APP_ID SIZE...
+#       installs the build into a scratch prefix and looks for every file there
+set -u
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# The width and height stored in a PNG file's header, as "W H".
+png_size() {
+  od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4, $7 * 256 + $8 }'
+}
+
+# The value of a key of the desktop entry.
+desktop_value() {
+  sed -n "s/^$2=//p" "$1" | head -n 1
+}
+
+# The file names of the screenshots that the metadata links to.
+screenshot_names() {
+  sed -n 's|.*<image[^>]*>https://[^<]*/\([^/<]*\)</image>.*|\1|p' "$1"
+}
+
+validate() {
+  folder=$1 id=$2
+  shift 2
+  desktop=$folder/$id.desktop
+  metainfo=$folder/$id.metainfo.xml
+  for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "FAIL: $tool is missing: install the Debian packages desktop-file-utils and appstream" >&2
+      exit 1
+    fi
+  done
+  # Its warnings and hints leave the exit status at 0, so any output counts.
+  report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ] ||
+    fail "desktop-file-validate: ${report:-rejects $desktop}"
+  appstreamcli validate --no-net --strict --pedantic "$metainfo" || fail "appstreamcli rejects $metainfo"
+
+  grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metadata does not launch $id.desktop"
+  icon=$(desktop_value "$desktop" Icon)
+  grep -q "<icon type=\"stock\">$icon</icon>" "$metainfo" || fail "the metadata's icon is not $icon"
+  for size in "$@"; do
+    file=$folder/icons/$size/$icon.png
+    if [ ! -f "$file" ]; then
+      fail "no icon $file"
+    elif [ "$(png_size "$file")" != "$size $size" ]; then
+      fail "$file is $(png_size "$file"), not $size x $size"
+    fi
+  done
+  names=$(screenshot_names "$metainfo")
+  [ -n "$names" ] || fail "the metadata shows no screenshot"
+  for name in $names; do
+    [ -f "$folder/screenshots/$name" ] || fail "the metadata shows $name, which is not in screenshots/"
+  done
+  for file in "$folder"/screenshots/*.png; do
+    echo "$names" | grep -qx "$(basename "$file")" || fail "$file is not shown in the metadata"
+  done
+}
+
+install_check() {
+  build=$1 id=$2
+  shift 2
+  prefix=$(mktemp -d)
+  trap 'rm -rf "$prefix"' EXIT
+  "${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null || { fail "cmake --install failed"; return; }
+  share=$prefix/share
+  exec=$(desktop_value "$share/applications/$id.desktop" Exec)
+  [ -x "$prefix/bin/${exec%% *}" ] || fail "the entry's Exec '$exec' is not an installed program"
+  for file in applications/$id.desktop metainfo/$id.metainfo.xml \
+              brightsum/Exercises/Addition.dat brightsum/HTM/welcome.htm \
+              brightsum/Art/Icons/main.png "brightsum/Sample/Sample Template.dat"; do
+    [ -f "$share/$file" ] || fail "share/$file is not installed"
+  done
+  icon=$(desktop_value "$share/applications/$id.desktop" Icon)
+  for size in "$@"; do
+    [ -f "$share/icons/hicolor/${size}x$size/apps/$icon.png" ] || fail "no installed $icon icon at $size"
+  done
+  for name in $(screenshot_names "$share/metainfo/$id.metainfo.xml"); do
+    [ -f "$share/doc/brightsum/screenshots/$name" ] || fail "screenshot $name is not installed"
+  done
+}
+
+mode=${1:-}
+[ $# -ge 3 ] || { echo "usage: $0 validate|install FOLDER APP_ID SIZE..." >&2; exit 2; }
+shift
+case $mode in
+  validate) validate "$@" ;;
+  install) install_check "$@" ;;
+  *) echo "usage: $0 validate|install FOLDER APP_ID SIZE..." >&2; exit 2 ;;
+esac
+[ "$failures" -eq 0 ] || exit 1
+echo "packaging $mode: all checks passed"
