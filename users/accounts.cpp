@@ -21,14 +21,14 @@ QString Accounts::problemWithName(const QString &name)
 
 void Accounts::signIn(const QString &name)
 {
-    QSettings &store = Store::settings();
-    QStringList all = names();
-    if (!all.contains(name)) {
-        all.append(name);
-        store.setValue(Keys::toDoList(name), Topics::names());
-    }
-    store.setValue(Keys::accountNames, all);
-    Store::flush();
+    Store::update([&](QSettings &store) {
+        QStringList all = store.value(Keys::accountNames, QString()).toStringList();
+        if (!all.contains(name)) {
+            all.append(name);
+            store.setValue(Keys::toDoList(name), Topics::names());
+        }
+        store.setValue(Keys::accountNames, all);
+    });
 }
 
 QStringList Accounts::toDo(const QString &name)
@@ -38,14 +38,21 @@ QStringList Accounts::toDo(const QString &name)
 
 void Accounts::completeTopic(const QString &player, const QString &topic)
 {
-    QStringList list = toDo(player);
+    Store::update([&](QSettings &store) { completeTopicIn(store, player, topic); });
+}
+
+void Accounts::completeTopicIn(QSettings &store, const QString &player, const QString &topic)
+{
+    QStringList list = store.value(Keys::toDoList(player), QString()).toStringList();
     list.removeOne(topic);
-    Store::settings().setValue(Keys::toDoList(player), list);
+    store.setValue(Keys::toDoList(player), list);
 }
 
 void Accounts::resetAllToDo()
 {
-    const QStringList all = names();
-    for (const QString &name : all)
-        Store::settings().setValue(Keys::toDoList(name), Topics::names());
+    Store::update([](QSettings &store) {
+        const QStringList all = store.value(Keys::accountNames, QString()).toStringList();
+        for (const QString &name : all)
+            store.setValue(Keys::toDoList(name), Topics::names());
+    });
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSettings;
+
 // User accounts: a name in "/accounts/names" and the list "/accounts/<name>" of
 // the topics that user has still to complete. Users have no passwords.
 namespace Accounts {
@@ -26,6 +28,8 @@ QStringList toDo(const QString &name);
 // Removes the first entry equal to the topic from the player's list and writes
 // the list back, changed or not.
 void completeTopic(const QString &player, const QString &topic);
+// The same within a change of the store already under way (see Store::update).
+void completeTopicIn(QSettings &store, const QString &player, const QString &topic);
 
 // Gives every stored name, the empty first one included, all seven topics again.
 void resetAllToDo();

@@ -36,15 +36,20 @@ int ScoreBook::count()
     return Store::settings().value(Keys::scoreCount, 0).toInt();
 }
 
-int ScoreBook::append(const ScoreRecord &record)
+int ScoreBook::appendTo(QSettings &store, const ScoreRecord &record)
 {
-    QSettings &store = Store::settings();
-    store.sync(); // take up records another program may have added
-    const int number = std::max(count(), 0) + 1;
+    const int number = std::max(store.value(Keys::scoreCount, 0).toInt(), 0) + 1;
     store.setValue(Keys::scoreCount, number);
     for (int k = 0; k < ScoreRecord::FieldCount; ++k)
         store.setValue(Keys::scoreField(number, k), record.field(k));
-    return Store::flush() ? number : 0;
+    return number;
+}
+
+int ScoreBook::append(const ScoreRecord &record)
+{
+    int number = 0;
+    const bool written = Store::update([&](QSettings &store) { number = appendTo(store, record); });
+    return written ? number : 0;
 }
 
 const QList<ScoreRecord> &ScoreBook::records()
@@ -68,7 +73,6 @@ void ScoreBook::clear()
 {
     Store::removeGroup(Keys::scoresGroup);
     cache().clear();
-    Store::flush();
 }
 
 QList<ScoreRecord> ScoreBook::recordsOf(const QList<ScoreRecord> &all, const QString &player)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSettings;
+
 // One completed exercise: who played, which topic, the clues and choices used
 // and the final score, each kept as text.
 struct ScoreRecord
@@ -37,6 +39,8 @@ int count();
 // moment, so exercises open side by side never overwrite one another nor leave
 // gaps. Returns the record's number, or 0 when the store could not be written.
 int append(const ScoreRecord &record);
+// The same within a change of the store already under way (see Store::update).
+int appendTo(QSettings &store, const ScoreRecord &record);
 
 // Every stored record, oldest first.
 const QList<ScoreRecord> &records();

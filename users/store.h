@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 // The per-user settings store and its whole key schema: every key the program
 // reads or writes, with the value a reader takes when the key is absent.
 namespace Keys {
@@ -82,8 +84,22 @@ QSettings &settings();
 // Writes pending changes to disk and tells whether the store could be written.
 bool flush();
 
+// Called whenever a write of the store fails (a read-only file or folder, a full disk).
+void setWriteFailureHandler(std::function<void()> handler);
+
+// Reads the store afresh, applies the change and writes it, holding a lock that
+// keeps two programs of the same user from interleaving their changes. Returns
+// whether the store could be written.
+bool update(const std::function<void(QSettings &)> &change);
+
 // Removes a whole group with everything under it.
 void removeGroup(const QString &group);
+
+// Lets the store object go; the next use opens it again (after tests move it).
+void reopen();
+
+// An integer key; a value that is not a number (a damaged file) reads as the fallback.
+int intValue(const QString &key, int fallback);
 
 // A list key read with its fallback (an empty text) gives a list of one empty
 // entry, as a plain text converts to a list; account lists rely on this.

@@ -1,0 +1,64 @@
+// Completes exercises without a person, as a second program of the same user
+// would: storedriver <settings folder> <player> <topic index> <count>
+
+#include "app/prompts.h"
+#include "content/exercisebank.h"
+#include "exercise/mdiwindow.h"
+#include "exercise/soundplayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QSettings>
+
+namespace {
+
+class SilentPrompts : public Prompts
+{
+public:
+    QMessageBox::StandardButton message(QWidget *, Kind, const QString &, const QString &,
+                                        QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::Ok;
+    }
+};
+
+class NoSound : public SoundPlayer
+{
+public:
+    void play(const QString &) override {}
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 5)
+        return 2;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[1]));
+    QApplication application(argc, argv);
+    QDir::setCurrent(QStringLiteral(BRIGHTSUM_SOURCE_DATA));
+    SilentPrompts prompts;
+    Prompts::install(&prompts);
+    NoSound silence;
+    SoundPlayer::install(&silence);
+
+    ExerciseBank bank;
+    if (!bank.load().isEmpty())
+        return 3;
+    const QString player = QString::fromLocal8Bit(argv[2]);
+    const int topic = QByteArray(argv[3]).toInt();
+    const int count = QByteArray(argv[4]).toInt();
+    for (int i = 0; i < count; ++i) {
+        MDIWindow window(nullptr, Topics::at(topic).name, player, 0, 0, 0, 0, bank.topic(topic),
+                         {Qt::yellow, Qt::red, Qt::darkYellow, QStringLiteral("Default")});
+        while (!window.exercise().isFinished()) {
+            window.answerBox()->setText(window.exercise().current().answer);
+            window.validate();
+        }
+    }
+    Prompts::install(nullptr);
+    SoundPlayer::install(nullptr);
+    return 0;
+}
