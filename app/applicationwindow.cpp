@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,12 +29,36 @@ QColor colourAt(const Theme &theme, int first)
     auto channel = [&](int i) { return std::clamp(theme.colours[static_cast<size_t>(first + i)], 0, 255); };
     return QColor(channel(0), channel(1), channel(2));
 }
+
+// Puts the sidebar's controls after those of a workspace child in the tab
+// order, so that Tab reads the workspace before the sidebar beside it.
+void tabToSidebarAfter(const QWidget *child, const QWidget *sidebar)
+{
+    QWidget *last = nullptr;
+    QList<QWidget *> controls;
+    const QWidget *window = sidebar->window();
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (w == child || child->isAncestorOf(w))
+            last = w;
+        else if (sidebar->isAncestorOf(w))
+            controls.append(w);
+    }
+    if (!last)
+        return;
+    for (QWidget *control : std::as_const(controls)) {
+        QWidget::setTabOrder(last, control);
+        last = control;
+    }
+}
 } // namespace
 
 ApplicationWindow::ApplicationWindow()
 {
     if (!loadExerciseBank())
         return;
+    Store::setWriteFailureHandler([this] { warnStoreNotWritable(); });
     setIconSize(QSize(20, 20));
     m_password = new AdminPassword(this);
     setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
@@ -78,6 +103,7 @@ ApplicationWindow::ApplicationWindow()
 
 ApplicationWindow::~ApplicationWindow()
 {
+    Store::setWriteFailureHandler(nullptr);
     // Child windows closing with the workspace must not reach a half-destroyed main window.
     if (m_workspace)
         disconnect(m_workspace, nullptr, this, nullptr);
@@ -101,6 +127,18 @@ bool ApplicationWindow::loadExerciseBank()
     return m_started && !close();
 }
 
+void ApplicationWindow::warnStoreNotWritable()
+{
+    // Told once: every later write would fail the same way.
+    if (m_storeWarningShown)
+        return;
+    m_storeWarningShown = true;
+    Ask::warning(this, tr("Settings Not Saved"),
+                 tr("Brightsum cannot save scores and settings on this computer, so they will be lost when "
+                    "Brightsum closes.\n\nPlease check that this file can be written:\n%1")
+                     .arg(QDir::toNativeSeparators(Store::settings().fileName())));
+}
+
 void ApplicationWindow::setWorkspaceBackground()
 {
     m_workspace->setBackground(QBrush(QPixmap(QStringLiteral("Art/Tiles/") + m_theme.name + QStringLiteral(".png"))));
@@ -109,10 +147,10 @@ void ApplicationWindow::setWorkspaceBackground()
 void ApplicationWindow::restoreGeometryFromStore()
 {
     const QSettings &store = Store::settings();
-    const int width = store.value(Keys::width, Fallback::width).toInt();
-    const int height = store.value(Keys::height, Fallback::height).toInt();
-    const int x = store.value(Keys::x, Fallback::x).toInt();
-    const int y = store.value(Keys::y, Fallback::y).toInt();
+    const int width = Store::intValue(Keys::width, Fallback::width);
+    const int height = Store::intValue(Keys::height, Fallback::height);
+    const int x = Store::intValue(Keys::x, Fallback::x);
+    const int y = Store::intValue(Keys::y, Fallback::y);
     if (store.value(Keys::fullscreen, false).toBool()) {
         showFullScreen();
     } else if (store.value(Keys::maximized, false).toBool()) {
@@ -177,6 +215,8 @@ QMdiSubWindow *ApplicationWindow::addChildWindow(QWidget *window)
     // The frame shows the window's own icon rather than the main window's.
     frame->setWindowIcon(window->windowIcon());
     window->show();
+    if (m_sidebar)
+        tabToSidebarAfter(frame, m_sidebar);
     return frame;
 }
 

@@ -96,6 +96,7 @@ private:
     void restoreGeometryFromStore();
     void applyToolbarStyle();
     void setWorkspaceBackground();
+    void warnStoreNotWritable();
     void saveGeometryToStore();
 
     void newTopicExercise(int topic);
@@ -110,6 +111,7 @@ private:
     bool m_ready = false;
     bool m_started = false;
     bool m_allDataCleared = false;
+    bool m_storeWarningShown = false;
     ExerciseBank m_bank;
     Theme m_theme;
     int m_scoreCount = 0;

@@ -41,6 +41,28 @@ QPixmap picture(const QString &path)
     return pixmap;
 }
 
+// Every new description reaches a screen reader as a change of the control,
+// so one that stays the same is not set again.
+void describe(QWidget *widget, const QString &description)
+{
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+QString cluesLeft(int count)
+{
+    if (count == 0)
+        return MDIWindow::tr("No clues left");
+    return count == 1 ? MDIWindow::tr("1 clue left") : MDIWindow::tr("%1 clues left").arg(count);
+}
+
+QString choicesLeft(int count)
+{
+    if (count == 0)
+        return MDIWindow::tr("No choices left");
+    return count == 1 ? MDIWindow::tr("1 choice left") : MDIWindow::tr("%1 choices left").arg(count);
+}
+
 } // namespace
 
 // The page of fixed layout; it paints the window's state behind the child widgets.
@@ -106,6 +128,7 @@ void MDIWindow::buildPage()
     m_progressMark.load(QStringLiteral("Art/Circle/") + m_look.themeName + QStringLiteral(".png"));
 
     m_page = new ExercisePage(this);
+    m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
     setCentralWidget(m_page);
     setMinimumSize(PageSize);
 
@@ -132,14 +155,18 @@ void MDIWindow::buildPage()
     m_questionNumber->setFrameShape(QFrame::NoFrame);
     m_questionNumber->setAccessibleName(tr("Question number"));
 
+    // Lies over the two painted score digits without painting anything itself.
+    m_scoreDisplay = new QLabel(m_page);
+    m_scoreDisplay->setGeometry(380, 260, 190, 68);
+    m_scoreDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_scoreDisplay->setAccessibleName(tr("Score"));
+
     m_clueButton = new QPushButton(tr("Clue"), m_page);
     m_clueButton->setGeometry(30, 275, 100, 20);
-    m_clueButton->setAccessibleDescription(tr("Shows a clue for this question; three clues per exercise"));
     connect(m_clueButton, &QPushButton::clicked, this, &MDIWindow::displayClue);
 
     m_choiceButton = new QPushButton(tr("Choice"), m_page);
     m_choiceButton->setGeometry(30, 325, 100, 20);
-    m_choiceButton->setAccessibleDescription(tr("Shows answers to choose from; three choices per exercise"));
     connect(m_choiceButton, &QPushButton::clicked, this, &MDIWindow::displayChoice);
 
     setTabOrder(m_answerBox, m_clueButton);
@@ -191,39 +218,54 @@ void MDIWindow::showQuestion()
     m_page->update();
     m_questionNumber->display(m_exercise.currentQuestion() + 1);
     m_questionLabel->setText(m_exercise.current().text);
-    m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
-    m_page->setAccessibleDescription(tr("Question %1 of %2. Score %3. %4 clues and %5 choices left.")
-                                         .arg(m_exercise.currentQuestion() + 1)
-                                         .arg(QuestionsPerExercise)
-                                         .arg(m_exercise.score())
-                                         .arg(Exercise::MaxClues - m_exercise.cluesUsed())
-                                         .arg(Exercise::MaxChoices - m_exercise.choicesUsed()));
+    describeState();
+}
+
+void MDIWindow::describeState()
+{
+    const QString question =
+        tr("Question %1 of %2").arg(m_exercise.currentQuestion() + 1).arg(QuestionsPerExercise);
+    const QString score = tr("Score: %1").arg(m_exercise.score());
+    const QString clues = cluesLeft(Exercise::MaxClues - m_exercise.cluesUsed());
+    const QString choices = choicesLeft(Exercise::MaxChoices - m_exercise.choicesUsed());
+
+    // The label's name says what it is; its description carries the question itself.
+    describe(m_questionLabel, m_exercise.current().text);
+    describe(m_questionNumber, question);
+    describe(m_scoreDisplay, score);
+    describe(m_clueButton, clues);
+    describe(m_choiceButton, choices);
+    describe(m_page, tr("%1. %2. %3. %4.").arg(question, score, clues, choices));
 }
 
 void MDIWindow::displayClue()
 {
-    if (m_exercise.cluesUsed() < Exercise::MaxClues) {
-        statusBar()->showMessage(tr("Clue displayed"), StatusTimeout);
-        Ask::information(this, tr("Clue"), m_exercise.current().clue);
-        m_exercise.useClue();
-        showQuestion();
-    } else {
-        statusBar()->showMessage(tr("Clues depleted"), StatusTimeout);
-        Ask::warning(this, tr("Clues depleted"), tr("You have finished using all three clues."));
-    }
+    showHint(m_exercise.cluesUsed() < Exercise::MaxClues,
+             {tr("Clue displayed"), tr("Clue"), tr("Clues depleted"), tr("You have finished using all three clues.")},
+             m_exercise.current().clue, [this] { m_exercise.useClue(); });
 }
 
 void MDIWindow::displayChoice()
 {
-    if (m_exercise.choicesUsed() < Exercise::MaxChoices) {
-        statusBar()->showMessage(tr("Choice displayed"), StatusTimeout);
-        Ask::information(this, tr("Choice"), m_exercise.current().choice);
-        m_exercise.useChoice();
-        showQuestion();
-    } else {
-        statusBar()->showMessage(tr("Choices depleted"), StatusTimeout);
-        Ask::warning(this, tr("Choices depleted"), tr("You have finished using all three choices."));
+    showHint(m_exercise.choicesUsed() < Exercise::MaxChoices,
+             {tr("Choice displayed"), tr("Choice"), tr("Choices depleted"),
+              tr("You have finished using all three choices.")},
+             m_exercise.current().choice, [this] { m_exercise.useChoice(); });
+}
+
+void MDIWindow::showHint(bool available, const HintTexts &texts, const QString &hint,
+                         const std::function<void()> &use)
+{
+    if (!available) {
+        statusBar()->showMessage(texts.depleted, StatusTimeout);
+        Ask::warning(this, texts.depleted, texts.depletedText);
+        return;
     }
+    statusBar()->showMessage(texts.shown, StatusTimeout);
+    Ask::information(this, texts.title, hint);
+    // Counted once the box is closed: the mark appears as the child goes on.
+    use();
+    showQuestion();
 }
 
 void MDIWindow::validate()
@@ -251,17 +293,23 @@ void MDIWindow::validate()
 void MDIWindow::complete()
 {
     Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
-    saveScore();
-    Accounts::completeTopic(m_exercise.playerName(), m_exercise.topicName());
-    Store::flush();
+    if (!saveScore())
+        Ask::warning(this, tr("Score Not Saved"),
+                     tr("Your score could not be saved on this computer, so it will not be kept when Brightsum "
+                        "closes."));
     Q_EMIT exerciseCompleted(m_exercise.playerName());
     closeWindow();
 }
 
-void MDIWindow::saveScore()
+bool MDIWindow::saveScore()
 {
-    ScoreBook::append({m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
-                       QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())});
+    // The record and the shortened to-do list are written together.
+    const ScoreRecord record{m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
+                             QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())};
+    return Store::update([&](QSettings &store) {
+        ScoreBook::appendTo(store, record);
+        Accounts::completeTopicIn(store, m_exercise.playerName(), m_exercise.topicName());
+    });
 }
 
 void MDIWindow::closeWindow()

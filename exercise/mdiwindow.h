@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPixmap>
 
+#include <functional>
+
 class QLabel;
 class QLCDNumber;
 class QLineEdit;
@@ -61,8 +63,21 @@ private:
     void buildPage();
     void readSettings();
     void showQuestion();
+    struct HintTexts
+    {
+        QString shown;        // status message
+        QString title;        // box title
+        QString depleted;     // status message and box title once all three are used
+        QString depletedText; // box text then
+    };
+    // Shows a clue or a choice, or says that all three are used.
+    void showHint(bool available, const HintTexts &texts, const QString &hint, const std::function<void()> &use);
+    // Tells assistive technology what the page paints, and that it changed.
+    void describeState();
     void complete();
-    void saveScore();
+    // Appends the score record and shortens the player's to-do list; false when
+    // the store could not be written.
+    bool saveScore();
     void closeWindow();
     void paintPage(QPainter &painter) const;
 
@@ -77,6 +92,7 @@ private:
     QLabel *m_questionLabel = nullptr;
     QLineEdit *m_answerBox = nullptr;
     QLCDNumber *m_questionNumber = nullptr;
+    QLabel *m_scoreDisplay = nullptr; // paints nothing: it names the score digits
     QPushButton *m_clueButton = nullptr;
     QPushButton *m_choiceButton = nullptr;
 };

@@ -160,6 +160,7 @@ void TemplateEditor::refresh()
     show(m_clueField, record.clue);
     show(m_choiceField, record.choice);
     m_questionNumber->display(m_current + 1);
+    m_questionNumber->setAccessibleDescription(tr("Question %1 of %2").arg(m_current + 1).arg(QuestionsPerExercise));
 }
 
 void TemplateEditor::next()

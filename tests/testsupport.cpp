@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 void TestSupport::initialise()
 {
@@ -25,6 +26,19 @@ void TestSupport::resetStore()
 QString TestSupport::dataFolder()
 {
     return QStringLiteral(BRIGHTSUM_SOURCE_DATA);
+}
+
+void TestSupport::writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray TestSupport::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int ScriptedPrompts::count(const QString &title) const

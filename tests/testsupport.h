@@ -18,6 +18,9 @@ void initialise();
 void resetStore();
 // The source tree's data folder.
 QString dataFolder();
+// Whole files, for tests that write and read them back.
+void writeFile(const QString &path, const QByteArray &content);
+QByteArray readFile(const QString &path);
 } // namespace TestSupport
 
 // Answers every modal question from a script and records what was asked.

@@ -15,19 +15,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QList<MDIWindow *> exercises(const ApplicationWindow &window)
 {
     QList<MDIWindow *> result;
@@ -98,7 +85,7 @@ void TestSavedExercises::savedExerciseReopensWhereItStood()
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Exercise progress saved to disk"));
     const QByteArray expected = QByteArrayLiteral("Subtraction\n") + original->exercise().playerName().toLocal8Bit()
         + QByteArrayLiteral("\n-1\n1\n0\n1\n");
-    QCOMPARE(readFile(folder.filePath(written)), expected);
+    QCOMPARE(TestSupport::readFile(folder.filePath(written)), expected);
 
     prompts.fileNames = {folder.filePath(written)};
     window.chooseFile();
@@ -165,7 +152,7 @@ void TestSavedExercises::unusableFilesAreRefused_data()
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("missing file") << QByteArrayLiteral("-");
     QTest::newRow("exercise from a template") << QByteArrayLiteral("Week 3\nAsha\n6\n1\n0\n3\n");
-    QTest::newRow("a question file") << readFile(QStringLiteral("Exercises/Addition.dat"));
+    QTest::newRow("a question file") << TestSupport::readFile(QStringLiteral("Exercises/Addition.dat"));
     QTest::newRow("four clues") << QByteArrayLiteral("Addition\nAsha\n6\n4\n0\n3\n");
     QTest::newRow("negative choices") << QByteArrayLiteral("Addition\nAsha\n6\n0\n-1\n3\n");
     QTest::newRow("question 21") << QByteArrayLiteral("Addition\nAsha\n6\n0\n0\n20\n");
@@ -178,7 +165,7 @@ void TestSavedExercises::unusableFilesAreRefused()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("saved.dat"));
     if (content != "-")
-        writeFile(path, content);
+        TestSupport::writeFile(path, content);
     ScriptedPrompts prompts;
     ApplicationWindow window;
     prompts.asked.clear();
@@ -197,7 +184,7 @@ void TestSavedExercises::shortFileReadsMissingCountersAsZero()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("short.dat"));
-    writeFile(path, QByteArrayLiteral("Money\nAsha\n6\n2\n"));
+    TestSupport::writeFile(path, QByteArrayLiteral("Money\nAsha\n6\n2\n"));
     ScriptedPrompts prompts;
     ApplicationWindow window;
     prompts.fileNames = {path};
@@ -220,14 +207,14 @@ void TestSavedExercises::reopenedExerciseTakesTodaysQuestionsAndItsOwnPlayer()
         QVERIFY(QFile::copy(TestSupport::dataFolder() + file, folder.path() + file));
     }
     QDir::setCurrent(folder.path());
-    writeFile(QStringLiteral("saved.dat"), QByteArrayLiteral("Addition\nBo\n4\n1\n1\n2\n"));
+    TestSupport::writeFile(QStringLiteral("saved.dat"), QByteArrayLiteral("Addition\nBo\n4\n1\n1\n2\n"));
 
     ScriptedPrompts prompts;
     ApplicationWindow window;
     QByteArray changed;
     for (int q = 1; q <= QuestionsPerExercise; ++q)
         changed += QStringLiteral("Changed question %1\n%1\nclue\nchoice\n\n").arg(q).toLatin1();
-    writeFile(QStringLiteral("Exercises/Addition.dat"), changed);
+    TestSupport::writeFile(QStringLiteral("Exercises/Addition.dat"), changed);
 
     prompts.fileNames = {QStringLiteral("saved.dat")};
     window.chooseFile();

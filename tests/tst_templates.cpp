@@ -43,19 +43,6 @@ QByteArray fileText(const QuestionRecords &records)
     return buffer.data();
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QList<QMainWindow *> childWindows(const ApplicationWindow &window)
 {
     QList<QMainWindow *> result;
@@ -132,7 +119,7 @@ void TestTemplates::validTemplateOpensUnderItsBaseName()
     QTemporaryDir folder;
     QuestionRecords records = numbered();
     records[6].answer = seventhAnswer;
-    writeFile(folder.filePath(fileName), fileText(records));
+    TestSupport::writeFile(folder.filePath(fileName), fileText(records));
 
     ScriptedPrompts prompts;
     ApplicationWindow window;
@@ -184,7 +171,7 @@ void TestTemplates::invalidTemplateIsRefused()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("broken.dat"));
     if (content != "-")
-        writeFile(path, content);
+        TestSupport::writeFile(path, content);
 
     ScriptedPrompts prompts;
     ApplicationWindow window;
@@ -201,7 +188,7 @@ void TestTemplates::sameTemplateTwiceGivesTwoWindows()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Week 3.dat"));
-    writeFile(path, fileText(numbered()));
+    TestSupport::writeFile(path, fileText(numbered()));
     ScriptedPrompts prompts;
     ApplicationWindow window;
     prompts.fileNames = {path, path};
@@ -213,7 +200,7 @@ void TestTemplates::sameTemplateTwiceGivesTwoWindows()
     QCOMPARE(opened.at(1)->windowTitle(), QStringLiteral("Week 3"));
 
     // Each keeps its own copy: nothing read later reaches the first.
-    writeFile(path, fileText(numbered(QStringLiteral("Other"))));
+    TestSupport::writeFile(path, fileText(numbered(QStringLiteral("Other"))));
     QCOMPARE(qobject_cast<MDIWindow *>(opened.at(0))->exercise().current().text, QStringLiteral("Question 1"));
 }
 
@@ -395,7 +382,7 @@ void TestTemplates::openedTextsAreWrittenBackUnchanged()
     records[0].answer = QStringLiteral("x");
     records[3].clue = QStringLiteral("  spaces kept  ");
     const QByteArray original = fileText(records);
-    writeFile(folder.filePath(QStringLiteral("in.dat")), original);
+    TestSupport::writeFile(folder.filePath(QStringLiteral("in.dat")), original);
 
     ScriptedPrompts prompts;
     TemplateEditor editor(nullptr);
@@ -407,7 +394,7 @@ void TestTemplates::openedTextsAreWrittenBackUnchanged()
     QCOMPARE(prompts.asked.last().title, QStringLiteral("Save Template Dialog"));
     QCOMPARE(prompts.asked.last().text, QStringLiteral("Brightsum Templates (*.dat)"));
 
-    const QByteArray saved = readFile(folder.filePath(QStringLiteral("out.dat")));
+    const QByteArray saved = TestSupport::readFile(folder.filePath(QStringLiteral("out.dat")));
     QCOMPARE(saved, original);
     const QList<QByteArray> lines = saved.split('\n');
     QCOMPARE(lines.size(), 101); // a hundred lines, each ended by a line feed
@@ -458,7 +445,7 @@ void TestTemplates::saveNamesTheFile()
 void TestTemplates::openingKeepsTheQuestionNumber()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath(QStringLiteral("Week 3.dat")), fileText(numbered()));
+    TestSupport::writeFile(folder.filePath(QStringLiteral("Week 3.dat")), fileText(numbered()));
     ScriptedPrompts prompts;
     TemplateEditor editor(nullptr);
     for (int q = 0; q < 7; ++q)
@@ -480,7 +467,7 @@ void TestTemplates::tooLargeFileKeepsTheTemplate()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("huge.dat"));
-    writeFile(path, QByteArray(QuestionFile::MaxFileBytes + 1, '\n'));
+    TestSupport::writeFile(path, QByteArray(QuestionFile::MaxFileBytes + 1, '\n'));
     ScriptedPrompts prompts;
     TemplateEditor editor(nullptr);
     editor.openSample();
@@ -568,7 +555,7 @@ void TestTemplates::newAndOpenOfferToSave()
     QFETCH(bool, replaced);
     QTemporaryDir folder;
     const QString other = folder.filePath(QStringLiteral("Other.dat"));
-    writeFile(other, fileText(numbered(QStringLiteral("Other"))));
+    TestSupport::writeFile(other, fileText(numbered(QStringLiteral("Other"))));
     ScriptedPrompts prompts;
     TemplateEditor editor(nullptr);
     editor.show();
