@@ -26,7 +26,8 @@ QString refusalReason(SavedExercise::ReadStatus status)
         return ApplicationWindow::tr("Its first line is not one of the seven topics, so it is not a saved exercise "
                                      "that can be reopened.");
     case SavedExercise::ReadStatus::OutOfRange:
-        return ApplicationWindow::tr("Its clues, choices or question number are outside what an exercise can hold.");
+        return ApplicationWindow::tr("Its score, clues, choices or question number are outside what an exercise "
+                                     "can hold.");
     case SavedExercise::ReadStatus::Ok: break;
     }
     return QString();

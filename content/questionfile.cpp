@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <algorithm>
+
 namespace {
 
 // Splits data into lines at LF, dropping a CR before it. Returns false when a
@@ -27,12 +29,27 @@ bool splitLines(const QByteArray &data, QList<QByteArray> &lines, int maxLines)
     return true;
 }
 
+// Reads at most limit bytes, piece by piece, so that a small file costs its own
+// size rather than the whole limit.
+QByteArray readAtMost(QIODevice &device, qint64 limit)
+{
+    QByteArray data;
+    char piece[16 * 1024];
+    while (data.size() < limit) {
+        const qint64 got = device.read(piece, std::min<qint64>(sizeof piece, limit - data.size()));
+        if (got <= 0)
+            break;
+        data.append(piece, got);
+    }
+    return data;
+}
+
 } // namespace
 
 QuestionFile::ReadStatus QuestionFile::read(QIODevice &device, QuestionRecords &records)
 {
     records = QuestionRecords{};
-    const QByteArray data = device.read(MaxFileBytes + 1);
+    const QByteArray data = readAtMost(device, MaxFileBytes + 1);
     if (data.size() > MaxFileBytes)
         return ReadStatus::TooLarge;
 

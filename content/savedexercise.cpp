@@ -7,11 +7,7 @@
 #include <QFile>
 #include <QIODevice>
 
-namespace {
-// A saved exercise is six short lines; reading stops well before anything larger.
-constexpr qint64 MaxLineBytes = 4096;
-constexpr int LineCount = 6;
-} // namespace
+static_assert(SavedExercise::MaxScore == Exercise::PointsForRightAnswer * QuestionsPerExercise);
 
 bool SavedExercise::write(QIODevice &device) const
 {
@@ -46,8 +42,9 @@ SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
 
     if (Topics::indexOf(topic) < 0)
         return ReadStatus::UnknownTopic;
-    if (cluesUsed < 0 || cluesUsed > Exercise::MaxClues || choicesUsed < 0 || choicesUsed > Exercise::MaxChoices
-        || currentQuestion < 0 || currentQuestion >= QuestionsPerExercise)
+    if (score < MinScore || score > MaxScore || cluesUsed < 0 || cluesUsed > Exercise::MaxClues
+        || choicesUsed < 0 || choicesUsed > Exercise::MaxChoices || currentQuestion < 0
+        || currentQuestion >= QuestionsPerExercise)
         return ReadStatus::OutOfRange;
     return ReadStatus::Ok;
 }

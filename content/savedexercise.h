@@ -17,10 +17,21 @@ struct SavedExercise
 
     enum class ReadStatus { Ok, CannotOpen, UnknownTopic, OutOfRange };
 
+    // A saved exercise is six short lines; a read never takes more than
+    // LineCount lines of under MaxLineBytes bytes each, whatever the file holds.
+    static constexpr int LineCount = 6;
+    static constexpr qint64 MaxLineBytes = 4096;
+    // The most a score can be is two points for each of the twenty questions. It
+    // has no natural floor, but a score a million wrong answers deep is no
+    // exercise's, and counting on from it must not overflow.
+    static constexpr int MaxScore = 40;
+    static constexpr int MinScore = -1000000;
+
     bool write(QIODevice &device) const;
     // Reads the six lines; missing or non-numeric counters read as 0. Refuses a
-    // first line that is not one of the seven topics, and counters that no
-    // running exercise can have.
+    // first line that is not one of the seven topics, and a score or counters
+    // that no running exercise can have. A line longer than the bound is read in
+    // pieces, each taken as the next line.
     ReadStatus read(QIODevice &device);
     ReadStatus read(const QString &path);
 };
