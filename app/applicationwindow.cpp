@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -96,6 +97,10 @@ ApplicationWindow::ApplicationWindow()
     useraccounts();
     showStatus(tr("Welcome to Brightsum, ") + m_userName + QStringLiteral("!"));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
+
+    // Read the score records while the child picks a name, so that the user page
+    // opens at once after signing in, however many records there are.
+    QTimer::singleShot(0, this, [] { ScoreBook::records(); });
 
     m_started = true;
     m_ready = true;

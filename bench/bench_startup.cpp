@@ -26,9 +26,15 @@ namespace {
 class FirstPaint : public QObject
 {
 public:
-    bool eventFilter(QObject *, QEvent *event) override
+    explicit FirstPaint(QWidget *window)
+        : m_window(window)
     {
-        if (event->type() == QEvent::Paint && !m_done) {
+    }
+
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(object);
+        if (event->type() == QEvent::Paint && !m_done && widget && widget->window() == m_window) {
             m_done = true;
             std::puts("painted");
             std::fflush(stdout);
@@ -38,13 +44,13 @@ public:
     }
 
 private:
+    QWidget *m_window;
     bool m_done = false;
 };
 
 int child(int argc, char *argv[], const QString &kind)
 {
     QApplication application(argc, argv);
-    FirstPaint watcher;
     std::unique_ptr<QMainWindow> window;
     if (kind == QLatin1String("bare")) {
         window = std::make_unique<QMainWindow>();
@@ -55,7 +61,8 @@ int child(int argc, char *argv[], const QString &kind)
         Store::settings().setValue(Keys::width, 700); // not a first start
         window = std::make_unique<ApplicationWindow>();
     }
-    window->installEventFilter(&watcher);
+    FirstPaint watcher(window.get());
+    application.installEventFilter(&watcher);
     window->show();
     std::puts("shown");
     std::fflush(stdout);
