@@ -6,6 +6,7 @@
 #include "app/applicationwindow.h"
 #include "app/datafolder.h"
 #include "app/prompts.h"
+#include "content/topics.h"
 #include "exercise/mdiwindow.h"
 #include "users/accountwindow.h"
 #include "users/scorebook.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -51,6 +53,19 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+// Resident memory of this process in kilobytes, from the kernel's account.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
 }
 
 void storeRecords(int count)
@@ -151,6 +166,28 @@ int main(int argc, char *argv[])
             << "  open everybody's scores (first paint):        " << QString::number(median(scores), 'f', 2) << "\n";
         out.flush();
         Store::settings().setValue(Keys::width, 700);
+    }
+
+    // A long run: a thousand exercises opened, played and completed in one window.
+    storeRecords(0);
+    {
+        ApplicationWindow window;
+        auto playOne = [&](int topic) {
+            window.command(Topics::at(topic).name + QStringLiteral("..."))->trigger();
+            MDIWindow *exercise = newestExercise(window);
+            while (!exercise->exercise().isFinished()) {
+                exercise->answerBox()->setText(exercise->exercise().current().answer);
+                exercise->validate();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        for (int i = 0; i < 50; ++i) // warm up caches first
+            playOne(i % Topics::count);
+        const long before = residentKilobytes();
+        for (int i = 0; i < 1000; ++i)
+            playOne(i % Topics::count);
+        out << "a thousand exercises in one run: resident memory " << before << " kB before, "
+            << residentKilobytes() << " kB after; " << ScoreBook::count() << " records\n";
     }
     Prompts::install(nullptr);
     return 0;
