@@ -15,7 +15,7 @@
 
 namespace {
 
-struct CommandSpec
+struct CommandEntry
 {
     const char *text;
     const char *shortcut;
@@ -33,18 +33,18 @@ QIcon icon(const char *file)
 
 // Builds one command: its text, shortcut, icon, tips and the slot it triggers.
 template<typename Slot>
-static QAction *makeCommand(ApplicationWindow *window, const CommandSpec &spec, Slot slot)
+static QAction *makeCommand(ApplicationWindow *window, const CommandEntry &entry, Slot slot)
 {
-    auto *action = new QAction(ApplicationWindow::tr(spec.text), window);
-    action->setObjectName(QString::fromLatin1(spec.text).remove(QLatin1Char('&')));
-    if (*spec.shortcut)
-        action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
-    if (*spec.icon)
-        action->setIcon(icon(spec.icon));
-    if (*spec.statusTip)
-        action->setStatusTip(QLatin1String(spec.statusTip));
-    if (*spec.whatsThis)
-        action->setWhatsThis(QLatin1String(spec.whatsThis));
+    auto *action = new QAction(ApplicationWindow::tr(entry.text), window);
+    action->setObjectName(QString::fromLatin1(entry.text).remove(QLatin1Char('&')));
+    if (*entry.shortcut)
+        action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
+    if (*entry.icon)
+        action->setIcon(icon(entry.icon));
+    if (*entry.statusTip)
+        action->setStatusTip(QLatin1String(entry.statusTip));
+    if (*entry.whatsThis)
+        action->setWhatsThis(QLatin1String(entry.whatsThis));
     QObject::connect(action, &QAction::triggered, window, slot);
     return action;
 }
@@ -56,7 +56,7 @@ QAction *ApplicationWindow::command(const QString &text) const
 
 void ApplicationWindow::createActions()
 {
-    const CommandSpec topics[] = {
+    const CommandEntry topics[] = {
         {"Number Skills...", "Ctrl+1", "number skillsIcon.png", "Begins a new number skills exercise", ""},
         {"Addition...", "Ctrl+2", "additionIcon.png", "Begins a new addition exercise", ""},
         {"Subtraction...", "Ctrl+3", "subtractionIcon.png", "Begins a new subtraction exercise", ""},
