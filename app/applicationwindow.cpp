@@ -118,7 +118,6 @@ bool ApplicationWindow::loadExerciseBank()
 {
     const QList<int> failed = m_bank.load();
     m_theme = Themes::stored();
-    m_scoreCount = ScoreBook::count();
     if (failed.isEmpty())
         return true;
 
@@ -216,6 +215,8 @@ void ApplicationWindow::showStatus(const QString &message)
 
 QMdiSubWindow *ApplicationWindow::addChildWindow(QWidget *window)
 {
+    // Closed child windows are freed, not kept hidden.
+    window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *frame = m_workspace->addSubWindow(window);
     // The frame shows the window's own icon rather than the main window's.
     frame->setWindowIcon(window->windowIcon());
@@ -244,7 +245,6 @@ MDIWindow *ApplicationWindow::openExercise(const QString &topicName, const QStri
     const ExerciseLook look{colourAt(m_theme, 0), colourAt(m_theme, 3), colourAt(m_theme, 6), m_theme.name};
     auto *window = new MDIWindow(m_workspace, topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion,
                                  questions, look);
-    window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MDIWindow::exerciseCompleted, m_sidebar, &Sidebar::setUserContent);
     addChildWindow(window);
     return window;

@@ -44,7 +44,7 @@ public:
     Sidebar *sidebar() const { return m_sidebar; }
     AdminPassword *passwordPrompt() const { return m_password; }
     AccountWindow *accountWindow() const;
-    // Adds a child window to the workspace and shows it.
+    // Adds a child window to the workspace and shows it; it is freed when closed.
     QMdiSubWindow *addChildWindow(QWidget *window);
 
 public Q_SLOTS:
@@ -106,6 +106,8 @@ private:
     // Asks the adult setting the program up for currency, measures and password.
     void runFirstRunSetup();
     MDIWindow *activeExercise() const;
+    // Everybody's scores, or the signed-in user's, in a new score window.
+    void showScoreWindow(bool onePlayer);
     void showStatus(const QString &message);
 
     bool m_ready = false;
@@ -114,7 +116,6 @@ private:
     bool m_storeWarningShown = false;
     ExerciseBank m_bank;
     Theme m_theme;
-    int m_scoreCount = 0;
     QString m_userName;
 
     QMdiArea *m_workspace = nullptr;

@@ -91,7 +91,6 @@ void ApplicationWindow::saveExe()
 void ApplicationWindow::openSampleTemplate()
 {
     auto *editor = new TemplateEditor(m_workspace);
-    editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->openSample();
     addChildWindow(editor);
 }
@@ -102,7 +101,5 @@ void ApplicationWindow::toolsTemplateEditor()
         return;
     if (sidebar()->isVisible())
         sidebar()->showTemplateTasks();
-    auto *editor = new TemplateEditor(m_workspace);
-    editor->setAttribute(Qt::WA_DeleteOnClose);
-    addChildWindow(editor);
+    addChildWindow(new TemplateEditor(m_workspace));
 }

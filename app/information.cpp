@@ -76,9 +76,7 @@ bool showInSidebar(Sidebar *sidebar, const QString &title, const char *page)
 // Each call opens a new window; earlier ones stay open.
 void openPageWindow(ApplicationWindow &window, const QString &title, const char *page)
 {
-    auto *pageWindow = new HTMWindow(window.workspace(), title, QString::fromLatin1(page));
-    pageWindow->setAttribute(Qt::WA_DeleteOnClose);
-    window.addChildWindow(pageWindow);
+    window.addChildWindow(new HTMWindow(window.workspace(), title, QString::fromLatin1(page)));
 }
 
 } // namespace
@@ -121,14 +119,10 @@ void ApplicationWindow::about()
 
 void ApplicationWindow::showClock()
 {
-    auto *clock = new AnalogClock(m_workspace);
-    clock->setAttribute(Qt::WA_DeleteOnClose);
-    addChildWindow(clock);
+    addChildWindow(new AnalogClock(m_workspace));
 }
 
 void ApplicationWindow::showDigitalClock()
 {
-    auto *clock = new DigitalClock(m_workspace);
-    clock->setAttribute(Qt::WA_DeleteOnClose);
-    addChildWindow(clock);
+    addChildWindow(new DigitalClock(m_workspace));
 }

@@ -33,34 +33,31 @@ void ApplicationWindow::doLogin()
 
 void ApplicationWindow::showScores()
 {
-    if (!loadExerciseBank())
-        return;
-    const QList<ScoreRecord> records = ScoreBook::records();
-    if (records.isEmpty()) {
-        Ask::information(this, tr("No Saved Scores"), tr("No scores to display."));
-        return;
-    }
-    if (m_sidebar->isVisible())
-        m_sidebar->setScoreContent();
-    auto *window = new ScoreWindow(m_workspace, records, ScoreWindow::Everybody);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    addChildWindow(window);
+    showScoreWindow(false);
 }
 
 void ApplicationWindow::showMyScores()
 {
+    showScoreWindow(true);
+}
+
+void ApplicationWindow::showScoreWindow(bool onePlayer)
+{
     if (!loadExerciseBank())
         return;
     const QList<ScoreRecord> records = ScoreBook::records();
-    if (ScoreBook::recordsOf(records, m_userName).isEmpty()) {
+    if ((onePlayer ? ScoreBook::recordsOf(records, m_userName) : records).isEmpty()) {
         Ask::information(this, tr("No Saved Scores"), tr("No scores to display."));
         return;
     }
-    if (m_sidebar->isVisible())
-        m_sidebar->showMyScoresTasks();
-    auto *window = new ScoreWindow(m_workspace, records, ScoreWindow::OnePlayer, m_userName);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    addChildWindow(window);
+    if (m_sidebar->isVisible()) {
+        if (onePlayer)
+            m_sidebar->showMyScoresTasks();
+        else
+            m_sidebar->setScoreContent();
+    }
+    addChildWindow(new ScoreWindow(m_workspace, records, onePlayer ? ScoreWindow::OnePlayer : ScoreWindow::Everybody,
+                                   m_userName));
 }
 
 void ApplicationWindow::toggleSidebar()
