@@ -62,9 +62,8 @@ Sidebar::Sidebar(ApplicationWindow *window)
           QStringLiteral("Learn how to use the Template Editor by opening a sample template for editing.")}},
         {[window] { window->openSampleTemplate(); }});
 
-    for (QWidget *page : {static_cast<QWidget *>(m_userPage), static_cast<QWidget *>(m_htmlPage),
-                          static_cast<QWidget *>(m_everybodysTasks), static_cast<QWidget *>(m_myTasks),
-                          static_cast<QWidget *>(m_templateTasks)})
+    m_pages = {m_userPage, m_htmlPage, m_everybodysTasks, m_myTasks, m_templateTasks};
+    for (QWidget *page : std::as_const(m_pages))
         page->hide();
 }
 
@@ -108,9 +107,7 @@ QGroupBox *Sidebar::buildTasksPage(const QList<QPair<QString, QString>> &tasks,
 
 void Sidebar::switchTo(QWidget *page, const QString &title)
 {
-    for (QWidget *other : {static_cast<QWidget *>(m_userPage), static_cast<QWidget *>(m_htmlPage),
-                           static_cast<QWidget *>(m_everybodysTasks), static_cast<QWidget *>(m_myTasks),
-                           static_cast<QWidget *>(m_templateTasks)}) {
+    for (QWidget *other : std::as_const(m_pages)) {
         if (other != page)
             other->hide();
     }

@@ -56,4 +56,5 @@ private:
     QGroupBox *m_everybodysTasks = nullptr;
     QGroupBox *m_myTasks = nullptr;
     QGroupBox *m_templateTasks = nullptr;
+    QList<QWidget *> m_pages; // the five pages above, one shown at a time
 };
