@@ -71,6 +71,11 @@ void Store::removeGroup(const QString &group)
     update([&](QSettings &store) { store.remove(group); });
 }
 
+QVariant Store::value(const QString &key, const QVariant &fallback)
+{
+    return settings().value(key, fallback);
+}
+
 int Store::intValue(const QString &key, int fallback)
 {
     bool ok = false;

@@ -98,6 +98,9 @@ void removeGroup(const QString &group);
 // Lets the store object go; the next use opens it again (after tests move it).
 void reopen();
 
+// A key as last read, or the fallback when it is absent.
+QVariant value(const QString &key, const QVariant &fallback = QVariant());
+
 // An integer key; a value that is not a number (a damaged file) reads as the fallback.
 int intValue(const QString &key, int fallback);
 
