@@ -28,6 +28,8 @@ QString refusalReason(SavedExercise::ReadStatus status)
     case SavedExercise::ReadStatus::OutOfRange:
         return ApplicationWindow::tr("Its score, clues, choices or question number are outside what an exercise "
                                      "can hold.");
+    case SavedExercise::ReadStatus::BadPlayer:
+        return ApplicationWindow::tr("Its player's name is not one that can sign in to Brightsum.");
     case SavedExercise::ReadStatus::Ok: break;
     }
     return QString();

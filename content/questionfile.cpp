@@ -1,5 +1,7 @@
 #include "content/questionfile.h"
 
+#include "content/safefile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -73,15 +75,20 @@ QuestionFile::ReadStatus QuestionFile::read(QIODevice &device, QuestionRecords &
 
 QuestionFile::ReadStatus QuestionFile::read(const QString &path, QuestionRecords &records)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!SafeFile::openRegular(file, path)) {
         records = QuestionRecords{};
         return ReadStatus::CannotOpen;
     }
     return read(file, records);
 }
 
-bool QuestionFile::write(QIODevice &device, const QuestionRecords &records)
+bool QuestionFile::fitsOnLine(const QString &text)
+{
+    return text.toLocal8Bit().size() <= MaxLineLength;
+}
+
+QByteArray QuestionFile::toBytes(const QuestionRecords &records)
 {
     QByteArray data;
     for (const QuestionRecord &record : records) {
@@ -91,6 +98,12 @@ bool QuestionFile::write(QIODevice &device, const QuestionRecords &records)
         }
         data += '\n';
     }
+    return data;
+}
+
+bool QuestionFile::write(QIODevice &device, const QuestionRecords &records)
+{
+    const QByteArray data = toBytes(records);
     return device.write(data) == data.size();
 }
 

@@ -35,8 +35,15 @@ using QuestionRecords = std::array<QuestionRecord, QuestionsPerExercise>;
 namespace QuestionFile {
 
 // A question file holds a hundred short lines; anything far larger is not one.
-constexpr qint64 MaxFileBytes = 256 * 1024;
+// Both bounds are in bytes of the file. Every file of a hundred lines within
+// the line bound is within the file bound, so whatever the template editor
+// lets an adult type, it can read back.
 constexpr int MaxLineLength = 4096;
+constexpr qint64 MaxFileBytes = 512 * 1024;
+static_assert(MaxFileBytes >= QuestionsPerExercise * LinesPerQuestion * (MaxLineLength + 2));
+
+// Whether the text fits on one line of a question file.
+bool fitsOnLine(const QString &text);
 
 enum class ReadStatus { Ok, CannotOpen, TooLarge };
 
@@ -47,7 +54,8 @@ enum class ReadStatus { Ok, CannotOpen, TooLarge };
 ReadStatus read(QIODevice &device, QuestionRecords &records);
 ReadStatus read(const QString &path, QuestionRecords &records);
 
-// Writes the hundred lines, each ended by a single line feed, the separators empty.
+// The hundred lines, each ended by a single line feed, the separators empty.
+QByteArray toBytes(const QuestionRecords &records);
 bool write(QIODevice &device, const QuestionRecords &records);
 
 // Index of the first record that a template may not hold (empty question, clue or

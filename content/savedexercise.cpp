@@ -1,15 +1,17 @@
 #include "content/savedexercise.h"
 
 #include "content/questionfile.h"
+#include "content/safefile.h"
 #include "content/topics.h"
 #include "exercise/exercise.h"
+#include "users/accounts.h"
 
 #include <QFile>
 #include <QIODevice>
 
 static_assert(SavedExercise::MaxScore == Exercise::PointsForRightAnswer * QuestionsPerExercise);
 
-bool SavedExercise::write(QIODevice &device) const
+QByteArray SavedExercise::toBytes() const
 {
     QByteArray data;
     for (const QString &line : {topic, player, QString::number(score), QString::number(cluesUsed),
@@ -17,6 +19,12 @@ bool SavedExercise::write(QIODevice &device) const
         data += line.toLocal8Bit();
         data += '\n';
     }
+    return data;
+}
+
+bool SavedExercise::write(QIODevice &device) const
+{
+    const QByteArray data = toBytes();
     return device.write(data) == data.size();
 }
 
@@ -42,6 +50,9 @@ SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
 
     if (Topics::indexOf(topic) < 0)
         return ReadStatus::UnknownTopic;
+    // The player becomes the owner of a score record and a list of topics to do.
+    if (!Accounts::problemWithName(player).isEmpty())
+        return ReadStatus::BadPlayer;
     if (score < MinScore || score > MaxScore || cluesUsed < 0 || cluesUsed > Exercise::MaxClues
         || choicesUsed < 0 || choicesUsed > Exercise::MaxChoices || currentQuestion < 0
         || currentQuestion >= QuestionsPerExercise)
@@ -51,8 +62,8 @@ SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
 
 SavedExercise::ReadStatus SavedExercise::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!SafeFile::openRegular(file, path))
         return ReadStatus::CannotOpen;
     return read(file);
 }

@@ -15,7 +15,7 @@ struct SavedExercise
     int choicesUsed = 0;
     int currentQuestion = 0;
 
-    enum class ReadStatus { Ok, CannotOpen, UnknownTopic, OutOfRange };
+    enum class ReadStatus { Ok, CannotOpen, UnknownTopic, OutOfRange, BadPlayer };
 
     // A saved exercise is six short lines; a read never takes more than
     // LineCount lines of under MaxLineBytes bytes each, whatever the file holds.
@@ -27,10 +27,11 @@ struct SavedExercise
     static constexpr int MaxScore = 40;
     static constexpr int MinScore = -1000000;
 
+    QByteArray toBytes() const;
     bool write(QIODevice &device) const;
     // Reads the six lines; missing or non-numeric counters read as 0. Refuses a
-    // first line that is not one of the seven topics, and a score or counters
-    // that no running exercise can have. A line longer than the bound is read in
+    // first line that is not one of the seven topics, a score or counters that
+    // no running exercise can have, and a player no one could sign in as. A line longer than the bound is read in
     // pieces, each taken as the next line.
     ReadStatus read(QIODevice &device);
     ReadStatus read(const QString &path);

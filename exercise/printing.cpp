@@ -3,6 +3,7 @@
 #include "exercise/mdiwindow.h"
 
 #include "app/prompts.h"
+#include "content/safefile.h"
 #include "exercise/documents.h"
 #include "exercise/worksheetdialog.h"
 
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -64,12 +64,13 @@ std::optional<QString> writePdf(const QString &text, const QString &title, const
     if (!pages.open(QIODevice::ReadOnly))
         return pages.errorString();
     const QByteArray bytes = pages.readAll();
-    if (bytes.isEmpty())
+    // A document cut short (a full scratch folder) lacks its end-of-file mark.
+    if (bytes.isEmpty() || !bytes.trimmed().endsWith("%%EOF"))
         return MDIWindow::tr("No pages were made.");
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
+    const QString problem = SafeFile::replace(fileName, bytes);
+    if (!problem.isEmpty())
+        return problem;
     return std::nullopt;
 }
 

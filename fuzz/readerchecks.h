@@ -8,6 +8,7 @@
 #include "content/savedexercise.h"
 #include "content/topics.h"
 #include "exercise/exercise.h"
+#include "users/accounts.h"
 
 #include <QBuffer>
 
@@ -102,11 +103,15 @@ inline const char *savedExercise(const QByteArray &data)
         return Topics::indexOf(saved.topic) >= 0 ? "a known topic was refused" : nullptr;
     case SavedExercise::ReadStatus::OutOfRange:
         return Topics::indexOf(saved.topic) < 0 ? "an unknown topic was refused as out of range" : nullptr;
+    case SavedExercise::ReadStatus::BadPlayer:
+        return Topics::indexOf(saved.topic) < 0 ? "an unknown topic was refused for its player" : nullptr;
     case SavedExercise::ReadStatus::CannotOpen:
         return "a device read gave CannotOpen";
     }
     if (Topics::indexOf(saved.topic) < 0)
         return "an unknown topic was read as Ok";
+    if (!Accounts::problemWithName(saved.player).isEmpty())
+        return "a player no one can sign in as was read as Ok";
     if (saved.score < SavedExercise::MinScore || saved.score > SavedExercise::MaxScore)
         return "a score out of range was read as Ok";
     if (saved.cluesUsed < 0 || saved.cluesUsed > Exercise::MaxClues || saved.choicesUsed < 0

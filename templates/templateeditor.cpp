@@ -1,6 +1,7 @@
 #include "templates/templateeditor.h"
 
 #include "app/prompts.h"
+#include "content/safefile.h"
 #include "content/savedexercise.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -37,6 +37,19 @@ QString displayed(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// Refuses text that would not fit on one line of the file, counted in the
+// file's bytes (a letter can take several), so the editor never writes a
+// template it cannot open again.
+class LineValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return QuestionFile::fitsOnLine(input) ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 TemplateEditor::TemplateEditor(QWidget *parent)
@@ -59,6 +72,7 @@ void TemplateEditor::createFields()
         auto *field = new QLineEdit;
         // A record line longer than this is not read back as a question file.
         field->setMaxLength(QuestionFile::MaxLineLength);
+        field->setValidator(new LineValidator(field));
         field->setAccessibleName(label);
         auto *caption = new QLabel(label);
         caption->setBuddy(field);
@@ -218,10 +232,10 @@ TemplateEditor::SaveResult TemplateEditor::saveTemplate()
     storeFields();
 
     // The earlier file is replaced only once the new one is complete.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !QuestionFile::write(file, m_records) || !file.commit()) {
+    const QString problem = SafeFile::replace(fileName, QuestionFile::toBytes(m_records));
+    if (!problem.isEmpty()) {
         Ask::warning(this, tr("Template Not Saved"),
-                     tr("The template could not be saved to \"%1\": %2").arg(displayed(fileName), file.errorString()));
+                     tr("The template could not be saved to \"%1\": %2").arg(displayed(fileName), problem));
         return SaveResult::Failed;
     }
     statusBar()->showMessage(tr("Saved template to hard disk"), StatusTimeout);

@@ -150,7 +150,7 @@ void TestHostileInput::nastyFiles_data()
     QTest::newRow("no line end, past the line bound") << QByteArray(lineBound + 1, 'x') << Question::TooLarge
                                                       << Saved::UnknownTopic;
     QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, 'x') << Question::TooLarge << Saved::UnknownTopic;
-    QTest::newRow("300 KB of line feeds") << QByteArray(300 * 1024, '\n') << Question::TooLarge << Saved::UnknownTopic;
+    QTest::newRow("600 KB of line feeds") << QByteArray(600 * 1024, '\n') << Question::TooLarge << Saved::UnknownTopic;
     QTest::newRow("line feeds up to the size bound")
         << QByteArray(QuestionFile::MaxFileBytes, '\n') << Question::Ok << Saved::UnknownTopic;
     QTest::newRow("line at the bound, CR LF") << QByteArray(lineBound, 'x') + "\r\n" << Question::Ok
@@ -165,10 +165,14 @@ void TestHostileInput::nastyFiles_data()
     QTest::newRow("NULs") << QByteArray(1000, '\0') << Question::Ok << Saved::UnknownTopic;
     QTest::newRow("NUL inside the topic") << QByteArray("Money\0\nBen\n0\n0\n0\n0\n", 20) << Question::Ok
                                           << Saved::UnknownTopic;
-    // An overlong player name is read in bounded pieces; the pieces after the
-    // first are taken as the following lines.
+    // An overlong player name is read in bounded pieces, and is no name anyone can sign in with.
     QTest::newRow("10 KB player name") << "Money\n" + QByteArray(10000, 'x') + "\n0\n0\n0\n0\n" << Question::TooLarge
-                                       << Saved::Ok;
+                                       << Saved::BadPlayer;
+    QTest::newRow("player of 41 letters") << "Money\n" + QByteArray(41, 'x') + "\n0\n0\n0\n0\n" << Question::Ok
+                                          << Saved::BadPlayer;
+    QTest::newRow("player with a tab") << QByteArray("Money\nA\tB\n0\n0\n0\n0\n") << Question::Ok << Saved::BadPlayer;
+    QTest::newRow("player \"names\"") << QByteArray("Money\nnames\n0\n0\n0\n0\n") << Question::Ok
+                                      << Saved::BadPlayer;
     QTest::newRow("score at the lowest int") << QByteArray("Money\nBen\n-2147483648\n0\n0\n0\n") << Question::Ok
                                              << Saved::OutOfRange;
     QTest::newRow("score above forty") << QByteArray("Money\nBen\n41\n0\n0\n19\n") << Question::Ok

@@ -191,16 +191,19 @@ void TestTemplates::sameTemplateTwiceGivesTwoWindows()
     TestSupport::writeFile(path, fileText(numbered()));
     ScriptedPrompts prompts;
     ApplicationWindow window;
-    prompts.fileNames = {path, path};
+    prompts.fileNames = {path, path, path};
     window.newFromTemplate();
     window.newFromTemplate();
-    const QList<QMainWindow *> opened = childWindows(window);
+    QList<QMainWindow *> opened = childWindows(window);
     QCOMPARE(opened.size(), 2);
     QVERIFY(opened.at(0) != opened.at(1));
     QCOMPARE(opened.at(1)->windowTitle(), QStringLiteral("Week 3"));
 
-    // Each keeps its own copy: nothing read later reaches the first.
+    // Each keeps its own copy: the changed file reaches a window opened later, not the first.
     TestSupport::writeFile(path, fileText(numbered(QStringLiteral("Other"))));
+    window.newFromTemplate();
+    opened = childWindows(window);
+    QCOMPARE(qobject_cast<MDIWindow *>(opened.at(2))->exercise().current().text, QStringLiteral("Other 1"));
     QCOMPARE(qobject_cast<MDIWindow *>(opened.at(0))->exercise().current().text, QStringLiteral("Question 1"));
 }
 
@@ -479,6 +482,19 @@ void TestTemplates::tooLargeFileKeepsTheTemplate()
     QCOMPARE(prompts.count(QStringLiteral("Template Not Opened")), 1);
     QCOMPARE(editor.records(), sample);
     QCOMPARE(editor.windowTitle(), QStringLiteral("Template Editor: Sample Template"));
+
+    // The fields hold what the file holds: the bound is in the file's bytes,
+    // so letters of several bytes each still make a file that opens again.
+    editor.questionField()->clear();
+    editor.questionField()->insert(QString(1400, QChar(0x20AC))); // 4,200 bytes
+    QVERIFY(editor.questionField()->text().isEmpty());
+    const QString longest(QuestionFile::MaxLineLength / 3, QChar(0x20AC));
+    editor.questionField()->insert(longest);
+    QCOMPARE(editor.questionField()->text(), longest);
+    prompts.fileNames = {folder.filePath(QStringLiteral("euros.dat")), folder.filePath(QStringLiteral("euros.dat"))};
+    QCOMPARE(editor.saveTemplate(), TemplateEditor::SaveResult::Saved);
+    editor.openTemplate();
+    QCOMPARE(editor.questionField()->text(), longest);
 }
 
 void TestTemplates::closeAsksOnlyWhenThereIsText_data()

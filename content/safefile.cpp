@@ -1,0 +1,75 @@
+#include "content/safefile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Room left beside a new file, so that writing it never takes the last blocks
+// of a disk that other programs are writing to as well.
+constexpr qint64 SpareBytes = 64 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SafeFile", text);
+}
+
+} // namespace
+
+bool SafeFile::openRegular(QFile &file, const QString &path)
+{
+    // Opened without waiting, so that a pipe cannot block here; checked before
+    // any byte is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
+
+QString SafeFile::replace(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return tr("It is not a file.");
+    const QStorageInfo disk(target.absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < bytes.size() + SpareBytes)
+        return tr("The disk is full.");
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // Each step is checked before the new file may take the old one's place:
+    // a failed flush or sync would otherwise still let it replace the old file.
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError
+        && ::fsync(file.handle()) == 0;
+    if (!written) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                                    : QString::fromLocal8Bit(strerror(errno));
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+
+    QFile check(path);
+    if (!check.open(QIODevice::ReadOnly) || check.readAll() != bytes)
+        return tr("What was written could not be read back.");
+    return {};
+}
