@@ -1,5 +1,6 @@
 #include "app/applicationwindow.h"
 
+#include "app/geometry.h"
 #include "app/prompts.h"
 #include "exercise/mdiwindow.h"
 #include "users/accountwindow.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -17,6 +19,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -59,7 +63,9 @@ ApplicationWindow::ApplicationWindow()
 {
     if (!loadExerciseBank())
         return;
-    Store::setWriteFailureHandler([this] { warnStoreNotWritable(); });
+    Store::setWriteFailureHandler([this](const QString &problem) { warnStoreNotWritable(problem); });
+    Store::setRepairHandler([this](const QList<int> &lines) { tellStoreRepaired(lines); });
+    Store::setWaitHandler([this](StoreLock::Wait wait) { return waitForOtherProgram(wait); });
     setIconSize(QSize(20, 20));
     m_password = new AdminPassword(this);
     setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
@@ -77,8 +83,8 @@ ApplicationWindow::ApplicationWindow()
     createToolBar();
     statusBar();
 
-    const bool firstStart = !Store::settings().contains(Keys::width);
-    restoreState(Store::settings().value(Keys::mainWindowState).toByteArray(), StateVersion);
+    const bool firstStart = !Store::contains(Keys::width);
+    restoreState(Store::value(Keys::mainWindowState).toByteArray(), StateVersion);
     restoreGeometryFromStore();
     applyToolbarStyle();
     if (isFullScreen())
@@ -90,7 +96,7 @@ ApplicationWindow::ApplicationWindow()
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
     restoreDockWidget(m_sidebar); // its place from the state restored above
     m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
-    m_sidebar->setVisible(Store::settings().value(Keys::sidebar, Fallback::sidebarVisible).toBool());
+    m_sidebar->setVisible(Store::value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
 
     m_statusLabel = new QLabel;
@@ -109,6 +115,8 @@ ApplicationWindow::ApplicationWindow()
 ApplicationWindow::~ApplicationWindow()
 {
     Store::setWriteFailureHandler(nullptr);
+    Store::setRepairHandler(nullptr);
+    Store::setWaitHandler(nullptr);
     // Child windows closing with the workspace must not reach a half-destroyed main window.
     if (m_workspace)
         disconnect(m_workspace, nullptr, this, nullptr);
@@ -131,16 +139,54 @@ bool ApplicationWindow::loadExerciseBank()
     return m_started && !close();
 }
 
-void ApplicationWindow::warnStoreNotWritable()
+void ApplicationWindow::warnStoreNotWritable(const QString &problem)
 {
-    // Told once: every later write would fail the same way.
+    // Told once: every later write would most likely fail the same way.
     if (m_storeWarningShown)
         return;
     m_storeWarningShown = true;
     Ask::warning(this, tr("Settings Not Saved"),
-                 tr("Brightsum cannot save scores and settings on this computer, so they will be lost when "
-                    "Brightsum closes.\n\nPlease check that this file can be written:\n%1")
-                     .arg(QDir::toNativeSeparators(Store::settings().fileName())));
+                 tr("Brightsum cannot save scores and settings on this computer: what was not saved is not kept, "
+                    "and what was saved before is left as it was.\n\n%1\n\nPlease check that this file can be "
+                    "written:\n%2")
+                     .arg(problem, QDir::toNativeSeparators(Store::fileName())));
+}
+
+void ApplicationWindow::tellStoreRepaired(const QList<int> &lines)
+{
+    QStringList numbers;
+    for (int line : lines.mid(0, 10))
+        numbers.append(QString::number(line));
+    if (lines.size() > 10)
+        numbers.append(QStringLiteral("..."));
+    Ask::information(this, tr("Settings Repaired"),
+                     tr("Brightsum's settings file held %n line(s) that could not be read (line %1). They have "
+                        "been left out, and everything else in the file was kept.\n\n%2",
+                        nullptr, static_cast<int>(lines.size()))
+                         .arg(numbers.join(QStringLiteral(", ")), QDir::toNativeSeparators(Store::fileName())));
+}
+
+bool ApplicationWindow::waitForOtherProgram(StoreLock::Wait wait)
+{
+    switch (wait) {
+    case StoreLock::Wait::Started:
+        m_storeWait = new QProgressDialog(tr("Another Brightsum on this computer is saving its work. Brightsum "
+                                             "saves yours as soon as it has finished."),
+                                          tr("Stop Waiting"), 0, 0, this);
+        m_storeWait->setWindowTitle(tr("Waiting for Another Brightsum"));
+        m_storeWait->setWindowModality(Qt::ApplicationModal);
+        m_storeWait->setMinimumDuration(0);
+        m_storeWait->show();
+        break;
+    case StoreLock::Wait::StillWaiting:
+        break;
+    case StoreLock::Wait::Over:
+        delete m_storeWait;
+        return true;
+    }
+    // The window goes on painting while it waits; only the wait's own dialog takes input.
+    QCoreApplication::processEvents();
+    return m_storeWait && !m_storeWait->wasCanceled();
 }
 
 void ApplicationWindow::setWorkspaceBackground()
@@ -150,36 +196,39 @@ void ApplicationWindow::setWorkspaceBackground()
 
 void ApplicationWindow::restoreGeometryFromStore()
 {
-    const QSettings &store = Store::settings();
-    const int width = Store::intValue(Keys::width, Fallback::width);
-    const int height = Store::intValue(Keys::height, Fallback::height);
-    const int x = Store::intValue(Keys::x, Fallback::x);
-    const int y = Store::intValue(Keys::y, Fallback::y);
-    if (store.value(Keys::fullscreen, false).toBool()) {
+    if (Store::value(Keys::fullscreen, false).toBool()) {
         showFullScreen();
-    } else if (store.value(Keys::maximized, false).toBool()) {
+    } else if (Store::value(Keys::maximized, false).toBool()) {
         showMaximized();
     } else {
-        setGeometry(x, y, width, height);
+        setGeometry(Geometry::withinScreens(Store::intValue(Keys::x, Fallback::x), Store::intValue(Keys::y, Fallback::y),
+                                            Store::intValue(Keys::width, Fallback::width),
+                                            Store::intValue(Keys::height, Fallback::height), screenAreas(),
+                                            QPoint(Fallback::x, Fallback::y)));
         show();
     }
 }
 
 void ApplicationWindow::applyToolbarStyle()
 {
-    const int style = Store::settings().value(Keys::toolbar, Fallback::toolbar).toInt();
+    const int style = Store::intValue(Keys::toolbar, Fallback::toolbar);
     if (style >= Qt::ToolButtonIconOnly && style <= Qt::ToolButtonTextUnderIcon)
         setToolButtonStyle(static_cast<Qt::ToolButtonStyle>(style));
 }
 
 void ApplicationWindow::saveGeometryToStore()
 {
-    QSettings &store = Store::settings();
-    store.setValue(Keys::mainWindowState, saveState(StateVersion));
-    if (m_allDataCleared) {
-        Store::flush();
-        return;
-    }
+    const QByteArray state = saveState(StateVersion);
+    Store::update([&](QSettings &store) {
+        store.setValue(Keys::mainWindowState, state);
+        // After all data were cleared the next start is a first start again.
+        if (!m_allDataCleared)
+            writeGeometry(store);
+    });
+}
+
+void ApplicationWindow::writeGeometry(QSettings &store) const
+{
     if (isFullScreen()) {
         store.setValue(Keys::fullscreen, true);
     } else {
@@ -191,8 +240,15 @@ void ApplicationWindow::saveGeometryToStore()
         store.setValue(Keys::fullscreen, false);
         store.setValue(Keys::maximized, isMaximized());
     }
-    store.setValue(Keys::sidebar, m_sidebar->isVisible());
-    Store::flush();
+    store.setValue(Keys::sidebar, !m_sidebar || m_sidebar->isVisible());
+}
+
+QList<QRect> ApplicationWindow::screenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
 }
 
 void ApplicationWindow::closeEvent(QCloseEvent *event)

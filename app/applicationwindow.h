@@ -2,6 +2,7 @@
 
 #include "app/themes.h"
 #include "content/exercisebank.h"
+#include "users/storelock.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -13,6 +14,8 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QProgressDialog;
+class QSettings;
 class QToolButton;
 class AccountWindow;
 class AdminPassword;
@@ -96,8 +99,12 @@ private:
     void restoreGeometryFromStore();
     void applyToolbarStyle();
     void setWorkspaceBackground();
-    void warnStoreNotWritable();
+    void warnStoreNotWritable(const QString &problem);
+    void tellStoreRepaired(const QList<int> &lines);
+    bool waitForOtherProgram(StoreLock::Wait wait);
     void saveGeometryToStore();
+    void writeGeometry(QSettings &store) const;
+    static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);
     // Opens an exercise window in the workspace and connects its completion.
@@ -138,4 +145,5 @@ private:
     Sidebar *m_sidebar = nullptr;
     QPointer<AccountWindow> m_accountWindow;
     AdminPassword *m_password = nullptr;
+    QPointer<QProgressDialog> m_storeWait;
 };

@@ -26,5 +26,8 @@ void ApplicationWindow::toolsOptions()
 
 void ApplicationWindow::runFirstRunSetup()
 {
-    FirstRun::run(this);
+    // The first start is done once the setup is accepted, not only at the
+    // first normal exit: a computer switched off before then must not offer
+    // the setup, and its password field, to whoever comes next.
+    FirstRun::run(this, [this](QSettings &store) { writeGeometry(store); });
 }

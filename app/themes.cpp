@@ -17,22 +17,23 @@ const std::array<Theme, Themes::count> &Themes::all()
 
 void Themes::store(const Theme &theme)
 {
-    QSettings &settings = Store::settings();
-    for (int i = 0; i < 9; ++i)
-        settings.setValue(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]);
-    settings.setValue(Keys::theme, theme.name);
-    Store::flush();
+    Store::update([&](QSettings &settings) {
+        for (int i = 0; i < 9; ++i)
+            settings.setValue(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]);
+        settings.setValue(Keys::theme, theme.name);
+    });
 }
 
 Theme Themes::stored()
 {
-    const QSettings &settings = Store::settings();
     Theme theme = all().front();
-    for (int i = 0; i < 9; ++i) {
-        int &colour = theme.colours[static_cast<size_t>(i)];
-        colour = settings.value(Keys::themeColour(i + 1), colour).toInt();
-    }
-    theme.name = settings.value(Keys::theme, Fallback::theme).toString();
+    Store::read([&](const QSettings &settings) {
+        for (int i = 0; i < 9; ++i) {
+            int &colour = theme.colours[static_cast<size_t>(i)];
+            colour = settings.value(Keys::themeColour(i + 1), colour).toInt();
+        }
+        theme.name = settings.value(Keys::theme, Fallback::theme).toString();
+    });
     return theme;
 }
 
@@ -50,8 +51,7 @@ const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
 
 void Themes::storeSoundSet(const SoundSet &set)
 {
-    Store::settings().setValue(Keys::soundSet, set.value);
-    Store::flush();
+    Store::update([&](QSettings &settings) { settings.setValue(Keys::soundSet, set.value); });
 }
 
 QString Themes::soundFile(const QString &storedSet, int number)

@@ -70,19 +70,20 @@ long residentKilobytes()
 
 void storeRecords(int count)
 {
-    Store::settings().clear();
-    Store::settings().setValue(Keys::width, 700);
-    for (int n = 1; n <= count; ++n) {
-        Store::settings().setValue(Keys::scoreField(n, 0), QStringLiteral("Player%1").arg(n % 40));
-        Store::settings().setValue(Keys::scoreField(n, 1), QStringLiteral("Addition"));
-        Store::settings().setValue(Keys::scoreField(n, 2), QStringLiteral("1"));
-        Store::settings().setValue(Keys::scoreField(n, 3), QStringLiteral("2"));
-        Store::settings().setValue(Keys::scoreField(n, 4), QString::number(n % 41));
-    }
-    Store::settings().setValue(Keys::scoreCount, count);
-    Store::settings().setValue(Keys::accountNames, QStringList{QString(), QStringLiteral("Player7")});
-    Store::settings().setValue(Keys::toDoList(QStringLiteral("Player7")), Topics::names());
-    Store::flush();
+    Store::update([&](QSettings &store) {
+        store.clear();
+        store.setValue(Keys::width, 700);
+        for (int n = 1; n <= count; ++n) {
+            store.setValue(Keys::scoreField(n, 0), QStringLiteral("Player%1").arg(n % 40));
+            store.setValue(Keys::scoreField(n, 1), QStringLiteral("Addition"));
+            store.setValue(Keys::scoreField(n, 2), QStringLiteral("1"));
+            store.setValue(Keys::scoreField(n, 3), QStringLiteral("2"));
+            store.setValue(Keys::scoreField(n, 4), QString::number(n % 41));
+        }
+        store.setValue(Keys::scoreCount, count);
+        store.setValue(Keys::accountNames, QStringList{QString(), QStringLiteral("Player7")});
+        store.setValue(Keys::toDoList(QStringLiteral("Player7")), Topics::names());
+    });
 }
 
 void paintNow(QWidget *widget)
@@ -154,8 +155,9 @@ int main(int argc, char *argv[])
             closeChildren(window);
         }
         const double storeWrite = milliseconds([] {
-            Store::settings().setValue(QStringLiteral("bench/probe"), QDateTime::currentMSecsSinceEpoch());
-            Store::flush();
+            Store::update([](QSettings &store) {
+                store.setValue(QStringLiteral("bench/probe"), QDateTime::currentMSecsSinceEpoch());
+            });
         });
 
         out << "records stored: " << count << "\n"
@@ -165,7 +167,7 @@ int main(int argc, char *argv[])
             << "  the store's own write of its file:            " << QString::number(storeWrite, 'f', 2) << "\n"
             << "  open everybody's scores (first paint):        " << QString::number(median(scores), 'f', 2) << "\n";
         out.flush();
-        Store::settings().setValue(Keys::width, 700);
+        Store::update([](QSettings &store) { store.setValue(Keys::width, 700); });
     }
 
     // A long run: a thousand exercises opened, played and completed in one window.

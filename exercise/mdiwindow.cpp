@@ -2,6 +2,7 @@
 
 #include "app/prompts.h"
 #include "app/themes.h"
+#include "content/safefile.h"
 #include "content/savedexercise.h"
 #include "exercise/soundplayer.h"
 #include "users/accounts.h"
@@ -16,13 +17,16 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStatusBar>
 
 namespace {
 
 constexpr int StatusTimeout = 5000;
 constexpr QSize PageSize(600, 400);
+// The question sizes the options offer reach 72 points; anything far beyond
+// would not fit the page, and a huge one costs memory to draw.
+constexpr int MinFontSize = 1;
+constexpr int MaxFontSize = 200;
 
 QString &sharedSoundSet()
 {
@@ -93,9 +97,8 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     : QMainWindow(parent)
     , m_look(look)
 {
-    const QSettings &store = Store::settings();
-    const UnitWords words = UnitWords::from(store.value(Keys::currency, Fallback::exerciseCurrency).toString(),
-                                            store.value(Keys::measures, Fallback::measures).toString());
+    const UnitWords words = UnitWords::from(Store::value(Keys::currency, Fallback::exerciseCurrency).toString(),
+                                            Store::value(Keys::measures, Fallback::measures).toString());
     readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
@@ -113,13 +116,15 @@ QString MDIWindow::soundSet()
 
 void MDIWindow::readSettings()
 {
-    const QSettings &store = Store::settings();
-    m_wrongAnswerDialog = store.value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
-    sharedSoundSet() = store.value(Keys::soundSet, Fallback::soundSet).toString().toLower();
-    m_questionFont.fromString(store.value(Keys::fontFace, Fallback::fontFace).toString());
-    const int size = store.value(Keys::fontSize, Fallback::fontSize).toString().toInt();
-    if (size > 0)
-        m_questionFont.setPointSize(size);
+    Store::read([this](const QSettings &store) {
+        m_wrongAnswerDialog = store.value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
+        sharedSoundSet() = store.value(Keys::soundSet, Fallback::soundSet).toString().toLower();
+        m_questionFont.fromString(store.value(Keys::fontFace, Fallback::fontFace).toString());
+        // A size no question could be read at (a damaged store) leaves the face's own size.
+        const int size = store.value(Keys::fontSize, Fallback::fontSize).toString().toInt();
+        if (size >= MinFontSize && size <= MaxFontSize)
+            m_questionFont.setPointSize(size);
+    });
 }
 
 void MDIWindow::buildPage()
@@ -331,10 +336,10 @@ MDIWindow::SaveResult MDIWindow::saveExercise()
 
     const SavedExercise saved{m_exercise.topicName(), m_exercise.playerName(), m_exercise.score(),
                               m_exercise.cluesUsed(), m_exercise.choicesUsed(), m_exercise.currentQuestion()};
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !saved.write(file) || !file.commit()) {
+    const QString problem = SafeFile::replace(fileName, saved.toBytes());
+    if (!problem.isEmpty()) {
         Ask::warning(this, tr("Exercise Not Saved"),
-                     tr("The exercise could not be saved to \"%1\": %2").arg(fileName, file.errorString()));
+                     tr("The exercise could not be saved to \"%1\": %2").arg(fileName, problem));
         return SaveResult::Failed;
     }
     statusBar()->showMessage(tr("Saved exercise to hard disk"), StatusTimeout);

@@ -161,21 +161,20 @@ QWidget *OptionsDialog::createPrivacyPage()
 
 void OptionsDialog::preset()
 {
-    const QSettings &store = Store::settings();
-    const int currency = m_currency->findText(store.value(Keys::currency, Fallback::optionsCurrency).toString());
+    const int currency = m_currency->findText(Store::value(Keys::currency, Fallback::optionsCurrency).toString());
     m_currency->setCurrentIndex(std::max(currency, 0));
 
-    const bool metric = store.value(Keys::measures, Fallback::measures).toString() == Localization::measures(true);
+    const bool metric = Store::value(Keys::measures, Fallback::measures).toString() == Localization::measures(true);
     (metric ? m_metric : m_imperial)->setChecked(true);
 
     presetFontFace();
     presetFontSize();
 
-    const bool wrongAnswerDialog = store.value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
+    const bool wrongAnswerDialog = Store::value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
     (wrongAnswerDialog ? m_enable : m_disable)->setChecked(true);
 
     // A style the dialog does not offer leaves every button unchecked.
-    if (QAbstractButton *style = m_toolbar->button(store.value(Keys::toolbar, Fallback::toolbar).toInt()))
+    if (QAbstractButton *style = m_toolbar->button(Store::value(Keys::toolbar, Fallback::toolbar).toInt()))
         style->setChecked(true);
 }
 
@@ -187,7 +186,7 @@ void OptionsDialog::presetFontFace()
         m_fontFace->setCurrentIndex(standard);
     // The stored face, else "Arial", else whatever stands in for "Arial" here,
     // so that OK never stores an empty face.
-    const QString stored = Store::settings().value(Keys::fontFace, Fallback::fontFace).toString();
+    const QString stored = Store::value(Keys::fontFace, Fallback::fontFace).toString();
     for (const QString &face : {stored, Fallback::fontFace, standInForArial()}) {
         const int index = m_fontFace->findText(face);
         if (index >= 0) {
@@ -202,22 +201,22 @@ void OptionsDialog::presetFontSize()
     const QList<int> sizes = QFontDatabase::standardSizes();
     for (int size : sizes)
         m_fontSize->addItem(QString::number(size));
-    const int stored = m_fontSize->findText(Store::settings().value(Keys::fontSize, Fallback::fontSize).toString());
+    const int stored = m_fontSize->findText(Store::value(Keys::fontSize, Fallback::fontSize).toString());
     m_fontSize->setCurrentIndex(stored >= 0 ? stored : m_fontSize->findText(Fallback::fontSize));
 }
 
 void OptionsDialog::writeSettings()
 {
-    QSettings &store = Store::settings();
-    store.setValue(Keys::currency, m_currency->currentText());
-    store.setValue(Keys::measures, Localization::measures(m_metric->isChecked()));
     const QString face = m_fontFace->currentText();
-    store.setValue(Keys::fontFace, face.isEmpty() ? standInForArial() : face);
-    store.setValue(Keys::fontSize, m_fontSize->currentText());
-    store.setValue(Keys::wrongAnswerDialog, m_enable->isChecked());
-    if (m_toolbar->checkedId() >= 0)
-        store.setValue(Keys::toolbar, m_toolbar->checkedId());
-    Store::flush();
+    Store::update([&](QSettings &store) {
+        store.setValue(Keys::currency, m_currency->currentText());
+        store.setValue(Keys::measures, Localization::measures(m_metric->isChecked()));
+        store.setValue(Keys::fontFace, face.isEmpty() ? standInForArial() : face);
+        store.setValue(Keys::fontSize, m_fontSize->currentText());
+        store.setValue(Keys::wrongAnswerDialog, m_enable->isChecked());
+        if (m_toolbar->checkedId() >= 0)
+            store.setValue(Keys::toolbar, m_toolbar->checkedId());
+    });
     changePassword();
 }
 
@@ -238,18 +237,15 @@ void OptionsDialog::changePassword()
 
 void OptionsDialog::clearScores()
 {
-    ScoreBook::clear();
-    Store::removeGroup(Keys::accountsGroup);
-    Store::flush();
-    m_clearScores->setEnabled(false);
+    // The button stays usable when nothing could be cleared; the store's own
+    // warning has said why.
+    if (Store::removeGroups({Keys::scoresGroup, Keys::accountsGroup}))
+        m_clearScores->setEnabled(false);
 }
 
 void OptionsDialog::clearData()
 {
-    ScoreBook::clear();
-    for (const QString &group : {Keys::applicationGroup, Keys::exerciseGroup, Keys::localizationGroup,
-                                 Keys::themesGroup, Keys::accountsGroup})
-        Store::removeGroup(group);
-    Store::flush();
-    m_clearData->setEnabled(false);
+    if (Store::removeGroups({Keys::scoresGroup, Keys::applicationGroup, Keys::exerciseGroup, Keys::localizationGroup,
+                             Keys::themesGroup, Keys::accountsGroup}))
+        m_clearData->setEnabled(false);
 }

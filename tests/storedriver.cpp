@@ -1,5 +1,7 @@
 // Completes exercises without a person, as a second program of the same user
-// would: storedriver <settings folder> <player> <topic index> <count>
+// would: storedriver <settings folder> <player> <topic index> <count> [tag]
+// With a tag, each exercise is named after it and its number ("A17"), so that
+// every record it leaves can be told apart.
 
 #include "app/prompts.h"
 #include "content/exercisebank.h"
@@ -33,7 +35,7 @@ public:
 
 int main(int argc, char *argv[])
 {
-    if (argc != 5)
+    if (argc != 5 && argc != 6)
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[1]));
@@ -50,8 +52,10 @@ int main(int argc, char *argv[])
     const QString player = QString::fromLocal8Bit(argv[2]);
     const int topic = QByteArray(argv[3]).toInt();
     const int count = QByteArray(argv[4]).toInt();
+    const QString tag = argc == 6 ? QString::fromLocal8Bit(argv[5]) : QString();
     for (int i = 0; i < count; ++i) {
-        MDIWindow window(nullptr, Topics::at(topic).name, player, 0, 0, 0, 0, bank.topic(topic),
+        const QString name = tag.isEmpty() ? Topics::at(topic).name : tag + QString::number(i);
+        MDIWindow window(nullptr, name, player, 0, 0, 0, 0, bank.topic(topic),
                          {Qt::yellow, Qt::red, Qt::darkYellow, QStringLiteral("Default")});
         while (!window.exercise().isFinished()) {
             window.answerBox()->setText(window.exercise().current().answer);

@@ -19,8 +19,29 @@ void TestSupport::initialise()
 
 void TestSupport::resetStore()
 {
-    Store::settings().clear();
-    Store::flush();
+    Store::update([](QSettings &store) { store.clear(); });
+}
+
+void TestSupport::store(const QString &key, const QVariant &value)
+{
+    QVERIFY(Store::update([&](QSettings &store) { store.setValue(key, value); }));
+}
+
+QStringList TestSupport::storedKeys()
+{
+    QStringList keys;
+    Store::read([&](const QSettings &store) { keys = store.allKeys(); });
+    return keys;
+}
+
+std::unique_ptr<QSettings> TestSupport::onDisk()
+{
+    // A file of its own, so the toolkit cannot answer from an earlier read of the store.
+    static QTemporaryDir copies;
+    static int count = 0;
+    const QString copy = copies.filePath(QStringLiteral("copy-%1.conf").arg(++count));
+    QFile::copy(Store::fileName(), copy);
+    return std::make_unique<QSettings>(copy, QSettings::IniFormat);
 }
 
 QString TestSupport::dataFolder()

@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class QSettings;
 
 class QDialog;
 
@@ -18,6 +21,12 @@ void initialise();
 void resetStore();
 // The source tree's data folder.
 QString dataFolder();
+// Writes one key to the store, as a change of its own.
+void store(const QString &key, const QVariant &value);
+// Every key in the store.
+QStringList storedKeys();
+// The store's file as it is on disk now, read by the toolkit alone.
+std::unique_ptr<QSettings> onDisk();
 // Whole files, for tests that write and read them back.
 void writeFile(const QString &path, const QByteArray &content);
 QByteArray readFile(const QString &path);

@@ -58,7 +58,7 @@ private Q_SLOTS:
     void init()
     {
         TestSupport::resetStore();
-        Store::settings().setValue(Keys::width, 700);
+        TestSupport::store(Keys::width, 700);
     }
 
     void menusHoldEveryCommandInOrder();
@@ -230,7 +230,8 @@ void TestCommands::themeChangesNewExercisesOnly()
     const QImage beforeImage = before->page()->grab().toImage();
 
     window.findChild<QAction *>(QStringLiteral("Fire"))->trigger();
-    QSettings &store = Store::settings();
+    const std::unique_ptr<QSettings> stored = TestSupport::onDisk();
+    const QSettings &store = *stored;
     QList<int> colours;
     for (int i = 1; i <= 9; ++i)
         colours << store.value(Keys::themeColour(i)).toInt();
@@ -252,7 +253,7 @@ void TestCommands::soundSetChangesTheNextExercise()
     RecordingSoundPlayer sounds;
     ApplicationWindow window;
     window.findChild<QAction *>(QStringLiteral("Musical Instruments"))->trigger();
-    QCOMPARE(Store::settings().value(Keys::soundSet).toString(), QStringLiteral("Music"));
+    QCOMPARE(Store::value(Keys::soundSet).toString(), QStringLiteral("Music"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Sounds set to Music"));
     window.command(QStringLiteral("Subtraction..."))->trigger();
     auto *exercise = qobject_cast<MDIWindow *>(window.workspace()->subWindowList().first()->widget());

@@ -7,6 +7,7 @@
 #include "users/scorebook.h"
 #include "users/store.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 namespace {
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void completionText();
     void outsideCountersStayInRange();
 
+    void recordsAreNumberedAtTheMomentOfWriting_data();
     void recordsAreNumberedAtTheMomentOfWriting();
     void recordsAreReadIncrementally();
     void summariesOfOnePlayer();
@@ -165,21 +167,52 @@ void TestExercise::outsideCountersStayInRange()
     QCOMPARE(exercise.currentAnswer(), 20);
 }
 
+void TestExercise::recordsAreNumberedAtTheMomentOfWriting_data()
+{
+    // What the store holds before a record is appended: the stored count, and
+    // the numbers of the records actually there.
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<int>("readers");  // records the book reads
+    QTest::addColumn<int>("appended"); // the new record's number
+
+    QTest::newRow("empty store") << QVariant() << QList<int>{} << 0 << 1;
+    QTest::newRow("written meanwhile by another program") << QVariant(4) << QList<int>{1, 2, 3, 4} << 4 << 5;
+    QTest::newRow("records beyond the count are not overwritten") << QVariant(2) << QList<int>{1, 2, 3, 4} << 2 << 5;
+    QTest::newRow("a count past the records ends at the last") << QVariant(9) << QList<int>{1, 2, 3} << 3 << 4;
+    QTest::newRow("a hundred million") << QVariant(100000000) << QList<int>{1, 2} << 2 << 3;
+    QTest::newRow("the largest int") << QVariant(2147483647) << QList<int>{1} << 1 << 2;
+    QTest::newRow("negative") << QVariant(-5) << QList<int>{} << 0 << 1;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("many")) << QList<int>{} << 0 << 1;
+    QTest::newRow("a gap is an empty record") << QVariant(3) << QList<int>{1, 3} << 3 << 4;
+    QTest::newRow("a record far beyond the store's size") << QVariant(1) << QList<int>{1, 2147483647} << 1 << 2;
+}
+
 void TestExercise::recordsAreNumberedAtTheMomentOfWriting()
 {
-    QCOMPARE(ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("0"),
-                                QStringLiteral("1"), QStringLiteral("38")}),
-             1);
-    // A record written meanwhile by someone else is not overwritten.
-    Store::settings().setValue(Keys::scoreCount, 4);
+    QFETCH(QVariant, stored);
+    QFETCH(QList<int>, present);
+    QFETCH(int, readers);
+    QFETCH(int, appended);
+    QVERIFY(Store::update([&](QSettings &store) {
+        if (stored.isValid())
+            store.setValue(Keys::scoreCount, stored);
+        for (int n : present)
+            for (int k = 0; k < ScoreRecord::FieldCount; ++k)
+                store.setValue(Keys::scoreField(n, k), QStringLiteral("Kim"));
+    }));
+    QCOMPARE(ScoreBook::count(), readers);
+    QCOMPARE(ScoreBook::records().size(), readers);
     QCOMPARE(ScoreBook::append({QStringLiteral("Ben"), QStringLiteral("Money"), QStringLiteral("3"),
                                 QStringLiteral("3"), QStringLiteral("-2")}),
-             5);
-    QCOMPARE(Store::settings().value(QStringLiteral("scores/score5/0")).toString(), QStringLiteral("Ben"));
-    QCOMPARE(Store::settings().value(QStringLiteral("/scores/score5/4")).toString(), QStringLiteral("-2"));
-    QCOMPARE(Store::settings().value(QStringLiteral("/scores/scoreNum")).toInt(), 5);
+             appended);
+    QCOMPARE(Store::value(QStringLiteral("scores/score%1/0").arg(appended)).toString(), QStringLiteral("Ben"));
+    QCOMPARE(Store::value(QStringLiteral("/scores/score%1/4").arg(appended)).toString(), QStringLiteral("-2"));
+    QCOMPARE(Store::value(QStringLiteral("/scores/scoreNum")).toInt(), appended);
+    for (int n : present) // nothing that was there is overwritten
+        QCOMPARE(Store::value(Keys::scoreField(n, ScoreRecord::Player)).toString(), QStringLiteral("Kim"));
 
-    ScoreBook::clear();
+    QVERIFY(ScoreBook::clear());
     QCOMPARE(ScoreBook::count(), 0);
     QCOMPARE(ScoreBook::append({QStringLiteral("Cy"), QStringLiteral("Money"), QStringLiteral("0"),
                                 QStringLiteral("0"), QStringLiteral("40")}),
@@ -197,7 +230,7 @@ void TestExercise::recordsAreReadIncrementally()
                        QStringLiteral("3")});
     QCOMPARE(ScoreBook::records().size(), 601);
     QCOMPARE(ScoreBook::records().last().player, QStringLiteral("Z"));
-    Store::settings().remove(Keys::scoresGroup);
+    Store::removeGroups({Keys::scoresGroup});
     QVERIFY(ScoreBook::records().isEmpty());
 }
 
@@ -230,7 +263,7 @@ void TestExercise::toDoListLosesFirstMatchOnly()
     Accounts::completeTopic(QStringLiteral("Ghost"), QStringLiteral("Money"));
     QCOMPARE(Accounts::toDo(QStringLiteral("Ghost")), QStringList{QString()});
 
-    Store::settings().setValue(Keys::toDoList(QStringLiteral("Asha")),
+    TestSupport::store(Keys::toDoList(QStringLiteral("Asha")),
                                QStringList{QStringLiteral("Money"), QStringLiteral("Addition"), QStringLiteral("Money")});
     Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
     QCOMPARE(Accounts::toDo(QStringLiteral("Asha")), (QStringList{QStringLiteral("Addition"), QStringLiteral("Money")}));
@@ -282,12 +315,12 @@ void TestExercise::passwordChecks()
     QVERIFY(Password::check(QStringLiteral("tindrel"))); // nothing stored
     QVERIFY(!Password::check(QStringLiteral("Tindrel")));
 
-    Store::settings().setValue(Keys::password, QStringLiteral("legacy")); // clear text from an earlier version
+    TestSupport::store(Keys::password, QStringLiteral("legacy")); // clear text from an earlier version
     QVERIFY(Password::check(QStringLiteral("legacy")));
     QVERIFY(!Password::check(QStringLiteral("legacy ")));
 
     Password::store(QStringLiteral("s3cret"));
-    const QString stored = Store::settings().value(Keys::password).toString();
+    const QString stored = Store::value(Keys::password).toString();
     QVERIFY(Password::isHashed(stored));
     QVERIFY(!stored.contains(QStringLiteral("s3cret")));
     QVERIFY(Password::check(QStringLiteral("s3cret")));
@@ -297,6 +330,22 @@ void TestExercise::passwordChecks()
     Password::store(QString());
     QVERIFY(Password::check(QString()));
     QVERIFY(!Password::check(QStringLiteral(" ")));
+
+    // Reference values of PBKDF2-HMAC-SHA256 (RFC 7914, and Python's hashlib.pbkdf2_hmac).
+    QCOMPARE(Password::derive("passwd", "salt", 1).toHex(),
+             QByteArray("55ac046e56e3089fec1691c22544b605f94185216dde0465e68b9d57c20dacbc"));
+    QCOMPARE(Password::derive("Password", "NaCl", 80000).toHex(),
+             QByteArray("4ddcd8f60b98be21830cee5ef22701f9641a4418d04c0414aeff08876b34ab56"));
+    const QString made = QStringLiteral("pbkdf2-sha256$60000$MDEyMzQ1Njc4OWFiY2RlZg==$")
+        + QString::fromLatin1(QByteArray::fromHex("807beca6a8f4774881feef89ec7255d846291c55c94b4b80b7762a497acd4ad1").toBase64());
+    QVERIFY(Password::matches(made, QStringLiteral("tindrel")));
+    // A stored hash no check should take (or damaged) matches nothing, at once.
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString &count : {QStringLiteral("2147483647"), QStringLiteral("600001"), QStringLiteral("0"), QStringLiteral("x")})
+        QVERIFY(!Password::matches(QString(made).replace(QStringLiteral("60000"), count), QStringLiteral("tindrel")));
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(!Password::matches(made.chopped(4), QStringLiteral("tindrel")));
 }
 
 QTEST_GUILESS_MAIN(TestExercise)

@@ -74,7 +74,7 @@ void TestMDIWindow::wrongAnswerShowsBoxWhenEnabled()
     QCOMPARE(w->exercise().score(), -1);
     QVERIFY(w->answerBox()->text().isEmpty());
 
-    Store::settings().setValue(Keys::wrongAnswerDialog, false);
+    TestSupport::store(Keys::wrongAnswerDialog, false);
     auto quiet = window();
     type(*quiet, QStringLiteral("7"));
     QCOMPARE(prompts.count(QStringLiteral("Wrong Answer!")), 1);
@@ -85,7 +85,7 @@ void TestMDIWindow::rightAnswersPlayTheSetsSounds()
 {
     ScriptedPrompts prompts;
     RecordingSoundPlayer sounds;
-    Store::settings().setValue(Keys::soundSet, QStringLiteral("Music"));
+    TestSupport::store(Keys::soundSet, QStringLiteral("Music"));
     auto w = window();
     QCOMPARE(MDIWindow::soundSet(), QStringLiteral("music"));
     type(*w, QStringLiteral("1"));

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,15 +54,14 @@ void select(QComboBox *list, const QString &text)
 
 void fillEveryGroup()
 {
-    QSettings &store = Store::settings();
-    store.setValue(Keys::currency, QStringLiteral("yen"));
-    store.setValue(Keys::measures, QStringLiteral("imperial"));
-    store.setValue(Keys::fontSize, QStringLiteral("14"));
-    store.setValue(Keys::theme, QStringLiteral("Fire"));
-    store.setValue(Keys::width, 640);
-    store.setValue(Keys::soundSet, QStringLiteral("Music"));
-    store.setValue(Keys::toolbar, 2);
-    store.setValue(Keys::mainWindowState, QByteArray("state"));
+    TestSupport::store(Keys::currency, QStringLiteral("yen"));
+    TestSupport::store(Keys::measures, QStringLiteral("imperial"));
+    TestSupport::store(Keys::fontSize, QStringLiteral("14"));
+    TestSupport::store(Keys::theme, QStringLiteral("Fire"));
+    TestSupport::store(Keys::width, 640);
+    TestSupport::store(Keys::soundSet, QStringLiteral("Music"));
+    TestSupport::store(Keys::toolbar, 2);
+    TestSupport::store(Keys::mainWindowState, QByteArray("state"));
     Password::store(QStringLiteral("secret"));
     Accounts::signIn(QStringLiteral("Ann"));
     ScoreBook::append({QStringLiteral("Ann"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
@@ -120,13 +120,14 @@ void TestOptions::emptyStorePresetsFallbacksAndOkWritesThem()
         }();
         return true;
     });
-    QSettings &store = Store::settings();
-    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("rupees"));
-    QCOMPARE(store.value(Keys::measures).toString(), QStringLiteral("metric"));
-    QCOMPARE(store.value(Keys::fontFace).toString(), expectedDefaultFace());
-    QCOMPARE(store.value(Keys::fontSize).toString(), QStringLiteral("11"));
-    QCOMPARE(store.value(Keys::wrongAnswerDialog).toBool(), true);
-    QCOMPARE(store.value(Keys::toolbar).toInt(), 0);
+    const std::unique_ptr<QSettings> stored = TestSupport::onDisk();
+    const QSettings &store = *stored;
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("rupees"));
+    QCOMPARE(Store::value(Keys::measures).toString(), QStringLiteral("metric"));
+    QCOMPARE(Store::value(Keys::fontFace).toString(), expectedDefaultFace());
+    QCOMPARE(Store::value(Keys::fontSize).toString(), QStringLiteral("11"));
+    QCOMPARE(Store::value(Keys::wrongAnswerDialog).toBool(), true);
+    QCOMPARE(Store::value(Keys::toolbar).toInt(), 0);
     QVERIFY(!store.contains(Keys::password));
     QCOMPARE(prompts.asked.size(), 1); // the dialog, and no message
 }
@@ -134,13 +135,12 @@ void TestOptions::emptyStorePresetsFallbacksAndOkWritesThem()
 void TestOptions::storedPreferencesArePresetAndChangesWritten()
 {
     const QString face = QFontDatabase::families().constLast();
-    QSettings &store = Store::settings();
-    store.setValue(Keys::currency, QStringLiteral("yen"));
-    store.setValue(Keys::measures, QStringLiteral("imperial"));
-    store.setValue(Keys::fontFace, face);
-    store.setValue(Keys::fontSize, QStringLiteral("14"));
-    store.setValue(Keys::wrongAnswerDialog, false);
-    store.setValue(Keys::toolbar, 3);
+    TestSupport::store(Keys::currency, QStringLiteral("yen"));
+    TestSupport::store(Keys::measures, QStringLiteral("imperial"));
+    TestSupport::store(Keys::fontFace, face);
+    TestSupport::store(Keys::fontSize, QStringLiteral("14"));
+    TestSupport::store(Keys::wrongAnswerDialog, false);
+    TestSupport::store(Keys::toolbar, 3);
 
     ScriptedPrompts prompts;
     runOptions(prompts, [&](OptionsDialog &dialog) {
@@ -160,23 +160,22 @@ void TestOptions::storedPreferencesArePresetAndChangesWritten()
         }();
         return true;
     });
-    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("runds"));
-    QCOMPARE(store.value(Keys::measures).toString(), QStringLiteral("metric"));
-    QCOMPARE(store.value(Keys::fontFace).toString(), face);
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("runds"));
+    QCOMPARE(Store::value(Keys::measures).toString(), QStringLiteral("metric"));
+    QCOMPARE(Store::value(Keys::fontFace).toString(), face);
     // The exercise window reads the size without the leading "/".
-    QCOMPARE(store.value(QStringLiteral("exercise/fontsize")).toString(), QStringLiteral("9"));
-    QCOMPARE(store.value(Keys::wrongAnswerDialog).toBool(), true);
-    QCOMPARE(store.value(Keys::toolbar).toInt(), 1);
+    QCOMPARE(Store::value(QStringLiteral("exercise/fontsize")).toString(), QStringLiteral("9"));
+    QCOMPARE(Store::value(Keys::wrongAnswerDialog).toBool(), true);
+    QCOMPARE(Store::value(Keys::toolbar).toInt(), 1);
 }
 
 void TestOptions::unofferedStoredValuesFallBack()
 {
-    QSettings &store = Store::settings();
-    store.setValue(Keys::currency, QStringLiteral("Dollars"));
-    store.setValue(Keys::measures, QStringLiteral("Metric"));
-    store.setValue(Keys::fontFace, QStringLiteral("No Such Family"));
-    store.setValue(Keys::fontSize, QStringLiteral("13"));
-    store.setValue(Keys::toolbar, 5);
+    TestSupport::store(Keys::currency, QStringLiteral("Dollars"));
+    TestSupport::store(Keys::measures, QStringLiteral("Metric"));
+    TestSupport::store(Keys::fontFace, QStringLiteral("No Such Family"));
+    TestSupport::store(Keys::fontSize, QStringLiteral("13"));
+    TestSupport::store(Keys::toolbar, 5);
 
     ScriptedPrompts prompts;
     runOptions(prompts, [](OptionsDialog &dialog) {
@@ -189,11 +188,11 @@ void TestOptions::unofferedStoredValuesFallBack()
         }();
         return true;
     });
-    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("rupees"));
-    QCOMPARE(store.value(Keys::measures).toString(), QStringLiteral("imperial"));
-    QCOMPARE(store.value(Keys::fontFace).toString(), expectedDefaultFace());
-    QCOMPARE(store.value(Keys::fontSize).toString(), QStringLiteral("11"));
-    QCOMPARE(store.value(Keys::toolbar).toInt(), 5);
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("rupees"));
+    QCOMPARE(Store::value(Keys::measures).toString(), QStringLiteral("imperial"));
+    QCOMPARE(Store::value(Keys::fontFace).toString(), expectedDefaultFace());
+    QCOMPARE(Store::value(Keys::fontSize).toString(), QStringLiteral("11"));
+    QCOMPARE(Store::value(Keys::toolbar).toInt(), 5);
 }
 
 void TestOptions::cancelWritesNothing()
@@ -206,7 +205,7 @@ void TestOptions::cancelWritesNothing()
         dialog.newPasswordField()->setText(QStringLiteral("changed"));
         return false;
     });
-    QVERIFY(Store::settings().allKeys().isEmpty());
+    QVERIFY(TestSupport::storedKeys().isEmpty());
     QVERIFY(Password::check(QStringLiteral("tindrel")));
 }
 
@@ -238,7 +237,7 @@ void TestOptions::passwordChange()
     QFETCH(bool, message);
 
     if (stored.startsWith(QLatin1String("clear:")))
-        Store::settings().setValue(Keys::password, stored.mid(6));
+        TestSupport::store(Keys::password, stored.mid(6));
     else if (stored != QLatin1String("-"))
         Password::store(stored);
 
@@ -256,12 +255,12 @@ void TestOptions::passwordChange()
         QCOMPARE(prompts.asked.last().text, QStringLiteral("The old administrator password you entered is "
                                                            "incorrect.\nThe password has not been changed."));
     }
-    QCOMPARE(Store::settings().value(Keys::currency).toString(), QStringLiteral("pesos")); // saved all the same
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("pesos")); // saved all the same
 
     QVERIFY(Password::check(password));
     if (password == newField) {
         QVERIFY(!Password::check(oldField));
-        QVERIFY(Password::isHashed(Store::settings().value(Keys::password).toString()));
+        QVERIFY(Password::isHashed(Store::value(Keys::password).toString()));
     }
     // The next administrator check asks for exactly that password.
     AdminPassword prompt(nullptr);
@@ -272,7 +271,7 @@ void TestOptions::passwordChange()
 void TestOptions::clearingScoresKeepsPreferences()
 {
     fillEveryGroup();
-    const QStringList before = Store::settings().allKeys();
+    const QStringList before = TestSupport::storedKeys();
 
     ScriptedPrompts prompts;
     runOptions(prompts, [](OptionsDialog &dialog) {
@@ -285,7 +284,8 @@ void TestOptions::clearingScoresKeepsPreferences()
         }();
         return false;
     });
-    QSettings &store = Store::settings();
+    const std::unique_ptr<QSettings> stored = TestSupport::onDisk();
+    const QSettings &store = *stored;
     QVERIFY(ScoreBook::records().isEmpty());
     QVERIFY(!store.childGroups().contains(Keys::scoresGroup));
     QVERIFY(!store.childGroups().contains(Keys::accountsGroup));
@@ -293,7 +293,7 @@ void TestOptions::clearingScoresKeepsPreferences()
         if (!key.startsWith(QLatin1String("scores/")) && !key.startsWith(QLatin1String("accounts/")))
             QVERIFY2(store.contains(key), qPrintable(key));
     }
-    QCOMPARE(store.value(Keys::currency).toString(), QStringLiteral("yen"));
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("yen"));
     QVERIFY(Password::check(QStringLiteral("secret")));
 }
 
@@ -306,7 +306,8 @@ void TestOptions::clearingAllDataBringsTheFirstRunBack()
         [&] { QVERIFY(!dialog.clearDataButton()->isEnabled()); }();
         return false;
     });
-    QSettings &store = Store::settings();
+    const std::unique_ptr<QSettings> stored = TestSupport::onDisk();
+    const QSettings &store = *stored;
     QStringList left = store.allKeys();
     left.sort();
     QCOMPARE(left, QStringList({QStringLiteral("mainwindow"), QStringLiteral("password"),
@@ -317,15 +318,18 @@ void TestOptions::clearingAllDataBringsTheFirstRunBack()
     prompts.asked.clear();
     prompts.onExec = [](QDialog &dialog) {
         [&] { QCOMPARE(firstRunCurrency(dialog)->currentText(), QStringLiteral("rupees")); }();
-        return false;
+        return true;
     };
     ApplicationWindow window;
     QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
+    // The setup is done once accepted, before any exit, and the password stayed.
+    QVERIFY(Store::contains(Keys::width));
+    QVERIFY(Password::check(QStringLiteral("secret")));
 }
 
 void TestOptions::clearingAllDataSurvivesClosingTheProgram()
 {
-    Store::settings().setValue(Keys::width, 700);
+    TestSupport::store(Keys::width, 700);
     ScriptedPrompts prompts;
     prompts.texts = {QStringLiteral("tindrel")};
     prompts.onExec = [](QDialog &dialog) {
@@ -338,7 +342,7 @@ void TestOptions::clearingAllDataSurvivesClosingTheProgram()
         window.toolsOptions();
         QVERIFY(window.close());
     }
-    QVERIFY(!Store::settings().contains(Keys::width));
+    QVERIFY(!Store::contains(Keys::width));
     prompts.asked.clear();
     ApplicationWindow again;
     QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
@@ -350,10 +354,15 @@ void TestOptions::firstRun_data()
     QTest::addColumn<QString>("currency");
     QTest::addColumn<bool>("metric");
     QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("alreadySet"); // a password stored before; empty when none is
 
-    QTest::newRow("done without changes") << true << u""_s << true << u""_s;
-    QTest::newRow("done with choices") << true << u"francs"_s << false << u"owl"_s;
-    QTest::newRow("closed") << false << u"francs"_s << false << u"owl"_s;
+    QTest::newRow("done without changes") << true << u""_s << true << u""_s << QString();
+    QTest::newRow("done with choices") << true << u"francs"_s << false << u"owl"_s << QString();
+    QTest::newRow("closed") << false << u"francs"_s << false << u"owl"_s << QString();
+    // After all data were cleared, or a first start cut short: whoever comes
+    // next may not replace the password.
+    QTest::newRow("password already set") << true << u"yen"_s << true << u"owl"_s << u"secret"_s;
+    QTest::newRow("empty password already set") << true << u"yen"_s << true << u"owl"_s << u""_s;
 }
 
 void TestOptions::firstRun()
@@ -362,11 +371,16 @@ void TestOptions::firstRun()
     QFETCH(QString, currency);
     QFETCH(bool, metric);
     QFETCH(QString, password);
+    QFETCH(QString, alreadySet);
+    if (!alreadySet.isNull())
+        QVERIFY(Password::store(alreadySet));
 
     ScriptedPrompts prompts;
     prompts.onExec = [&](QDialog &dialog) {
         [&] {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("First Run"));
+            QCOMPARE(firstRunPassword(dialog)->isVisibleTo(&dialog), alreadySet.isNull());
+            QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("passwordKept")) != nullptr, !alreadySet.isNull());
             QVERIFY(dialog.isModal());
             QCOMPARE(firstRunCurrency(dialog)->currentIndex(), 0);
             QCOMPARE(firstRunCurrency(dialog)->count(), 11);
@@ -385,16 +399,18 @@ void TestOptions::firstRun()
     };
     QCOMPARE(FirstRun::run(nullptr), done);
 
-    QSettings &store = Store::settings();
+    const std::unique_ptr<QSettings> stored = TestSupport::onDisk();
+    const QSettings &store = *stored;
     if (!done) {
         QVERIFY(store.allKeys().isEmpty());
         QVERIFY(Password::check(QStringLiteral("tindrel")));
         return;
     }
-    QCOMPARE(store.value(Keys::currency).toString(), currency.isEmpty() ? QStringLiteral("rupees") : currency);
-    QCOMPARE(store.value(Keys::measures).toString(), metric ? QStringLiteral("metric") : QStringLiteral("imperial"));
+    QCOMPARE(Store::value(Keys::currency).toString(), currency.isEmpty() ? QStringLiteral("rupees") : currency);
+    QCOMPARE(Store::value(Keys::measures).toString(), metric ? QStringLiteral("metric") : QStringLiteral("imperial"));
     QVERIFY(Password::isHashed(store.value(Keys::password).toString()));
-    QVERIFY(Password::check(password));
+    QVERIFY(Password::check(alreadySet.isNull() ? password : alreadySet));
+    QVERIFY(alreadySet.isNull() || !Password::check(password));
     QVERIFY(!Password::check(QStringLiteral("tindrel")));
     QCOMPARE(store.allKeys().size(), 3);
 }
@@ -405,8 +421,8 @@ void TestOptions::dismissedFirstRunIsNotOfferedAgain()
     {
         ApplicationWindow window;
         QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
-        QVERIFY(!Store::settings().contains(Keys::currency));
-        QVERIFY(!Store::settings().contains(Keys::password));
+        QVERIFY(!Store::contains(Keys::currency));
+        QVERIFY(!Store::contains(Keys::password));
         QVERIFY(window.close());
     }
     ApplicationWindow again;
@@ -425,7 +441,7 @@ void TestOptions::optionsCommandAppliesTheToolbarStyle()
 {
     QFETCH(bool, accepted);
     QFETCH(Qt::ToolButtonStyle, style);
-    Store::settings().setValue(Keys::width, 700); // no first run
+    TestSupport::store(Keys::width, 700); // no first run
     ScriptedPrompts prompts;
     ApplicationWindow window;
     prompts.texts = {QStringLiteral("tindrel")};
@@ -443,7 +459,7 @@ void TestOptions::optionsCommandAppliesTheToolbarStyle()
 
 void TestOptions::refusedPasswordOpensNoOptions()
 {
-    Store::settings().setValue(Keys::width, 700);
+    TestSupport::store(Keys::width, 700);
     ScriptedPrompts prompts;
     ApplicationWindow window;
     prompts.texts = {QStringLiteral("wrong"), std::nullopt};

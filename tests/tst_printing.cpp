@@ -131,7 +131,7 @@ private Q_SLOTS:
 
 void TestPrinting::printoutHasAllTwentyQuestionsWithTheCurrency()
 {
-    Store::settings().setValue(Keys::currency, QStringLiteral("rupees"));
+    TestSupport::store(Keys::currency, QStringLiteral("rupees"));
     auto window = exerciseWindow(QStringLiteral("Money"), 11); // at question 12
     const QStringList lines =
         Documents::exercisePrintout(window->exercise().topicName(), window->exercise().questions())

@@ -2,20 +2,31 @@
 // settings file, two programs at once and long runs.
 
 #include "app/applicationwindow.h"
+#include "content/safefile.h"
 #include "exercise/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
 #include "users/accountwindow.h"
+#include "users/password.h"
 #include "users/scorebook.h"
 #include "users/store.h"
+#include "users/storefile.h"
+#include "users/storelock.h"
 
+#include <QLabel>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QLockFile>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +63,18 @@ private:
     QTemporaryDir m_home;
 };
 
+// A folder in memory when the system has one: tests of programs taking turns
+// are about the turns, and a disk's flushes would only slow them down.
+QString memoryFolder()
+{
+    return QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+}
+
+ScoreRecord recordOf(const QString &player)
+{
+    return {player, QStringLiteral("Addition"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("40")};
+}
+
 } // namespace
 
 class TestReliability : public QObject
@@ -65,6 +88,14 @@ private Q_SLOTS:
     void unwritableStoreIsReportedOnce();
     void garbageSettingsStartWithFallbacks();
     void twoProgramsLoseNothing();
+    void threeProgramsAtFullSpeed();
+    void changesOfOtherProgramsAreSeen();
+    void lockHolders_data();
+    void lockHolders();
+    void fullDiskLeavesEarlierFilesWhole();
+    void hostileStoreValues_data();
+    void hostileStoreValues();
+    void pipesAreNeverOpened();
     void thousandExercisesInOneRun();
 };
 
@@ -112,9 +143,23 @@ void TestReliability::garbageSettingsStartWithFallbacks()
     QVERIFY(window.isReady());
     QCOMPARE(window.geometry(), QRect(50, 50, 700, 500));
     window.command(QStringLiteral("Money..."))->trigger();
-    const Exercise &exercise = newest(window)->exercise();
-    QVERIFY(exercise.current().text.contains(QStringLiteral("dollars")) || !exercise.current().text.contains(QLatin1Char('$')));
+    // The first Money question that names the currency names it in dollars.
+    const QuestionRecords &questions = newest(window)->exercise().questions();
+    const auto named = std::find_if(questions.cbegin(), questions.cend(),
+                                    [](const QuestionRecord &q) { return q.text.contains(QStringLiteral("dollars")); });
+    QVERIFY(named != questions.cend());
+    QVERIFY(std::none_of(questions.cbegin(), questions.cend(),
+                         [](const QuestionRecord &q) { return q.text.contains(QLatin1Char('$')); }));
     QCOMPARE(window.theme().name, QStringLiteral("Default"));
+
+    // The damaged file can be written: the first change repairs it, says so once, and loses nothing else.
+    window.accountWindow()->newUser()->setText(QStringLiteral("Asha"));
+    window.accountWindow()->login();
+    QVERIFY(window.close());
+    QVERIFY2(prompts.count(QStringLiteral("Settings Not Saved")) == 0, qPrintable(prompts.asked.last().text));
+    QCOMPARE(prompts.count(QStringLiteral("Settings Repaired")), 1);
+    QCOMPARE(Store::stringList(Keys::accountNames), (QStringList{QString(), QStringLiteral("Asha")}));
+    QVERIFY(StoreFile::unreadableLines(TestSupport::readFile(Store::fileName())).isEmpty());
 }
 
 void TestReliability::twoProgramsLoseNothing()
@@ -151,11 +196,228 @@ void TestReliability::twoProgramsLoseNothing()
     QCOMPARE(result.value(Keys::toDoList(QStringLiteral("Kim"))).toStringList(), expected);
 }
 
+void TestReliability::threeProgramsAtFullSpeed()
+{
+    QTemporaryDir folder(memoryFolder() + QStringLiteral("/brightsum-test-XXXXXX"));
+    const QString driver = QCoreApplication::applicationDirPath() + QStringLiteral("/storedriver");
+    constexpr int Each = 1000;
+    const QStringList tags{QStringLiteral("A"), QStringLiteral("M"), QStringLiteral("S")};
+    QProcess drivers[3];
+    for (int i = 0; i < 3; ++i)
+        drivers[i].start(driver, {folder.path(), QStringLiteral("Kim"), QString::number(i + 1), QString::number(Each), tags[i]});
+    for (QProcess &program : drivers) {
+        QVERIFY(program.waitForFinished(300000));
+        QCOMPARE(program.exitCode(), 0);
+    }
+    // Every exercise left one record under its own name, numbered 1 to 3,000 without a gap.
+    QSettings result(folder.filePath(QStringLiteral("Halvane/Brightsum.conf")), QSettings::IniFormat);
+    QCOMPARE(result.value(Keys::scoreCount).toInt(), 3 * Each);
+    QSet<QString> seen;
+    for (int n = 1; n <= 3 * Each; ++n)
+        seen.insert(result.value(Keys::scoreField(n, ScoreRecord::Topic)).toString());
+    for (const QString &tag : tags)
+        for (int i = 0; i < Each; ++i)
+            QVERIFY2(seen.contains(tag + QString::number(i)), qPrintable(tag + QString::number(i)));
+    QCOMPARE(seen.size(), 3 * Each);
+    QVERIFY(!result.contains(Keys::scoreField(3 * Each + 1, ScoreRecord::Player)));
+}
+
+void TestReliability::changesOfOtherProgramsAreSeen()
+{
+    TestSupport::store(Keys::currency, QStringLiteral("euros"));
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("euros"));
+    // Another program rewrites the file in place: the same size, the same modification time.
+    QFile file(Store::fileName());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+    const QByteArray changed = file.readAll().replace("euros", "pesos");
+    file.seek(0);
+    file.write(changed);
+    file.setFileTime(modified, QFileDevice::FileModificationTime);
+    file.close();
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("pesos"));
+}
+
+void TestReliability::lockHolders_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<bool>("live");          // held by a live program, which lets go after 1.5 s
+    QTest::addColumn<QByteArray>("content"); // else the lock file as found
+    QTest::addColumn<bool>("giveUp");
+    QTest::addColumn<bool>("written");
+
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ended.waitForStarted();
+    const QByteArray gone = QByteArray::number(ended.processId()) + "\nbrightsum\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+    ended.waitForFinished();
+    const QString program = StoreLock::programLockName();
+    const QString toolkit = StoreLock::toolkitLockName();
+    QTest::newRow("a slow live holder is waited for") << program << true << QByteArray() << false << true;
+    QTest::newRow("waiting given up") << program << true << QByteArray() << true << false;
+    QTest::newRow("the toolkit's lock is waited for too") << toolkit << true << QByteArray() << false << true;
+    QTest::newRow("an empty lock file") << program << false << QByteArray() << false << true;
+    QTest::newRow("an empty toolkit lock file") << toolkit << false << QByteArray() << false << true;
+    QTest::newRow("garbage in the lock file") << program << false << QByteArray("\xff\n\n") << false << true;
+    QTest::newRow("a holder that is gone") << program << false << gone << false << true;
+}
+
+void TestReliability::lockHolders()
+{
+    QFETCH(QString, lock);
+    QFETCH(bool, live);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, giveUp);
+    QFETCH(bool, written);
+    const QString path = QFileInfo(Store::fileName()).absolutePath() + QLatin1Char('/') + lock;
+    QLockFile holder(path);
+    QTimer release;
+    QElapsedTimer clock;
+    if (live) {
+        QVERIFY(holder.tryLock(0));
+        release.callOnTimeout([&] { holder.unlock(); });
+        release.start(1500);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
+    }
+    QStringList waits;
+    Store::setWaitHandler([&](StoreLock::Wait wait) {
+        waits << QString::number(int(wait));
+        QCoreApplication::processEvents();
+        return !giveUp;
+    });
+    clock.start();
+    QCOMPARE(Store::update([](QSettings &store) { store.setValue(Keys::currency, QStringLiteral("yen")); }), written);
+    Store::setWaitHandler(nullptr);
+    QCOMPARE(Store::value(Keys::currency).toString(), written ? QStringLiteral("yen") : QString());
+    if (live) { // the live holder was never overruled
+        QVERIFY(waits.startsWith(QStringLiteral("0")));
+        QCOMPARE(waits.last(), QStringLiteral("2"));
+        QVERIFY(!written || clock.elapsed() >= 1400);
+    } else {
+        QVERIFY(waits.isEmpty());
+        QVERIFY(clock.elapsed() < 3000);
+    }
+}
+
+void TestReliability::fullDiskLeavesEarlierFilesWhole()
+{
+    if (::geteuid() != 0)
+        QSKIP("A small file system of its own can be made only by the administrator.");
+    QTemporaryDir disk;
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                    QStringLiteral("size=512k"), QStringLiteral("tmpfs"), disk.path()}) != 0)
+        QSKIP("No file system could be mounted here.");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), disk.path()}); });
+    MovedStore moved(disk.path());
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(ScoreBook::append(recordOf(QStringLiteral("Asha"))) == i + 1);
+    QVERIFY(Password::store(QStringLiteral("secret")));
+    const QString week = disk.filePath(QStringLiteral("Week 3.dat"));
+    QVERIFY(SafeFile::replace(week, TestSupport::readFile(QStringLiteral("Sample/Sample Template.dat"))).isEmpty());
+    const QByteArray storeBefore = TestSupport::readFile(Store::fileName());
+    const QByteArray weekBefore = TestSupport::readFile(week);
+
+    // Fill the disk to a few kilobytes.
+    QFile filler(disk.filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {}
+    filler.resize(filler.size() - 8192);
+    filler.close();
+
+    QStringList problems;
+    Store::setWriteFailureHandler([&](const QString &problem) { problems << problem; });
+    QCOMPARE(ScoreBook::append(recordOf(QStringLiteral("Ben"))), 0);
+    QVERIFY(!SafeFile::replace(week, weekBefore + weekBefore).isEmpty());
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(TestSupport::readFile(Store::fileName()), storeBefore);
+    QCOMPARE(TestSupport::readFile(week), weekBefore);
+    QVERIFY(Password::check(QStringLiteral("secret")));
+
+    // Once there is room again, the change that failed is not written after all.
+    QVERIFY(filler.remove());
+    QCOMPARE(ScoreBook::append(recordOf(QStringLiteral("Cy"))), 11);
+    QCOMPARE(ScoreBook::recordsOf(ScoreBook::records(), QStringLiteral("Ben")).size(), 0);
+    Store::setWriteFailureHandler(nullptr);
+}
+
+void TestReliability::hostileStoreValues_data()
+{
+    QTest::addColumn<QVariantMap>("stored");
+    QTest::newRow("a hundred million records claimed") << QVariantMap{{Keys::scoreCount, 100000000}};
+    QTest::newRow("the largest count") << QVariantMap{{Keys::scoreCount, 2147483647}};
+    QTest::newRow("a record at the largest number") << QVariantMap{{Keys::scoreField(2147483647, 0), QStringLiteral("Asha")}};
+    QTest::newRow("a window two thousand million pixels wide")
+        << QVariantMap{{Keys::width, 2147483647}, {Keys::height, 2147483647}};
+    QTest::newRow("a window far off every screen") << QVariantMap{{Keys::x, -2147483647 - 1}, {Keys::y, 2147483647}};
+    QTest::newRow("a hash of endless work")
+        << QVariantMap{{Keys::password, QStringLiteral("pbkdf2-sha256$2147483647$c2FsdA==$") + QString(44, QLatin1Char('A'))}};
+    QTest::newRow("a huge question font") << QVariantMap{{Keys::fontSize, QStringLiteral("2147483647")}};
+    QTest::newRow("a toolbar style past the last") << QVariantMap{{Keys::toolbar, 2147483647}};
+}
+
+void TestReliability::hostileStoreValues()
+{
+    QFETCH(QVariantMap, stored);
+    TestSupport::store(Keys::accountNames, QStringList{QString(), QStringLiteral("Asha")});
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+        TestSupport::store(it.key(), it.value());
+    if (!stored.contains(Keys::width))
+        TestSupport::store(Keys::width, 700);
+
+    // Whatever the store says, the program starts, signs in, plays and records at once.
+    QElapsedTimer clock;
+    clock.start();
+    ScriptedPrompts prompts;
+    prompts.texts = {QStringLiteral("tindrel")};
+    ApplicationWindow window;
+    QRect screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens = screens.united(screen->availableGeometry());
+    QVERIFY(screens.intersects(window.geometry()));
+    QVERIFY(window.width() <= screens.width() && window.height() <= screens.height());
+    window.accountWindow()->existingUsers()->setCurrentIndex(1);
+    window.accountWindow()->login();
+    window.command(QStringLiteral("Addition..."))->trigger();
+    QVERIFY(newest(window)->findChild<QLabel *>()->font().pointSize() <= 200);
+    finish(*newest(window));
+    QCOMPARE(ScoreBook::records().size(), 1);
+    QCOMPARE(ScoreBook::records().constFirst().player, QStringLiteral("Asha"));
+    window.toolsOptions(); // asks for the password once
+    QVERIFY(clock.elapsed() < 10000);
+    QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 0);
+}
+
+void TestReliability::pipesAreNeverOpened()
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("Halvane/Brightsum.conf"))).constData(), 0600), 0);
+    const QString pipe = folder.filePath(QStringLiteral("pipe.dat"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    MovedStore moved(folder.path());
+
+    ScriptedPrompts prompts;
+    ApplicationWindow window; // a settings "file" that is a pipe is not read, and not replaced
+    QVERIFY(window.isReady());
+    QVERIFY(!Store::update([](QSettings &store) { store.setValue(Keys::width, 1); }));
+    QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 1);
+    prompts.fileNames = {pipe, pipe};
+    window.chooseFile();
+    window.newFromTemplate();
+    QCOMPARE(prompts.count(QStringLiteral("Cannot Open Exercise")), 1);
+    QCOMPARE(prompts.count(QStringLiteral("Invalid Template")), 1);
+}
+
 void TestReliability::thousandExercisesInOneRun()
 {
     ScriptedPrompts prompts;
     RecordingSoundPlayer sounds;
-    Store::settings().setValue(Keys::width, 700);
+    TestSupport::store(Keys::width, 700);
     ApplicationWindow window;
     constexpr int Runs = 1000;
     for (int i = 0; i < Runs; ++i) {

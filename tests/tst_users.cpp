@@ -75,7 +75,7 @@ private Q_SLOTS:
     void init()
     {
         TestSupport::resetStore();
-        Store::settings().setValue(Keys::width, 700); // not a first start
+        TestSupport::store(Keys::width, 700); // not a first start
     }
 
     void firstSignInCreatesTheAccount();
@@ -161,7 +161,7 @@ void TestUsers::unsafeNamesAreRefused()
     }
     QCOMPARE(prompts.count(QStringLiteral("User Accounts")), 3);
     QCOMPARE(prompts.asked.last().kind, Prompts::Kind::Warning);
-    QVERIFY(!Store::settings().contains(Keys::accountNames));
+    QVERIFY(!Store::contains(Keys::accountNames));
     QVERIFY(window.userName().isEmpty());
 }
 
@@ -180,8 +180,8 @@ void TestUsers::formerUserGetsAFreshAccount()
     ScriptedPrompts prompts;
     Accounts::signIn(QStringLiteral("Asha"));
     Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
-    Store::removeGroup(Keys::scoresGroup);
-    Store::removeGroup(Keys::accountsGroup);
+    Store::removeGroups({Keys::scoresGroup});
+    Store::removeGroups({Keys::accountsGroup});
     ApplicationWindow window;
     QCOMPARE(window.accountWindow()->existingUsers()->count(), 1);
     signIn(window, QStringLiteral("Asha"));
@@ -355,7 +355,7 @@ void TestUsers::sidebarVisibilityIsRemembered()
         QVERIFY(!window.command(QStringLiteral("Sidebar"))->isChecked());
         QVERIFY(window.close());
     }
-    QCOMPARE(Store::settings().value(Keys::sidebar).toBool(), false);
+    QCOMPARE(Store::value(Keys::sidebar).toBool(), false);
     ApplicationWindow again;
     QVERIFY(!again.sidebar()->isVisible());
     QVERIFY(!again.command(QStringLiteral("Sidebar"))->isChecked());

@@ -3,6 +3,8 @@
 #include "content/topics.h"
 #include "users/store.h"
 
+#include <algorithm>
+
 QStringList Accounts::names()
 {
     return Store::stringList(Keys::accountNames);
@@ -10,6 +12,14 @@ QStringList Accounts::names()
 
 QString Accounts::problemWithName(const QString &name)
 {
+    if (name.size() > MaxNameLength)
+        return QStringLiteral("A name can be at most %1 letters long. Please choose a shorter name.").arg(MaxNameLength);
+    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+            || c.category() == QChar::Separator_Paragraph;
+    });
+    if (control)
+        return QStringLiteral("A name cannot hold a line break or another control character. Please type your name again.");
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("A name cannot contain \"/\" or \"\\\". Please choose another name.");
     if (!name.isEmpty() && name.trimmed().isEmpty())
@@ -19,9 +29,9 @@ QString Accounts::problemWithName(const QString &name)
     return {};
 }
 
-void Accounts::signIn(const QString &name)
+bool Accounts::signIn(const QString &name)
 {
-    Store::update([&](QSettings &store) {
+    return Store::update([&](QSettings &store) {
         QStringList all = store.value(Keys::accountNames, QString()).toStringList();
         if (!all.contains(name)) {
             all.append(name);
@@ -36,9 +46,9 @@ QStringList Accounts::toDo(const QString &name)
     return Store::stringList(Keys::toDoList(name));
 }
 
-void Accounts::completeTopic(const QString &player, const QString &topic)
+bool Accounts::completeTopic(const QString &player, const QString &topic)
 {
-    Store::update([&](QSettings &store) { completeTopicIn(store, player, topic); });
+    return Store::update([&](QSettings &store) { completeTopicIn(store, player, topic); });
 }
 
 void Accounts::completeTopicIn(QSettings &store, const QString &player, const QString &topic)
@@ -48,11 +58,17 @@ void Accounts::completeTopicIn(QSettings &store, const QString &player, const QS
     store.setValue(Keys::toDoList(player), list);
 }
 
-void Accounts::resetAllToDo()
+bool Accounts::resetAllToDo()
 {
-    Store::update([](QSettings &store) {
-        const QStringList all = store.value(Keys::accountNames, QString()).toStringList();
-        for (const QString &name : all)
+    return Store::update(resetAllToDoIn);
+}
+
+void Accounts::resetAllToDoIn(QSettings &store)
+{
+    const QStringList all = store.value(Keys::accountNames, QString()).toStringList();
+    for (const QString &name : all) {
+        // A name that would write into another key (a damaged store) is left alone.
+        if (problemWithName(name).isEmpty())
             store.setValue(Keys::toDoList(name), Topics::names());
-    });
+    }
 }

@@ -13,25 +13,33 @@ namespace Accounts {
 // and the first sign-in keeps that empty entry at the front of the stored list.
 QStringList names();
 
+// Names are kept short enough to show whole in the sign-in window and the sidebar.
+constexpr int MaxNameLength = 40;
+
 // Why a name cannot be an account, or an empty text when it can. A name holding
 // "/" or "\", or the name "names", would write into another key of the store;
-// a name of blanks only would look like no name at all.
+// a name of blanks only would look like no name at all; a line break would
+// split a saved exercise file's line. The same rules hold for names typed at
+// sign-in and names read from files or the store.
 QString problemWithName(const QString &name);
 
 // Signs a typed name in: a name not yet stored is appended to the names and
 // gets all seven topics to do. The name list is written back in either case.
-void signIn(const QString &name);
+// False when the store could not be written.
+bool signIn(const QString &name);
 
 // The topics the user has still to complete.
 QStringList toDo(const QString &name);
 
 // Removes the first entry equal to the topic from the player's list and writes
 // the list back, changed or not.
-void completeTopic(const QString &player, const QString &topic);
+bool completeTopic(const QString &player, const QString &topic);
 // The same within a change of the store already under way (see Store::update).
 void completeTopicIn(QSettings &store, const QString &player, const QString &topic);
 
 // Gives every stored name, the empty first one included, all seven topics again.
-void resetAllToDo();
+bool resetAllToDo();
+// The same within a change of the store already under way.
+void resetAllToDoIn(QSettings &store);
 
 } // namespace Accounts

@@ -52,6 +52,7 @@ AccountWindow::AccountWindow(QWidget *parent)
     layout->addWidget(row(tr("Existing Users"), tr("If you have used Brightsum before, select your name "),
                           m_existingUsers, this));
     m_newUser = new QLineEdit(this);
+    m_newUser->setMaxLength(Accounts::MaxNameLength);
     layout->addWidget(row(tr("New Users"), tr("If you are new to Brightsum, type your name "), m_newUser, this));
 
     auto *buttons = new QHBoxLayout;
@@ -95,6 +96,12 @@ bool AccountWindow::signIn()
     // A name chosen from the list comes before a typed one.
     const QString chosen = m_existingUsers->currentText();
     if (!chosen.isEmpty()) {
+        // A name put into the store by other means is held to the same rules.
+        const QString problem = Accounts::problemWithName(chosen);
+        if (!problem.isEmpty()) {
+            Ask::warning(this, QStringLiteral("User Accounts"), problem);
+            return false;
+        }
         sharedSignedInName() = chosen;
         return true;
     }
@@ -109,6 +116,8 @@ bool AccountWindow::signIn()
         return false;
     }
     sharedSignedInName() = typed;
+    // A store that cannot be written is reported by the store itself; the
+    // child still plays, under the name typed.
     Accounts::signIn(typed);
     return true;
 }

@@ -47,15 +47,22 @@ QString Localization::measures(bool metric)
     return metric ? QStringLiteral("metric") : QStringLiteral("imperial");
 }
 
-void FirstRun::store(const QString &currency, bool metric, const QString &password)
+bool FirstRun::store(const QString &currency, bool metric, const std::optional<QString> &password,
+                     const std::function<void(QSettings &)> &alongside)
 {
-    QSettings &settings = Store::settings();
-    settings.setValue(Keys::currency, currency);
-    settings.setValue(Keys::measures, Localization::measures(metric));
-    Password::store(password); // also flushes the two above
+    const std::optional<QString> hashed = password ? std::optional<QString>(Password::hash(*password)) : std::nullopt;
+    return Store::update([&](QSettings &settings) {
+        settings.setValue(Keys::currency, currency);
+        settings.setValue(Keys::measures, Localization::measures(metric));
+        // Whoever sits at the keyboard may not replace a password already set.
+        if (hashed && !settings.contains(Keys::password))
+            settings.setValue(Keys::password, *hashed);
+        if (alongside)
+            alongside(settings);
+    });
 }
 
-bool FirstRun::run(QWidget *parent)
+bool FirstRun::run(QWidget *parent, const std::function<void(QSettings &)> &alongside)
 {
     QDialog dialog(parent);
     dialog.setModal(true);
@@ -81,10 +88,22 @@ bool FirstRun::run(QWidget *parent)
     imperial->setObjectName(QStringLiteral("imperial"));
     layout->addWidget(groupOf(tr("System of Measurement"), {metric, imperial}, &dialog));
 
+    // A password already set (kept when all data are cleared) is never asked
+    // for again here: only someone who knows it may change it, in the options.
+    const bool passwordSet = Password::isStored();
     auto *password = new QLineEdit(&dialog);
     password->setObjectName(QStringLiteral("password"));
     password->setAccessibleName(tr("Administrator Password"));
-    layout->addWidget(groupOf(tr("Administrator Password"), {password}, &dialog));
+    if (passwordSet) {
+        auto *kept = new QLabel(tr("An administrator password is already set and stays as it is.\n"
+                                   "It can be changed from the Options dialog."),
+                                &dialog);
+        kept->setObjectName(QStringLiteral("passwordKept"));
+        password->hide();
+        layout->addWidget(groupOf(tr("Administrator Password"), {kept}, &dialog));
+    } else {
+        layout->addWidget(groupOf(tr("Administrator Password"), {password}, &dialog));
+    }
 
     auto *done = new QPushButton(tr("&Done"), &dialog);
     done->setObjectName(QStringLiteral("done"));
@@ -103,6 +122,6 @@ bool FirstRun::run(QWidget *parent)
     QObject::connect(done, &QPushButton::clicked, &dialog, &QDialog::accept);
     if (!Prompts::current().exec(dialog))
         return false;
-    store(currency->currentText(), metric->isChecked(), password->text());
-    return true;
+    return store(currency->currentText(), metric->isChecked(),
+                 passwordSet ? std::nullopt : std::optional<QString>(password->text()), alongside);
 }

@@ -3,6 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
+class QSettings;
+
 class QWidget;
 
 // The words offered for money and measure questions; the options dialog offers the same.
@@ -17,9 +22,13 @@ QString measures(bool metric);
 // were cleared: the currency, the system of measurement and the administrator password.
 namespace FirstRun {
 // Runs the "First Run" dialog over the parent. When it is closed with "&Done",
-// its answers are stored (the password hashed, also when empty) and the result
-// is true; any other close stores nothing.
-bool run(QWidget *parent);
-// Stores the answers as "&Done" does.
-void store(const QString &currency, bool metric, const QString &password);
+// its answers are stored together with whatever `alongside` writes, in one
+// change, and the result is whether they were written; any other close stores
+// nothing. The password is asked for only when none is stored: one already
+// set stays as it is.
+bool run(QWidget *parent, const std::function<void(QSettings &)> &alongside = {});
+// Stores the answers as "&Done" does: the password hashed (also when empty),
+// and only when no password is stored yet.
+bool store(const QString &currency, bool metric, const std::optional<QString> &password,
+           const std::function<void(QSettings &)> &alongside = {});
 } // namespace FirstRun

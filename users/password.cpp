@@ -5,11 +5,44 @@
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 
+#include <optional>
+
 namespace {
 
 const QLatin1String Scheme("pbkdf2-sha256");
 constexpr int Iterations = 60000;
 constexpr int SaltBytes = 16;
+constexpr int KeyBytes = 32;
+// A stored hash asking for more work than this is not one this program made,
+// and checking it would keep the adult waiting: it is refused as malformed.
+constexpr int MaxIterations = 10 * Iterations;
+constexpr int MaxSaltBytes = 64;
+
+struct StoredHash
+{
+    int iterations = 0;
+    QByteArray salt;
+    QByteArray key;
+};
+
+// The parts of a stored hash, or nothing when it is malformed.
+std::optional<StoredHash> parse(const QString &stored)
+{
+    const QStringList parts = stored.split(QLatin1Char('$'));
+    if (parts.size() != 4 || parts.at(0) != Scheme)
+        return std::nullopt;
+    bool ok = false;
+    StoredHash hash;
+    hash.iterations = parts.at(1).toInt(&ok);
+    const auto salt = QByteArray::fromBase64Encoding(parts.at(2).toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    const auto key = QByteArray::fromBase64Encoding(parts.at(3).toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!ok || hash.iterations < 1 || hash.iterations > MaxIterations || !salt || salt.decoded.isEmpty()
+        || salt.decoded.size() > MaxSaltBytes || !key || key.decoded.size() != KeyBytes)
+        return std::nullopt;
+    hash.salt = salt.decoded;
+    hash.key = key.decoded;
+    return hash;
+}
 
 // PBKDF2 with HMAC-SHA-256, one 32-byte block.
 QByteArray deriveKey(const QByteArray &password, const QByteArray &salt, int iterations)
@@ -46,28 +79,35 @@ QString Password::hash(const QString &password)
 
 bool Password::isHashed(const QString &stored)
 {
-    const QStringList parts = stored.split(QLatin1Char('$'));
-    return parts.size() == 4 && parts.at(0) == Scheme && parts.at(1).toInt() > 0;
+    return stored.startsWith(Scheme + QLatin1Char('$'));
 }
 
 bool Password::matches(const QString &stored, const QString &entered)
 {
     if (!isHashed(stored))
         return stored == entered;
-    const QStringList parts = stored.split(QLatin1Char('$'));
-    const int iterations = parts.at(1).toInt();
-    const QByteArray salt = QByteArray::fromBase64(parts.at(2).toLatin1());
-    const QByteArray expected = QByteArray::fromBase64(parts.at(3).toLatin1());
-    return deriveKey(entered.toUtf8(), salt, iterations) == expected;
+    const std::optional<StoredHash> hash = parse(stored);
+    return hash && deriveKey(entered.toUtf8(), hash->salt, hash->iterations) == hash->key;
+}
+
+QByteArray Password::derive(const QByteArray &password, const QByteArray &salt, int iterations)
+{
+    return deriveKey(password, salt, iterations);
+}
+
+bool Password::isStored()
+{
+    return Store::contains(Keys::password);
 }
 
 bool Password::check(const QString &entered)
 {
-    return matches(Store::settings().value(Keys::password, Fallback::password).toString(), entered);
+    // Read at every check, so a password changed by another program counts at once.
+    return matches(Store::value(Keys::password, Fallback::password).toString(), entered);
 }
 
-void Password::store(const QString &password)
+bool Password::store(const QString &password)
 {
-    Store::settings().setValue(Keys::password, hash(password));
-    Store::flush();
+    const QString hashed = hash(password);
+    return Store::update([&](QSettings &store) { store.setValue(Keys::password, hashed); });
 }

@@ -4,17 +4,36 @@
 
 namespace {
 
+// Every record has five fields of at least this many bytes in the file, so a
+// file of a given size holds at most its size / this many records. Counts and
+// record numbers beyond that are damage, and are never walked to.
+constexpr qint64 MinRecordBytes = 50;
+
 QList<ScoreRecord> &cache()
 {
     static QList<ScoreRecord> records;
     return records;
 }
 
-ScoreRecord readRecord(QSettings &store, int number)
+ScoreRecord readRecord(const QSettings &store, int number)
 {
     auto field = [&](int k) { return store.value(Keys::scoreField(number, k)).toString(); };
     return {field(ScoreRecord::Player), field(ScoreRecord::Topic), field(ScoreRecord::Clues),
             field(ScoreRecord::Choices), field(ScoreRecord::Score)};
+}
+
+bool isPresent(const QSettings &store, int number)
+{
+    for (int k = 0; k < ScoreRecord::FieldCount; ++k) {
+        if (store.contains(Keys::scoreField(number, k)))
+            return true;
+    }
+    return false;
+}
+
+int recordBound()
+{
+    return static_cast<int>(std::min<qint64>(Store::fileSize() / MinRecordBytes, std::numeric_limits<int>::max() - 1));
 }
 
 } // namespace
@@ -31,14 +50,32 @@ QString ScoreRecord::field(int index) const
     }
 }
 
+ScoreBook::Extent ScoreBook::extentOf(const QSettings &store, int bound)
+{
+    bool ok = false;
+    const int stored = store.value(Keys::scoreCount, 0).toInt(&ok);
+    Extent extent;
+    // A count that claims more records than are there ends at the last one there.
+    extent.count = ok ? std::clamp(stored, 0, bound) : 0;
+    while (extent.count > 0 && !isPresent(store, extent.count))
+        --extent.count;
+    // Records beyond the count (a program that lost its count) are never overwritten.
+    extent.last = extent.count;
+    while (extent.last < bound && isPresent(store, extent.last + 1))
+        ++extent.last;
+    return extent;
+}
+
 int ScoreBook::count()
 {
-    return Store::settings().value(Keys::scoreCount, 0).toInt();
+    int count = 0;
+    Store::read([&](const QSettings &store) { count = extentOf(store, recordBound()).count; });
+    return count;
 }
 
 int ScoreBook::appendTo(QSettings &store, const ScoreRecord &record)
 {
-    const int number = std::max(store.value(Keys::scoreCount, 0).toInt(), 0) + 1;
+    const int number = extentOf(store, recordBound()).last + 1;
     store.setValue(Keys::scoreCount, number);
     for (int k = 0; k < ScoreRecord::FieldCount; ++k)
         store.setValue(Keys::scoreField(number, k), record.field(k));
@@ -54,25 +91,28 @@ int ScoreBook::append(const ScoreRecord &record)
 
 const QList<ScoreRecord> &ScoreBook::records()
 {
-    QSettings &store = Store::settings();
     QList<ScoreRecord> &known = cache();
-    const int stored = std::max(count(), 0);
-    // Records are only appended; when the oldest or newest known one has changed,
-    // the records were cleared meanwhile and are read afresh.
-    if (stored < known.size()
-        || (!known.isEmpty()
-            && (readRecord(store, 1) != known.constFirst() || readRecord(store, static_cast<int>(known.size())) != known.constLast())))
-        known.clear();
-    known.reserve(stored);
-    for (int n = static_cast<int>(known.size()) + 1; n <= stored; ++n)
-        known.append(readRecord(store, n));
+    Store::read([&](const QSettings &store) {
+        const int stored = extentOf(store, recordBound()).count;
+        // Records are only appended; when the oldest or newest known one has
+        // changed, the records were cleared meanwhile and are read afresh.
+        if (stored < known.size()
+            || (!known.isEmpty()
+                && (readRecord(store, 1) != known.constFirst()
+                    || readRecord(store, static_cast<int>(known.size())) != known.constLast())))
+            known.clear();
+        known.reserve(stored);
+        for (int n = static_cast<int>(known.size()) + 1; n <= stored; ++n)
+            known.append(readRecord(store, n));
+    });
     return known;
 }
 
-void ScoreBook::clear()
+bool ScoreBook::clear()
 {
-    Store::removeGroup(Keys::scoresGroup);
+    const bool cleared = Store::removeGroups({Keys::scoresGroup});
     cache().clear();
+    return cleared;
 }
 
 QList<ScoreRecord> ScoreBook::recordsOf(const QList<ScoreRecord> &all, const QString &player)

@@ -35,6 +35,17 @@ namespace ScoreBook {
 // The number of records stored now.
 int count();
 
+// How far the records of a store reach. `count` is the number that readers
+// read: the stored count, but never past the last record actually there.
+// `last` is the highest record number there, which a new record follows, so
+// it never overwrites one. Neither goes past `bound`.
+struct Extent
+{
+    int count = 0;
+    int last = 0;
+};
+Extent extentOf(const QSettings &store, int bound);
+
 // Appends a record under the number that follows the count stored at this
 // moment, so exercises open side by side never overwrite one another nor leave
 // gaps. Returns the record's number, or 0 when the store could not be written.
@@ -45,8 +56,8 @@ int appendTo(QSettings &store, const ScoreRecord &record);
 // Every stored record, oldest first.
 const QList<ScoreRecord> &records();
 
-// Removes every record.
-void clear();
+// Removes every record; false when the store could not be written.
+bool clear();
 
 // Plain summaries of a list of records for one player.
 QList<ScoreRecord> recordsOf(const QList<ScoreRecord> &all, const QString &player);

@@ -163,8 +163,15 @@ void Sidebar::clearScores()
 {
     if (!m_password->checkPassword())
         return;
-    ScoreBook::clear();
-    Accounts::resetAllToDo();
-    Store::flush();
-    Ask::information(this, tr("Saved Scores"), tr("All saved scores have been cleared."));
+    // The records go and every list of topics to do is full again, together.
+    const bool cleared = Store::update([](QSettings &store) {
+        store.remove(Keys::scoresGroup);
+        Accounts::resetAllToDoIn(store);
+    });
+    if (cleared)
+        Ask::information(this, tr("Saved Scores"), tr("All saved scores have been cleared."));
+    else
+        Ask::warning(this, tr("Scores Not Cleared"),
+                     tr("The saved scores could not be cleared: Brightsum cannot write its settings on this "
+                        "computer. Every score is still stored."));
 }

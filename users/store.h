@@ -1,5 +1,7 @@
 #pragma once
 
+#include "users/storelock.h"
+
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -76,36 +78,43 @@ inline const QString soundSet = QStringLiteral("Animals");
 
 namespace Store {
 
-// The one store object of the program: user scope, organisation "Halvane",
-// application "Brightsum". It lives as long as the program, so the store's file
-// is parsed once rather than for every operation.
-QSettings &settings();
+// Reading. Every read sees the store as it is on disk now: when another program
+// has changed the file since it was last read, it is read afresh first.
 
-// Writes pending changes to disk and tells whether the store could be written.
-bool flush();
-
-// Called whenever a write of the store fails (a read-only file or folder, a full disk).
-void setWriteFailureHandler(std::function<void()> handler);
-
-// Reads the store afresh, applies the change and writes it, holding a lock that
-// keeps two programs of the same user from interleaving their changes. Returns
-// whether the store could be written.
-bool update(const std::function<void(QSettings &)> &change);
-
-// Removes a whole group with everything under it.
-void removeGroup(const QString &group);
-
-// Lets the store object go; the next use opens it again (after tests move it).
-void reopen();
-
-// A key as last read, or the fallback when it is absent.
+// A key, or the fallback when it is absent.
 QVariant value(const QString &key, const QVariant &fallback = QVariant());
-
+bool contains(const QString &key);
 // An integer key; a value that is not a number (a damaged file) reads as the fallback.
 int intValue(const QString &key, int fallback);
-
+// The same, and a value outside min to max also reads as the fallback.
+int boundedInt(const QString &key, int fallback, int min, int max);
 // A list key read with its fallback (an empty text) gives a list of one empty
 // entry, as a plain text converts to a list; account lists rely on this.
 QStringList stringList(const QString &key);
+// Many reads from one and the same version of the store. The reader must not
+// change the store, and must not keep the settings object.
+void read(const std::function<void(const QSettings &)> &reader);
+// The size of the version being read: what the store can hold is bounded by it.
+qint64 fileSize();
+QString fileName();
+
+// Writing. Each change is one transaction: the store is locked against every
+// other program, read afresh, changed and written whole, and the new file takes
+// the old one's place only once it is complete on disk. Returns whether the
+// change was written; a change that was not is dropped, and reported.
+bool update(const std::function<void(QSettings &)> &change);
+// Removes whole groups with everything under them, in one change.
+bool removeGroups(const QStringList &groups);
+
+// Told whenever a change could not be written, with the reason.
+void setWriteFailureHandler(std::function<void(const QString &problem)> handler);
+// Told when a change has been written over a file that held lines that could
+// not be read; those lines are gone from the new file (numbered from 1).
+void setRepairHandler(std::function<void(const QList<int> &lines)> handler);
+// Told while a change waits for another program that holds the store's lock.
+void setWaitHandler(StoreLock::Waiting handler);
+
+// Lets the store go; the next use opens it again (after tests move it).
+void reopen();
 
 } // namespace Store

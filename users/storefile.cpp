@@ -1,0 +1,252 @@
+#include "users/storefile.h"
+
+#include "content/safefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StoreFile", text);
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The working copies need no disk: the file in memory that the session keeps
+// for programs like this one, when there is one, is far quicker to write.
+QString scratchFolder()
+{
+    for (const QString &folder : {qEnvironmentVariable("XDG_RUNTIME_DIR"), QStringLiteral("/dev/shm")}) {
+        const QFileInfo info(folder);
+        if (!folder.isEmpty() && info.isDir() && info.isWritable())
+            return folder;
+    }
+    return QDir::tempPath();
+}
+
+int openForReading(const QString &path)
+{
+    // Without waiting, so that a pipe put where the file belongs cannot block.
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+}
+
+qint64 nanoseconds(const struct timespec &time)
+{
+    return static_cast<qint64>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+QByteArray readAll(int fd, qint64 limit)
+{
+    QByteArray content;
+    char piece[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(fd, piece, sizeof piece);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0 || content.size() + got > limit)
+            break;
+        content.append(piece, got);
+    }
+    return content;
+}
+
+// The number of keys in a settings file as the toolkit writes it: a line each,
+// under "[section]" lines, with blank lines between the sections.
+qsizetype keyLines(const QByteArray &content)
+{
+    qsizetype keys = 0;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        if (end > start && content.at(start) != '[')
+            ++keys;
+        start = end + 1;
+    }
+    return keys;
+}
+
+} // namespace
+
+bool StoreFile::Identity::operator==(const Identity &other) const
+{
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size
+        && modified == other.modified && changed == other.changed;
+}
+
+StoreFile::StoreFile(const QString &path)
+    : m_path(path)
+    , m_scratch(scratchFolder() + QStringLiteral("/brightsum-XXXXXX"))
+{
+}
+
+StoreFile::~StoreFile()
+{
+    m_copy.reset();
+    if (m_pinned >= 0)
+        ::close(m_pinned);
+}
+
+StoreFile::Identity StoreFile::identityOf(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return {};
+    return {true, static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino), info.st_size,
+            nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
+}
+
+StoreFile::Identity StoreFile::identityOf(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {true, static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino), info.st_size,
+            nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
+}
+
+bool StoreFile::isCurrent() const
+{
+    return m_loaded && identityOf(m_path) == m_identity;
+}
+
+const QSettings &StoreFile::current()
+{
+    if (!isCurrent())
+        load();
+    return *m_copy;
+}
+
+void StoreFile::pin(int fd)
+{
+    if (m_pinned >= 0)
+        ::close(m_pinned);
+    m_pinned = fd;
+    m_identity = fd >= 0 ? identityOf(fd) : Identity{};
+}
+
+void StoreFile::forget()
+{
+    m_loaded = false;
+}
+
+void StoreFile::load()
+{
+    m_copy.reset();
+    if (!m_copyPath.isEmpty())
+        QFile::remove(m_copyPath);
+    m_readProblem.clear();
+    m_unreadable.clear();
+
+    QByteArray content;
+    const int fd = openForReading(m_path);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            m_readProblem = systemError(errno);
+        pin(-1);
+        m_identity = identityOf(m_path);
+    } else {
+        pin(fd);
+        struct stat info {};
+        ::fstat(fd, &info);
+        if (!S_ISREG(info.st_mode))
+            m_readProblem = tr("It is not a file.");
+        else if (info.st_size > MaxBytes)
+            m_readProblem = tr("It is too large to be a settings file.");
+        else
+            content = readAll(fd, MaxBytes);
+    }
+
+    // The toolkit reads settings only from a file, and keeps no copy of a file
+    // whose size and time look unchanged: each copy gets a file of its own.
+    m_copyPath = m_scratch.filePath(QStringLiteral("store-%1.conf").arg(++m_copies));
+    QFile copy(m_copyPath);
+    if (!m_scratch.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size()
+        || !copy.flush()) {
+        m_readProblem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
+        content.clear();
+    }
+    copy.close();
+    m_copy = std::make_unique<QSettings>(m_copyPath, QSettings::IniFormat);
+    m_unreadable = unreadableLines(content);
+    m_loaded = true;
+}
+
+bool StoreFile::prepare(QByteArray &content, QString &problem)
+{
+    m_copy->sync();
+    QFile copy(m_copyPath);
+    // A format error stays from reading a damaged file; only an access error tells of the write.
+    if (m_copy->status() == QSettings::AccessError || !copy.open(QIODevice::ReadOnly)) {
+        problem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
+        return false;
+    }
+    content = copy.readAll();
+    // A working copy cut short (a full disk) loses keys at its end.
+    const bool complete = keyLines(content) == m_copy->allKeys().size() && (content.isEmpty() || content.endsWith('\n'));
+    if (!complete)
+        problem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
+    return complete;
+}
+
+StoreFile::Outcome StoreFile::change(const std::function<void(QSettings &)> &apply, const StoreLock::Waiting &waiting)
+{
+    const StoreLock lock(QFileInfo(m_path).absolutePath(), waiting);
+    if (!lock.isHeld())
+        return {false, lock.problem(), {}};
+    if (!isCurrent())
+        load();
+    // What could not be read is never replaced by what was.
+    if (!m_readProblem.isEmpty())
+        return {false, m_readProblem, {}};
+
+    apply(*m_copy);
+    QByteArray content;
+    QString problem;
+    const QFileInfo file(m_path);
+    const QString target = file.isSymLink() ? file.symLinkTarget() : m_path;
+    if (!prepare(content, problem) || !(problem = SafeFile::replace(target, content)).isEmpty()) {
+        // The change is dropped with the copy that holds it.
+        forget();
+        return {false, problem, {}};
+    }
+    const int fd = openForReading(m_path);
+    pin(fd);
+    if (fd < 0 || m_identity.size != content.size())
+        forget();
+    return {true, {}, std::exchange(m_unreadable, {})};
+}
+
+QList<int> StoreFile::unreadableLines(const QByteArray &content)
+{
+    QList<int> lines;
+    int number = 0;
+    for (qsizetype start = 0; start <= content.size();) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        ++number;
+        const QByteArrayView line = QByteArrayView(content).sliced(start, end - start).trimmed();
+        start = end + 1;
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        const bool readable = line.startsWith('[') ? line.contains(']') : line.contains('=');
+        if (!readable)
+            lines.append(number);
+    }
+    return lines;
+}

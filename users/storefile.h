@@ -1,0 +1,87 @@
+#pragma once
+
+#include "users/storelock.h"
+
+#include <QList>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+// The settings file on disk and the copy of it that this program reads from.
+//
+// The copy is a parse of the file as it was at one moment. Whether the file
+// has changed since is told by the file's identity (device, inode, size and
+// the times of its last change, to the nanosecond), not by its size and
+// modification time alone: a change of another program that leaves both alike
+// is still seen. The copy keeps the file it was read from open, so its inode
+// cannot be given to a newer file meanwhile.
+//
+// A change is one transaction: take the lock, read the file afresh if it has
+// changed, apply the change, write the whole file anew, and let the new file
+// take the old one's place only once it is known to be complete on disk. A
+// change that cannot be written is dropped: the copy is read again from disk,
+// so it is never written later over other programs' changes.
+class StoreFile
+{
+public:
+    explicit StoreFile(const QString &path);
+    ~StoreFile();
+
+    QString path() const { return m_path; }
+
+    // The copy, read afresh first when the file has changed on disk.
+    const QSettings &current();
+    // Whether the file on disk is still the one the copy was read from.
+    bool isCurrent() const;
+    // The size of the file the copy was read from; what it can hold is bounded by it.
+    qint64 size() const { return m_identity.size; }
+    // Why the file could not be read (it is then read as empty), or an empty text.
+    QString readProblem() const { return m_readProblem; }
+
+    struct Outcome
+    {
+        bool written = false;
+        QString problem;           // why nothing was written
+        QList<int> repairedLines;  // lines of the earlier file that could not be read and are now gone
+    };
+    Outcome change(const std::function<void(QSettings &)> &apply, const StoreLock::Waiting &waiting);
+
+    // Lines that are neither a section, a key with its value, a comment nor
+    // blank: what the toolkit's reader skips. Numbered from 1.
+    static QList<int> unreadableLines(const QByteArray &content);
+    // Settings files larger than this are not read.
+    static constexpr qint64 MaxBytes = 64 * 1024 * 1024;
+
+private:
+    struct Identity
+    {
+        bool exists = false;
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modified = 0; // nanoseconds
+        qint64 changed = 0;  // nanoseconds
+        bool operator==(const Identity &other) const;
+    };
+    static Identity identityOf(int fd);
+    static Identity identityOf(const QString &path);
+
+    void load();
+    void forget();
+    bool prepare(QByteArray &content, QString &problem);
+    void pin(int fd);
+
+    QString m_path;
+    QTemporaryDir m_scratch;
+    int m_copies = 0;
+    std::unique_ptr<QSettings> m_copy;
+    QString m_copyPath;
+    bool m_loaded = false;
+    Identity m_identity;
+    int m_pinned = -1;
+    QString m_readProblem;
+    QList<int> m_unreadable;
+};
