@@ -219,7 +219,7 @@ void ApplicationWindow::applyToolbarStyle()
 void ApplicationWindow::saveGeometryToStore()
 {
     const QByteArray state = saveState(StateVersion);
-    Store::update([&](QSettings &store) {
+    Store::update([&](StoreMap &store) {
         store.setValue(Keys::mainWindowState, state);
         // After all data were cleared the next start is a first start again.
         if (!m_allDataCleared)
@@ -227,7 +227,7 @@ void ApplicationWindow::saveGeometryToStore()
     });
 }
 
-void ApplicationWindow::writeGeometry(QSettings &store) const
+void ApplicationWindow::writeGeometry(StoreMap &store) const
 {
     if (isFullScreen()) {
         store.setValue(Keys::fullscreen, true);

@@ -15,7 +15,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QProgressDialog;
-class QSettings;
+class StoreMap;
 class QToolButton;
 class AccountWindow;
 class AdminPassword;
@@ -103,7 +103,7 @@ private:
     void tellStoreRepaired(const QList<int> &lines);
     bool waitForOtherProgram(StoreLock::Wait wait);
     void saveGeometryToStore();
-    void writeGeometry(QSettings &store) const;
+    void writeGeometry(StoreMap &store) const;
     static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);

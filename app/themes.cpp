@@ -17,7 +17,7 @@ const std::array<Theme, Themes::count> &Themes::all()
 
 void Themes::store(const Theme &theme)
 {
-    Store::update([&](QSettings &settings) {
+    Store::update([&](StoreMap &settings) {
         for (int i = 0; i < 9; ++i)
             settings.setValue(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]);
         settings.setValue(Keys::theme, theme.name);
@@ -27,7 +27,7 @@ void Themes::store(const Theme &theme)
 Theme Themes::stored()
 {
     Theme theme = all().front();
-    Store::read([&](const QSettings &settings) {
+    Store::read([&](const StoreMap &settings) {
         for (int i = 0; i < 9; ++i) {
             int &colour = theme.colours[static_cast<size_t>(i)];
             colour = settings.value(Keys::themeColour(i + 1), colour).toInt();
@@ -51,7 +51,7 @@ const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
 
 void Themes::storeSoundSet(const SoundSet &set)
 {
-    Store::update([&](QSettings &settings) { settings.setValue(Keys::soundSet, set.value); });
+    Store::update([&](StoreMap &settings) { settings.setValue(Keys::soundSet, set.value); });
 }
 
 QString Themes::soundFile(const QString &storedSet, int number)

@@ -70,7 +70,7 @@ long residentKilobytes()
 
 void storeRecords(int count)
 {
-    Store::update([&](QSettings &store) {
+    Store::update([&](StoreMap &store) {
         store.clear();
         store.setValue(Keys::width, 700);
         for (int n = 1; n <= count; ++n) {
@@ -155,7 +155,7 @@ int main(int argc, char *argv[])
             closeChildren(window);
         }
         const double storeWrite = milliseconds([] {
-            Store::update([](QSettings &store) {
+            Store::update([](StoreMap &store) {
                 store.setValue(QStringLiteral("bench/probe"), QDateTime::currentMSecsSinceEpoch());
             });
         });
@@ -167,7 +167,7 @@ int main(int argc, char *argv[])
             << "  the store's own write of its file:            " << QString::number(storeWrite, 'f', 2) << "\n"
             << "  open everybody's scores (first paint):        " << QString::number(median(scores), 'f', 2) << "\n";
         out.flush();
-        Store::update([](QSettings &store) { store.setValue(Keys::width, 700); });
+        Store::update([](StoreMap &store) { store.setValue(Keys::width, 700); });
     }
 
     // A long run: a thousand exercises opened, played and completed in one window.

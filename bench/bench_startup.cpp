@@ -58,7 +58,7 @@ int child(int argc, char *argv[], const QString &kind)
         window->resize(700, 500);
     } else {
         DataFolder::enter(QApplication::applicationDirPath());
-        Store::update([](QSettings &store) { store.setValue(Keys::width, 700); }); // not a first start
+        Store::update([](StoreMap &store) { store.setValue(Keys::width, 700); }); // not a first start
         window = std::make_unique<ApplicationWindow>();
     }
     FirstPaint watcher(window.get());

@@ -116,7 +116,7 @@ QString MDIWindow::soundSet()
 
 void MDIWindow::readSettings()
 {
-    Store::read([this](const QSettings &store) {
+    Store::read([this](const StoreMap &store) {
         m_wrongAnswerDialog = store.value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
         sharedSoundSet() = store.value(Keys::soundSet, Fallback::soundSet).toString().toLower();
         m_questionFont.fromString(store.value(Keys::fontFace, Fallback::fontFace).toString());
@@ -311,7 +311,7 @@ bool MDIWindow::saveScore()
     // The record and the shortened to-do list are written together.
     const ScoreRecord record{m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
                              QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())};
-    return Store::update([&](QSettings &store) {
+    return Store::update([&](StoreMap &store) {
         ScoreBook::appendTo(store, record);
         Accounts::completeTopicIn(store, m_exercise.playerName(), m_exercise.topicName());
     });

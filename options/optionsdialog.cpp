@@ -208,7 +208,7 @@ void OptionsDialog::presetFontSize()
 void OptionsDialog::writeSettings()
 {
     const QString face = m_fontFace->currentText();
-    Store::update([&](QSettings &store) {
+    Store::update([&](StoreMap &store) {
         store.setValue(Keys::currency, m_currency->currentText());
         store.setValue(Keys::measures, Localization::measures(m_metric->isChecked()));
         store.setValue(Keys::fontFace, face.isEmpty() ? standInForArial() : face);

@@ -19,18 +19,18 @@ void TestSupport::initialise()
 
 void TestSupport::resetStore()
 {
-    Store::update([](QSettings &store) { store.clear(); });
+    Store::update([](StoreMap &store) { store.clear(); });
 }
 
 void TestSupport::store(const QString &key, const QVariant &value)
 {
-    QVERIFY(Store::update([&](QSettings &store) { store.setValue(key, value); }));
+    QVERIFY(Store::update([&](StoreMap &store) { store.setValue(key, value); }));
 }
 
 QStringList TestSupport::storedKeys()
 {
     QStringList keys;
-    Store::read([&](const QSettings &store) { keys = store.allKeys(); });
+    Store::read([&](const StoreMap &store) { keys = store.allKeys(); });
     return keys;
 }
 

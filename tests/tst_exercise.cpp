@@ -8,6 +8,8 @@
 #include "users/store.h"
 
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void unsafeNamesAreRefused_data();
     void unsafeNamesAreRefused();
     void passwordChecks();
+    void storeFileReadsBackThroughTheToolkit_data();
+    void storeFileReadsBackThroughTheToolkit();
 };
 
 void TestExercise::placeholders_data()
@@ -194,7 +198,7 @@ void TestExercise::recordsAreNumberedAtTheMomentOfWriting()
     QFETCH(QList<int>, present);
     QFETCH(int, readers);
     QFETCH(int, appended);
-    QVERIFY(Store::update([&](QSettings &store) {
+    QVERIFY(Store::update([&](StoreMap &store) {
         if (stored.isValid())
             store.setValue(Keys::scoreCount, stored);
         for (int n : present)
@@ -346,6 +350,70 @@ void TestExercise::passwordChecks()
         QVERIFY(!Password::matches(QString(made).replace(QStringLiteral("60000"), count), QStringLiteral("tindrel")));
     QVERIFY(clock.elapsed() < 1000);
     QVERIFY(!Password::matches(made.chopped(4), QStringLiteral("tindrel")));
+}
+
+void TestExercise::storeFileReadsBackThroughTheToolkit_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QByteArray everyByte(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        everyByte[i] = char(i);
+    const QList<std::pair<const char *, QVariant>> values{
+        {"plain", QStringLiteral("Addition")},
+        {"empty", QString()},
+        {"blanks around", QStringLiteral(" Asha ")},
+        {"separators", QStringLiteral("a,b;c=d")},
+        {"quotes and backslashes", QStringLiteral("\"say\" \\ no")},
+        {"control characters", QStringLiteral("tab\tline\nreturn\r\x01\x1f\x7f end")},
+        {"a nul before a digit", QString(QChar(0)) + QStringLiteral("1b")},
+        {"at signs", QStringLiteral("@Invalid()")},
+        {"beyond ASCII", QStringLiteral("Zo\u00eb \u65e5\u672c \U0001F600 \u00ff")},
+        {"empty list", QStringList()},
+        {"list of one empty name", QStringList{QString()}},
+        {"names", QStringList{QString(), QStringLiteral("Asha"), QStringLiteral("Ben, Jr"), QStringLiteral(" @x ")}},
+        {"every byte", everyByte},
+        {"number", -2147483647 - 1},
+        {"truth", true},
+    };
+    const QStringList keys{QStringLiteral("password"), QStringLiteral("scores/score12/0"),
+                           QStringLiteral("accounts/Zo\u00eb K\u00f6nig 50%"), QStringLiteral("accounts/[x]=;y"),
+                           QStringLiteral("General/x"), QStringLiteral("accounts/\u65e5\u672c"), QStringLiteral("a/b\\c")};
+    for (const QString &key : keys)
+        for (const auto &[name, value] : values)
+            QTest::addRow("%s: %s", qPrintable(key), name) << key << value;
+}
+
+void TestExercise::storeFileReadsBackThroughTheToolkit()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    StoreMap map;
+    map.setValue(QStringLiteral("/application/width"), 700);
+    map.setValue(key, value);
+    const std::optional<QByteArray> written = map.toIni();
+    // A nul in a text takes a form of the toolkit's own, which it writes itself.
+    QCOMPARE(written.has_value(), value.typeId() != QMetaType::QString || !value.toString().contains(QChar(0)));
+    if (!written)
+        return;
+
+    // The toolkit reads back every key and value, and writes the very same bytes itself.
+    QTemporaryDir folder;
+    TestSupport::writeFile(folder.filePath(QStringLiteral("ours.conf")), *written);
+    const QSettings read(folder.filePath(QStringLiteral("ours.conf")), QSettings::IniFormat);
+    QCOMPARE(read.allKeys(), map.allKeys());
+    if (value.typeId() == QMetaType::QStringList)
+        QCOMPARE(read.value(key).toStringList(), value.toStringList());
+    else if (value.typeId() == QMetaType::QByteArray)
+        QCOMPARE(read.value(key).toByteArray(), value.toByteArray());
+    else
+        QCOMPARE(read.value(key).toString(), value.toString());
+    {
+        QSettings theirs(folder.filePath(QStringLiteral("theirs.conf")), QSettings::IniFormat);
+        theirs.setValue(QStringLiteral("/application/width"), 700);
+        theirs.setValue(key, value);
+    }
+    QCOMPARE(*written, TestSupport::readFile(folder.filePath(QStringLiteral("theirs.conf"))));
 }
 
 QTEST_GUILESS_MAIN(TestExercise)

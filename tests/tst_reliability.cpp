@@ -291,7 +291,7 @@ void TestReliability::lockHolders()
         return !giveUp;
     });
     clock.start();
-    QCOMPARE(Store::update([](QSettings &store) { store.setValue(Keys::currency, QStringLiteral("yen")); }), written);
+    QCOMPARE(Store::update([](StoreMap &store) { store.setValue(Keys::currency, QStringLiteral("yen")); }), written);
     Store::setWaitHandler(nullptr);
     QCOMPARE(Store::value(Keys::currency).toString(), written ? QStringLiteral("yen") : QString());
     if (live) { // the live holder was never overruled
@@ -404,7 +404,7 @@ void TestReliability::pipesAreNeverOpened()
     ScriptedPrompts prompts;
     ApplicationWindow window; // a settings "file" that is a pipe is not read, and not replaced
     QVERIFY(window.isReady());
-    QVERIFY(!Store::update([](QSettings &store) { store.setValue(Keys::width, 1); }));
+    QVERIFY(!Store::update([](StoreMap &store) { store.setValue(Keys::width, 1); }));
     QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 1);
     prompts.fileNames = {pipe, pipe};
     window.chooseFile();

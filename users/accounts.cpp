@@ -31,7 +31,7 @@ QString Accounts::problemWithName(const QString &name)
 
 bool Accounts::signIn(const QString &name)
 {
-    return Store::update([&](QSettings &store) {
+    return Store::update([&](StoreMap &store) {
         QStringList all = store.value(Keys::accountNames, QString()).toStringList();
         if (!all.contains(name)) {
             all.append(name);
@@ -48,10 +48,10 @@ QStringList Accounts::toDo(const QString &name)
 
 bool Accounts::completeTopic(const QString &player, const QString &topic)
 {
-    return Store::update([&](QSettings &store) { completeTopicIn(store, player, topic); });
+    return Store::update([&](StoreMap &store) { completeTopicIn(store, player, topic); });
 }
 
-void Accounts::completeTopicIn(QSettings &store, const QString &player, const QString &topic)
+void Accounts::completeTopicIn(StoreMap &store, const QString &player, const QString &topic)
 {
     QStringList list = store.value(Keys::toDoList(player), QString()).toStringList();
     list.removeOne(topic);
@@ -63,7 +63,7 @@ bool Accounts::resetAllToDo()
     return Store::update(resetAllToDoIn);
 }
 
-void Accounts::resetAllToDoIn(QSettings &store)
+void Accounts::resetAllToDoIn(StoreMap &store)
 {
     const QStringList all = store.value(Keys::accountNames, QString()).toStringList();
     for (const QString &name : all) {

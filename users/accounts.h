@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class QSettings;
+class StoreMap;
 
 // User accounts: a name in "/accounts/names" and the list "/accounts/<name>" of
 // the topics that user has still to complete. Users have no passwords.
@@ -35,11 +35,11 @@ QStringList toDo(const QString &name);
 // the list back, changed or not.
 bool completeTopic(const QString &player, const QString &topic);
 // The same within a change of the store already under way (see Store::update).
-void completeTopicIn(QSettings &store, const QString &player, const QString &topic);
+void completeTopicIn(StoreMap &store, const QString &player, const QString &topic);
 
 // Gives every stored name, the empty first one included, all seven topics again.
 bool resetAllToDo();
 // The same within a change of the store already under way.
-void resetAllToDoIn(QSettings &store);
+void resetAllToDoIn(StoreMap &store);
 
 } // namespace Accounts

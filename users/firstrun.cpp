@@ -48,10 +48,10 @@ QString Localization::measures(bool metric)
 }
 
 bool FirstRun::store(const QString &currency, bool metric, const std::optional<QString> &password,
-                     const std::function<void(QSettings &)> &alongside)
+                     const std::function<void(StoreMap &)> &alongside)
 {
     const std::optional<QString> hashed = password ? std::optional<QString>(Password::hash(*password)) : std::nullopt;
-    return Store::update([&](QSettings &settings) {
+    return Store::update([&](StoreMap &settings) {
         settings.setValue(Keys::currency, currency);
         settings.setValue(Keys::measures, Localization::measures(metric));
         // Whoever sits at the keyboard may not replace a password already set.
@@ -62,7 +62,7 @@ bool FirstRun::store(const QString &currency, bool metric, const std::optional<Q
     });
 }
 
-bool FirstRun::run(QWidget *parent, const std::function<void(QSettings &)> &alongside)
+bool FirstRun::run(QWidget *parent, const std::function<void(StoreMap &)> &alongside)
 {
     QDialog dialog(parent);
     dialog.setModal(true);

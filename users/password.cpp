@@ -109,5 +109,5 @@ bool Password::check(const QString &entered)
 bool Password::store(const QString &password)
 {
     const QString hashed = hash(password);
-    return Store::update([&](QSettings &store) { store.setValue(Keys::password, hashed); });
+    return Store::update([&](StoreMap &store) { store.setValue(Keys::password, hashed); });
 }

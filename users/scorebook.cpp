@@ -15,14 +15,14 @@ QList<ScoreRecord> &cache()
     return records;
 }
 
-ScoreRecord readRecord(const QSettings &store, int number)
+ScoreRecord readRecord(const StoreMap &store, int number)
 {
     auto field = [&](int k) { return store.value(Keys::scoreField(number, k)).toString(); };
     return {field(ScoreRecord::Player), field(ScoreRecord::Topic), field(ScoreRecord::Clues),
             field(ScoreRecord::Choices), field(ScoreRecord::Score)};
 }
 
-bool isPresent(const QSettings &store, int number)
+bool isPresent(const StoreMap &store, int number)
 {
     for (int k = 0; k < ScoreRecord::FieldCount; ++k) {
         if (store.contains(Keys::scoreField(number, k)))
@@ -50,7 +50,7 @@ QString ScoreRecord::field(int index) const
     }
 }
 
-ScoreBook::Extent ScoreBook::extentOf(const QSettings &store, int bound)
+ScoreBook::Extent ScoreBook::extentOf(const StoreMap &store, int bound)
 {
     bool ok = false;
     const int stored = store.value(Keys::scoreCount, 0).toInt(&ok);
@@ -69,11 +69,11 @@ ScoreBook::Extent ScoreBook::extentOf(const QSettings &store, int bound)
 int ScoreBook::count()
 {
     int count = 0;
-    Store::read([&](const QSettings &store) { count = extentOf(store, recordBound()).count; });
+    Store::read([&](const StoreMap &store) { count = extentOf(store, recordBound()).count; });
     return count;
 }
 
-int ScoreBook::appendTo(QSettings &store, const ScoreRecord &record)
+int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
 {
     const int number = extentOf(store, recordBound()).last + 1;
     store.setValue(Keys::scoreCount, number);
@@ -85,14 +85,14 @@ int ScoreBook::appendTo(QSettings &store, const ScoreRecord &record)
 int ScoreBook::append(const ScoreRecord &record)
 {
     int number = 0;
-    const bool written = Store::update([&](QSettings &store) { number = appendTo(store, record); });
+    const bool written = Store::update([&](StoreMap &store) { number = appendTo(store, record); });
     return written ? number : 0;
 }
 
 const QList<ScoreRecord> &ScoreBook::records()
 {
     QList<ScoreRecord> &known = cache();
-    Store::read([&](const QSettings &store) {
+    Store::read([&](const StoreMap &store) {
         const int stored = extentOf(store, recordBound()).count;
         // Records are only appended; when the oldest or newest known one has
         // changed, the records were cleared meanwhile and are read afresh.

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class QSettings;
+class StoreMap;
 
 // One completed exercise: who played, which topic, the clues and choices used
 // and the final score, each kept as text.
@@ -44,14 +44,14 @@ struct Extent
     int count = 0;
     int last = 0;
 };
-Extent extentOf(const QSettings &store, int bound);
+Extent extentOf(const StoreMap &store, int bound);
 
 // Appends a record under the number that follows the count stored at this
 // moment, so exercises open side by side never overwrite one another nor leave
 // gaps. Returns the record's number, or 0 when the store could not be written.
 int append(const ScoreRecord &record);
 // The same within a change of the store already under way (see Store::update).
-int appendTo(QSettings &store, const ScoreRecord &record);
+int appendTo(StoreMap &store, const ScoreRecord &record);
 
 // Every stored record, oldest first.
 const QList<ScoreRecord> &records();

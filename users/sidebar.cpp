@@ -164,7 +164,7 @@ void Sidebar::clearScores()
     if (!m_password->checkPassword())
         return;
     // The records go and every list of topics to do is full again, together.
-    const bool cleared = Store::update([](QSettings &store) {
+    const bool cleared = Store::update([](StoreMap &store) {
         store.remove(Keys::scoresGroup);
         Accounts::resetAllToDoIn(store);
     });

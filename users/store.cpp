@@ -41,7 +41,7 @@ StoreFile &file()
     return *file;
 }
 
-const QSettings &copy()
+const StoreMap &copy()
 {
     return file().current();
 }
@@ -76,7 +76,7 @@ QStringList Store::stringList(const QString &key)
     return copy().value(key, QString()).toStringList();
 }
 
-void Store::read(const std::function<void(const QSettings &)> &reader)
+void Store::read(const std::function<void(const StoreMap &)> &reader)
 {
     reader(copy());
 }
@@ -91,7 +91,7 @@ QString Store::fileName()
     return file().path();
 }
 
-bool Store::update(const std::function<void(QSettings &)> &change)
+bool Store::update(const std::function<void(StoreMap &)> &change)
 {
     State &s = state();
     Q_ASSERT(!s.changing);
@@ -109,7 +109,7 @@ bool Store::update(const std::function<void(QSettings &)> &change)
 
 bool Store::removeGroups(const QStringList &groups)
 {
-    return update([&](QSettings &store) {
+    return update([&](StoreMap &store) {
         for (const QString &group : groups)
             store.remove(group);
     });

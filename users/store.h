@@ -2,6 +2,8 @@
 
 #include "users/storelock.h"
 
+#include "users/storemap.h"
+
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -93,7 +95,7 @@ int boundedInt(const QString &key, int fallback, int min, int max);
 QStringList stringList(const QString &key);
 // Many reads from one and the same version of the store. The reader must not
 // change the store, and must not keep the settings object.
-void read(const std::function<void(const QSettings &)> &reader);
+void read(const std::function<void(const StoreMap &)> &reader);
 // The size of the version being read: what the store can hold is bounded by it.
 qint64 fileSize();
 QString fileName();
@@ -102,7 +104,7 @@ QString fileName();
 // other program, read afresh, changed and written whole, and the new file takes
 // the old one's place only once it is complete on disk. Returns whether the
 // change was written; a change that was not is dropped, and reported.
-bool update(const std::function<void(QSettings &)> &change);
+bool update(const std::function<void(StoreMap &)> &change);
 // Removes whole groups with everything under them, in one change.
 bool removeGroups(const QStringList &groups);
 

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QSettings>
 
 #include <cerrno>
 #include <cstring>
@@ -96,7 +98,6 @@ StoreFile::StoreFile(const QString &path)
 
 StoreFile::~StoreFile()
 {
-    m_copy.reset();
     if (m_pinned >= 0)
         ::close(m_pinned);
 }
@@ -124,11 +125,18 @@ bool StoreFile::isCurrent() const
     return m_loaded && identityOf(m_path) == m_identity;
 }
 
-const QSettings &StoreFile::current()
+const StoreMap &StoreFile::current()
 {
     if (!isCurrent())
         load();
-    return *m_copy;
+    return m_copy;
+}
+
+QString StoreFile::scratchFile()
+{
+    // The toolkit keeps no second reading of a file whose size and time look
+    // unchanged: every file it is given here has a name of its own.
+    return m_scratch.filePath(QStringLiteral("store-%1.conf").arg(++m_scratchFiles));
 }
 
 void StoreFile::pin(int fd)
@@ -146,9 +154,7 @@ void StoreFile::forget()
 
 void StoreFile::load()
 {
-    m_copy.reset();
-    if (!m_copyPath.isEmpty())
-        QFile::remove(m_copyPath);
+    m_copy.clear();
     m_readProblem.clear();
     m_unreadable.clear();
 
@@ -170,40 +176,54 @@ void StoreFile::load()
         else
             content = readAll(fd, MaxBytes);
     }
+    m_loaded = true;
+    if (content.isEmpty())
+        return;
 
-    // The toolkit reads settings only from a file, and keeps no copy of a file
-    // whose size and time look unchanged: each copy gets a file of its own.
-    m_copyPath = m_scratch.filePath(QStringLiteral("store-%1.conf").arg(++m_copies));
-    QFile copy(m_copyPath);
+    // The toolkit reads settings only from a file: it is given a copy of its own.
+    const QString copyPath = scratchFile();
+    QFile copy(copyPath);
     if (!m_scratch.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size()
         || !copy.flush()) {
         m_readProblem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
-        content.clear();
+    } else {
+        copy.close();
+        m_copy = StoreMap::from(QSettings(copyPath, QSettings::IniFormat));
+        m_unreadable = unreadableLines(content);
     }
-    copy.close();
-    m_copy = std::make_unique<QSettings>(m_copyPath, QSettings::IniFormat);
-    m_unreadable = unreadableLines(content);
-    m_loaded = true;
+    QFile::remove(copyPath);
 }
 
-bool StoreFile::prepare(QByteArray &content, QString &problem)
+std::optional<QByteArray> StoreFile::contentOf(QString &problem)
 {
-    m_copy->sync();
-    QFile copy(m_copyPath);
-    // A format error stays from reading a damaged file; only an access error tells of the write.
-    if (m_copy->status() == QSettings::AccessError || !copy.open(QIODevice::ReadOnly)) {
-        problem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
-        return false;
+    if (std::optional<QByteArray> content = m_copy.toIni())
+        return content;
+    // A value of a kind this program never stores (put there by another
+    // program): the toolkit writes the file, and what it wrote is checked.
+    const QString copyPath = scratchFile();
+    const auto remove = qScopeGuard([&] { QFile::remove(copyPath); });
+    qsizetype keys = 0;
+    {
+        QSettings copy(copyPath, QSettings::IniFormat);
+        const QStringList all = m_copy.allKeys();
+        for (const QString &key : all)
+            copy.setValue(key, m_copy.value(key));
+        copy.sync();
+        keys = copy.allKeys().size();
     }
-    content = copy.readAll();
-    // A working copy cut short (a full disk) loses keys at its end.
-    const bool complete = keyLines(content) == m_copy->allKeys().size() && (content.isEmpty() || content.endsWith('\n'));
-    if (!complete)
+    QFile written(copyPath);
+    QByteArray content;
+    if (written.open(QIODevice::ReadOnly))
+        content = written.readAll();
+    // A copy cut short (a full disk) loses keys at its end.
+    if (keyLines(content) != keys || (!content.isEmpty() && !content.endsWith('\n'))) {
         problem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
-    return complete;
+        return std::nullopt;
+    }
+    return content;
 }
 
-StoreFile::Outcome StoreFile::change(const std::function<void(QSettings &)> &apply, const StoreLock::Waiting &waiting)
+StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &apply, const StoreLock::Waiting &waiting)
 {
     const StoreLock lock(QFileInfo(m_path).absolutePath(), waiting);
     if (!lock.isHeld())
@@ -214,19 +234,19 @@ StoreFile::Outcome StoreFile::change(const std::function<void(QSettings &)> &app
     if (!m_readProblem.isEmpty())
         return {false, m_readProblem, {}};
 
-    apply(*m_copy);
-    QByteArray content;
+    apply(m_copy);
     QString problem;
+    const std::optional<QByteArray> content = contentOf(problem);
     const QFileInfo file(m_path);
     const QString target = file.isSymLink() ? file.symLinkTarget() : m_path;
-    if (!prepare(content, problem) || !(problem = SafeFile::replace(target, content)).isEmpty()) {
+    if (!content || !(problem = SafeFile::replace(target, *content)).isEmpty()) {
         // The change is dropped with the copy that holds it.
         forget();
         return {false, problem, {}};
     }
     const int fd = openForReading(m_path);
     pin(fd);
-    if (fd < 0 || m_identity.size != content.size())
+    if (fd < 0 || m_identity.size != content->size())
         forget();
     return {true, {}, std::exchange(m_unreadable, {})};
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "users/storelock.h"
+#include "users/storemap.h"
 
 #include <QList>
-#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -33,7 +33,7 @@ public:
     QString path() const { return m_path; }
 
     // The copy, read afresh first when the file has changed on disk.
-    const QSettings &current();
+    const StoreMap &current();
     // Whether the file on disk is still the one the copy was read from.
     bool isCurrent() const;
     // The size of the file the copy was read from; what it can hold is bounded by it.
@@ -47,7 +47,7 @@ public:
         QString problem;           // why nothing was written
         QList<int> repairedLines;  // lines of the earlier file that could not be read and are now gone
     };
-    Outcome change(const std::function<void(QSettings &)> &apply, const StoreLock::Waiting &waiting);
+    Outcome change(const std::function<void(StoreMap &)> &apply, const StoreLock::Waiting &waiting);
 
     // Lines that are neither a section, a key with its value, a comment nor
     // blank: what the toolkit's reader skips. Numbered from 1.
@@ -71,14 +71,15 @@ private:
 
     void load();
     void forget();
-    bool prepare(QByteArray &content, QString &problem);
+    // The file the copy makes, through the toolkit's own writer when needed.
+    std::optional<QByteArray> contentOf(QString &problem);
+    QString scratchFile();
     void pin(int fd);
 
     QString m_path;
     QTemporaryDir m_scratch;
-    int m_copies = 0;
-    std::unique_ptr<QSettings> m_copy;
-    QString m_copyPath;
+    int m_scratchFiles = 0;
+    StoreMap m_copy;
     bool m_loaded = false;
     Identity m_identity;
     int m_pinned = -1;
