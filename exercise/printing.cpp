@@ -92,8 +92,8 @@ void MDIWindow::worksheetExport()
 
     switch (dialog.publish()) {
     case WorksheetDialog::Publish::Pdf: {
-        const QString chosen = Prompts::current().saveFileName(this, tr("Save Worksheet as PDF"),
-                                                               QStringLiteral("*.pdf"));
+        const QString chosen = Ask::saveFile(this, RecentFolders::Kind::Worksheets, tr("Save Worksheet as PDF"),
+                                             QStringLiteral("*.pdf"));
         if (chosen.isEmpty())
             return;
         const QString fileName = Documents::withPdfSuffix(chosen);
