@@ -88,7 +88,7 @@ def application():
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == "brightsum":
+            if app is not None and app.name == "Brightsum":
                 return app
         return None
 
