@@ -66,14 +66,14 @@ QMessageBox::StandardButton ScriptedPrompts::message(QWidget *, Kind kind, const
 }
 
 QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &folder,
-                                     const QString &filter)
+                                      const QString &filter)
 {
     asked.append({QStringLiteral("open"), caption, filter, Kind::Information, folder});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
 QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const QString &folder,
-                                     const QString &filter)
+                                      const QString &filter)
 {
     asked.append({QStringLiteral("save"), caption, filter, Kind::Information, folder});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
