@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and then starts the program or runs the tests.
 #   ./build.sh run    build and start Brightsum
 #   ./build.sh test   build and run the whole test suite headless

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exercises from files: saved exercises, templates and the template editor.
 
 #include "app/applicationwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise on paper: the plain printout and the worksheet creator.
 
 #include "exercise/mdiwindow.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop integration files. Run by CTest.
 #   check.sh validate PACKAGING_FOLDER APP_ID SIZE...
 #       the desktop's validators, then the links between the files: the entry

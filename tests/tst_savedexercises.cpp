@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved exercises through the main window: saving the active exercise and reopening a file.
 
 #include "app/applicationwindow.h"

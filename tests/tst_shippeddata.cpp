@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data shipped with the program: question files and the sample template.
 
 #include "app/datafolder.h"
