@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and then starts the program or runs the tests.
 #   ./build.sh run    build and start Brightsum
 #   ./build.sh test   build and run the whole test suite headless
@@ -6,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation poppler-utils desktop-file-utils appstream
-  at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool)
+  at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool dpkg-dev file lintian)
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window, its menus and its toolbar.
 
 #include "app/applicationwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exercises from files: saved exercises, templates and the template editor.
 
 #include "app/applicationwindow.h"
@@ -40,7 +41,8 @@ QString refusalReason(SavedExercise::ReadStatus status)
 void ApplicationWindow::newFromTemplate()
 {
     const QString fileName =
-        Prompts::current().openFileName(this, tr("New Exercise from Template"), tr("Brightsum Templates (*.dat)"));
+        Ask::openFile(this, RecentFolders::Kind::Templates, tr("New Exercise from Template"),
+                      tr("Brightsum Templates (*.dat)"));
     if (fileName.isEmpty())
         return;
 
@@ -62,8 +64,8 @@ void ApplicationWindow::newFromTemplate()
 
 void ApplicationWindow::chooseFile()
 {
-    const QString fileName = Prompts::current().openFileName(this, tr("Open Exercise Dialog"),
-                                                             tr("Brightsum Saved Exercises (*.dat)"));
+    const QString fileName = Ask::openFile(this, RecentFolders::Kind::Exercises, tr("Open Exercise Dialog"),
+                                           tr("Brightsum Saved Exercises (*.dat)"));
     if (fileName.isEmpty())
         return;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Information pages, help windows and clocks.
 
 #include "app/applicationwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicationwindow.h"
 #include "app/datafolder.h"
 
@@ -6,6 +7,10 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Desktops, session managers and screen readers name the program by these.
+    QApplication::setApplicationName(QStringLiteral("Brightsum"));
+    QApplication::setOrganizationName(QStringLiteral("Halvane"));
+    QApplication::setApplicationVersion(QStringLiteral("4.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.halvane.Brightsum"));
     DataFolder::enter(QApplication::applicationDirPath());
     ApplicationWindow window;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the active exercise and turning it into a worksheet.
 
 #include "app/applicationwindow.h"

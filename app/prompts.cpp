@@ -1,11 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/prompts.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 
 namespace {
 Prompts *installed = nullptr;
+
+// The program works in its data folder (DataFolder::enter), where no dialog should start.
+QString startFolder(RecentFolders::Kind kind)
+{
+    return RecentFolders::startFolder(kind, QDir::currentPath());
+}
 } // namespace
 
 QMessageBox::StandardButton Prompts::message(QWidget *parent, Kind kind, const QString &title,
@@ -21,14 +29,14 @@ QMessageBox::StandardButton Prompts::message(QWidget *parent, Kind kind, const Q
     return QMessageBox::NoButton;
 }
 
-QString Prompts::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString Prompts::openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
 }
 
 std::optional<QString> Prompts::text(QWidget *parent, const QString &title, const QString &label,
@@ -81,4 +89,18 @@ QMessageBox::StandardButton Ask::yesNoCancel(QWidget *parent, const QString &tit
 {
     return Prompts::current().message(parent, Prompts::Kind::Question, title, text,
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+QString Ask::openFile(QWidget *parent, RecentFolders::Kind kind, const QString &caption, const QString &filter)
+{
+    const QString chosen = Prompts::current().openFileName(parent, caption, startFolder(kind), filter);
+    RecentFolders::remember(kind, chosen);
+    return chosen;
+}
+
+QString Ask::saveFile(QWidget *parent, RecentFolders::Kind kind, const QString &caption, const QString &filter)
+{
+    const QString chosen = Prompts::current().saveFileName(parent, caption, startFolder(kind), filter);
+    RecentFolders::remember(kind, chosen);
+    return chosen;
 }

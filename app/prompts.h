@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "app/recentfolders.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -21,8 +24,11 @@ public:
 
     virtual QMessageBox::StandardButton message(QWidget *parent, Kind kind, const QString &title,
                                                 const QString &text, QMessageBox::StandardButtons buttons);
-    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter);
+    // File dialogs starting in the given folder; an empty name when cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter);
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter);
     // The entered text, or nothing when the dialog was cancelled.
     virtual std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
                                         QLineEdit::EchoMode echo);
@@ -42,4 +48,9 @@ void critical(QWidget *parent, const QString &title, const QString &text);
 void about(QWidget *parent, const QString &title, const QString &text);
 // Yes, No or Cancel.
 QMessageBox::StandardButton yesNoCancel(QWidget *parent, const QString &title, const QString &text);
+
+// File dialogs that start in the folder last used for their kind of file
+// (RecentFolders) and remember the folder of the file chosen.
+QString openFile(QWidget *parent, RecentFolders::Kind kind, const QString &caption, const QString &filter);
+QString saveFile(QWidget *parent, RecentFolders::Kind kind, const QString &caption, const QString &filter);
 } // namespace Ask

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs that grow with the number of stored score records: opening an exercise,
 // signing in, completing an exercise and opening everybody's scores.
 //

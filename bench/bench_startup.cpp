@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time: from process start to the main window shown and first painted,
 // for Brightsum and, in the same run, for a bare main window with a workspace.
 //

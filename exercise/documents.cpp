@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/documents.h"
 
 QString Documents::exercisePrintout(const QString &topicName, const QuestionRecords &questions)

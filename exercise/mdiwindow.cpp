@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/mdiwindow.h"
 
 #include "app/prompts.h"
@@ -328,8 +329,8 @@ void MDIWindow::closeWindow()
 
 MDIWindow::SaveResult MDIWindow::saveExercise()
 {
-    const QString chosen = Prompts::current().saveFileName(this, tr("Save Exercise Dialog"),
-                                                           tr("Brightsum Saved Exercises (*.dat)"));
+    const QString chosen = Ask::saveFile(this, RecentFolders::Kind::Exercises, tr("Save Exercise Dialog"),
+                                         tr("Brightsum Saved Exercises (*.dat)"));
     if (chosen.isEmpty())
         return SaveResult::Cancelled;
     const QString fileName = SavedExercises::withDatSuffix(chosen);

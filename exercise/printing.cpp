@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise on paper: the plain printout and the worksheet creator.
 
 #include "exercise/mdiwindow.h"
@@ -93,8 +94,8 @@ void MDIWindow::worksheetExport()
 
     switch (dialog.publish()) {
     case WorksheetDialog::Publish::Pdf: {
-        const QString chosen = Prompts::current().saveFileName(this, tr("Save Worksheet as PDF"),
-                                                               QStringLiteral("*.pdf"));
+        const QString chosen = Ask::saveFile(this, RecentFolders::Kind::Worksheets, tr("Save Worksheet as PDF"),
+                                             QStringLiteral("*.pdf"));
         if (chosen.isEmpty())
             return;
         const QString fileName = Documents::withPdfSuffix(chosen);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as a question file or template.
 
 #include "fuzz/readerchecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as a saved exercise, and as a file name typed in a dialog.
 
 #include "fuzz/readerchecks.h"

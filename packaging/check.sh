@@ -1,10 +1,15 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop integration files. Run by CTest.
 #   check.sh validate PACKAGING_FOLDER APP_ID SIZE...
 #       the desktop's validators, then the links between the files: the entry
 #       named by the metadata, the icon at every size, the screenshot files
 #   check.sh install BUILD_FOLDER APP_ID SIZE...
 #       installs the build into a scratch prefix and looks for every file there
+#   check.sh package BUILD_FOLDER SOURCE_FOLDER
+#       makes the Debian package in a scratch folder: no path of the source tree
+#       in the program, Depends worked out from it, and lintian clean of errors
+#       and warnings (skipped, exit 77, when lintian is not installed)
 set -u
 
 failures=0
@@ -75,7 +80,8 @@ install_check() {
   [ -x "$prefix/bin/${exec%% *}" ] || fail "the entry's Exec '$exec' is not an installed program"
   for file in applications/$id.desktop metainfo/$id.metainfo.xml \
               brightsum/Exercises/Addition.dat brightsum/HTM/welcome.htm \
-              brightsum/Art/Icons/main.png "brightsum/Sample/Sample Template.dat"; do
+              brightsum/Art/Icons/main.png "brightsum/Sample/Sample Template.dat" \
+              man/man6/brightsum.6.gz doc/brightsum/copyright doc/brightsum/changelog.Debian.gz; do
     [ -f "$share/$file" ] || fail "share/$file is not installed"
   done
   icon=$(desktop_value "$share/applications/$id.desktop" Icon)
@@ -87,13 +93,35 @@ install_check() {
   done
 }
 
+package_check() {
+  build=$1 source=$2
+  command -v lintian >/dev/null 2>&1 || { echo "lintian is not installed: the package is not checked"; exit 77; }
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' EXIT
+  "${CPACK:-cpack}" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log" >&2; fail "cpack failed"; return; }
+  deb=$(ls "$scratch"/*.deb)
+  dpkg-deb -x "$deb" "$scratch/root"
+  # Text in the program is UTF-8 or UTF-16 (Qt's string literals).
+  program=$scratch/root/usr/bin/brightsum
+  if { strings -a "$program"; strings -a -el "$program"; } | grep -F "$source"; then
+    fail "the packaged program names the source tree $source"
+  fi
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for needed in libqt6widgets6 qt6-qpa-plugins; do
+    echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
+  done
+  lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings in $(basename "$deb")"
+}
+
 mode=${1:-}
-[ $# -ge 3 ] || { echo "usage: $0 validate|install FOLDER APP_ID SIZE..." >&2; exit 2; }
+[ $# -ge 3 ] || { echo "usage: $0 validate|install|package FOLDER ..." >&2; exit 2; }
 shift
 case $mode in
   validate) validate "$@" ;;
   install) install_check "$@" ;;
-  *) echo "usage: $0 validate|install FOLDER APP_ID SIZE..." >&2; exit 2 ;;
+  package) package_check "$@" ;;
+  *) echo "usage: $0 validate|install|package FOLDER ..." >&2; exit 2 ;;
 esac
 [ "$failures" -eq 0 ] || exit 1
 echo "packaging $mode: all checks passed"

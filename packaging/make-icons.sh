@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the application icon at the sizes of the hicolor icon theme from the
 # program's own 256 x 256 picture. The output is kept in the repository, so a
 # build never needs ImageMagick; run this again only when the picture changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "templates/templateeditor.h"
 
 #include "app/prompts.h"
@@ -200,7 +201,8 @@ void TemplateEditor::openTemplate()
     if (!mayReplace())
         return;
     const QString fileName =
-        Prompts::current().openFileName(this, tr("Open Template Dialog"), tr("Brightsum Templates (*.dat)"));
+        Ask::openFile(this, RecentFolders::Kind::Templates, tr("Open Template Dialog"),
+                      tr("Brightsum Templates (*.dat)"));
     if (!fileName.isEmpty())
         load(fileName);
 }
@@ -225,7 +227,8 @@ void TemplateEditor::load(const QString &path)
 TemplateEditor::SaveResult TemplateEditor::saveTemplate()
 {
     const QString chosen =
-        Prompts::current().saveFileName(this, tr("Save Template Dialog"), tr("Brightsum Templates (*.dat)"));
+        Ask::saveFile(this, RecentFolders::Kind::Templates, tr("Save Template Dialog"),
+                      tr("Brightsum Templates (*.dat)"));
     if (chosen.isEmpty())
         return SaveResult::Cancelled;
     const QString fileName = SavedExercises::withDatSuffix(chosen);

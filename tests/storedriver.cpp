@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Completes exercises without a person, as a second program of the same user
 // would: storedriver <settings folder> <player> <topic index> <count> [tag]
 // With a tag, each exercise is named after it and its number ("A17"), so that

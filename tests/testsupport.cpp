@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
 #include "users/store.h"
@@ -86,15 +87,17 @@ QMessageBox::StandardButton ScriptedPrompts::message(QWidget *, Kind kind, const
     return QMessageBox::Ok;
 }
 
-QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &filter)
+QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &folder,
+                                      const QString &filter)
 {
-    asked.append({QStringLiteral("open"), caption, filter});
+    asked.append({QStringLiteral("open"), caption, filter, Kind::Information, folder});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
-QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const QString &filter)
+QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const QString &folder,
+                                      const QString &filter)
 {
-    asked.append({QStringLiteral("save"), caption, filter});
+    asked.append({QStringLiteral("save"), caption, filter, Kind::Information, folder});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 

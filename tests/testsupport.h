@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/prompts.h"
@@ -42,6 +43,7 @@ public:
         QString title;
         QString text;
         Kind kind = Kind::Information;
+        QString folder = QString(); // where a file dialog starts
     };
 
     ScriptedPrompts() { Prompts::install(this); }
@@ -61,8 +63,10 @@ public:
 
     QMessageBox::StandardButton message(QWidget *parent, Kind kind, const QString &title, const QString &text,
                                         QMessageBox::StandardButtons choices) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
     std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
                                 QLineEdit::EchoMode echo) override;
     bool exec(QDialog &dialog) override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader and a keyboard user get from every window: a name for
 // each control that takes the focus, a tab order that follows the reading
 // order, and an exercise window that tells what it paints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, topic commands, geometry and closing.
 
 #include "app/applicationwindow.h"

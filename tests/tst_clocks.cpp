@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analog and digital clocks: what they draw and show for a given time.
 
 #include "app/analogclock.h"

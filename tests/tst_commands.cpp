@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands in the menus and the toolbar, the Window menu, themes and sounds.
 
 #include "app/applicationwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise rules, scoring, score records, accounts and the password, without windows.
 
 #include "exercise/exercise.h"

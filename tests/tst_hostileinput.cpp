@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of outside files against hostile input: hand-made nasty files,
 // then a few hundred thousand random mutations of the shipped ones. Each input
 // goes through the same checks as the fuzz targets.

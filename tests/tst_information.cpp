@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information commands, their boxes and windows, and the pages they show.
 
 #include "app/applicationwindow.h"

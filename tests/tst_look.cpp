@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a child sees: the painted exercise page, and every picture, sound and
 // page the program asks for exists and is sound.
 

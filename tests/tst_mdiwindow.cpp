@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: what the child does and what the window then shows, asks and stores.
 
 #include "exercise/mdiwindow.h"

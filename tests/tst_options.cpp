@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, the clearing of saved data and the first-run setup.
 
 #include "app/applicationwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise on paper: the printout, the worksheet creator and its PDF files.
 
 #include "app/applicationwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Question files, templates and saved exercises: reading, writing and refusing.
 
 #include "content/questionfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program keeps working and loses nothing under failing storage, a broken
 // settings file, two programs at once and long runs.
 

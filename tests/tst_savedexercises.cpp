@@ -1,14 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved exercises through the main window: saving the active exercise and reopening a file.
 
 #include "app/applicationwindow.h"
 #include "content/topics.h"
 #include "exercise/mdiwindow.h"
+#include "exercise/worksheetdialog.h"
+#include "templates/templateeditor.h"
 #include "testsupport.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +37,38 @@ void answer(MDIWindow &exercise, const QString &typed)
     exercise.validate();
 }
 
+// Runs the file dialog with this caption, answering it with the given file, and
+// tells which folder it started in.
+QString startFolderOf(const QString &caption, const QString &chosen)
+{
+    ScriptedPrompts prompts;
+    prompts.fileNames = {chosen};
+    prompts.onExec = [](QDialog &dialog) {
+        if (auto *creator = qobject_cast<WorksheetDialog *>(&dialog))
+            creator->pdfButton()->setChecked(true);
+        return true;
+    };
+    ApplicationWindow window;
+    TemplateEditor editor(nullptr);
+    window.command(QStringLiteral("Money..."))->trigger();
+    MDIWindow *exercise = exercises(window).first();
+    prompts.asked.clear();
+    if (caption == QLatin1String("Open Exercise Dialog"))
+        window.chooseFile();
+    else if (caption == QLatin1String("New Exercise from Template"))
+        window.newFromTemplate();
+    else if (caption == QLatin1String("Save Exercise Dialog"))
+        exercise->saveExercise();
+    else if (caption == QLatin1String("Save Worksheet as PDF"))
+        exercise->worksheetExport();
+    else if (caption == QLatin1String("Open Template Dialog"))
+        editor.openTemplate();
+    else if (caption == QLatin1String("Save Template Dialog"))
+        editor.saveTemplate();
+    const int asked = prompts.titles().indexOf(caption);
+    return asked < 0 ? QStringLiteral("not asked") : prompts.asked.at(asked).folder;
+}
+
 } // namespace
 
 class TestSavedExercises : public QObject
@@ -43,6 +80,9 @@ private Q_SLOTS:
     void init() { TestSupport::resetStore(); }
     void cleanup() { QDir::setCurrent(TestSupport::dataFolder()); }
 
+    void dialogsStartInTheUsersFolders_data();
+    void dialogsStartInTheUsersFolders();
+
     void savedExerciseReopensWhereItStood_data();
     void savedExerciseReopensWhereItStood();
     void saveReportsOnlyAWrittenFile_data();
@@ -53,6 +93,57 @@ private Q_SLOTS:
     void shortFileReadsMissingCountersAsZero();
     void reopenedExerciseTakesTodaysQuestionsAndItsOwnPlayer();
 };
+
+void TestSavedExercises::dialogsStartInTheUsersFolders_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("chosenIn"); // "elsewhere" or "data", the program's data folder
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<bool>("sameFolder"); // whether "then" starts where "first" chose its file
+    QTest::newRow("saved exercises") << QStringLiteral("Save Exercise Dialog") << QStringLiteral("elsewhere")
+                                     << QStringLiteral("Open Exercise Dialog") << true;
+    QTest::newRow("templates, editor to main window")
+        << QStringLiteral("Save Template Dialog") << QStringLiteral("elsewhere")
+        << QStringLiteral("New Exercise from Template") << true;
+    QTest::newRow("templates, main window to editor")
+        << QStringLiteral("New Exercise from Template") << QStringLiteral("elsewhere")
+        << QStringLiteral("Open Template Dialog") << true;
+    QTest::newRow("worksheets") << QStringLiteral("Save Worksheet as PDF") << QStringLiteral("elsewhere")
+                                << QStringLiteral("Save Worksheet as PDF") << true;
+    QTest::newRow("each kind its own folder") << QStringLiteral("Save Exercise Dialog") << QStringLiteral("elsewhere")
+                                              << QStringLiteral("Save Worksheet as PDF") << false;
+    QTest::newRow("never in the data folder") << QStringLiteral("Open Template Dialog") << QStringLiteral("data")
+                                              << QStringLiteral("Save Template Dialog") << false;
+}
+
+void TestSavedExercises::dialogsStartInTheUsersFolders()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, chosenIn);
+    QFETCH(QString, then);
+    QFETCH(bool, sameFolder);
+    QTemporaryDir home;
+    QTemporaryDir elsewhere;
+    const QByteArray realHome = qgetenv("HOME");
+    const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", realHome);
+        if (!realConfig.isEmpty())
+            qputenv("XDG_CONFIG_HOME", realConfig);
+    });
+    const QString chosen = chosenIn == QLatin1String("data")
+        ? TestSupport::dataFolder() + QStringLiteral("/Sample/Sample Template.dat")
+        : elsewhere.filePath(QStringLiteral("week1.dat"));
+
+    // With no documents folder the home folder stands in for it.
+    QCOMPARE(startFolderOf(then, QString()), home.path());
+    const QString documents = home.filePath(QStringLiteral("Documents"));
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    QCOMPARE(startFolderOf(first, chosen), documents);
+    QCOMPARE(startFolderOf(then, QString()), sameFolder ? elsewhere.path() : documents);
+}
 
 void TestSavedExercises::savedExerciseReopensWhereItStood_data()
 {

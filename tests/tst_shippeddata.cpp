@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data shipped with the program: question files and the sample template.
 
+#include "app/datafolder.h"
 #include "content/questionfile.h"
 #include "content/topics.h"
 #include "testsupport.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestShippedData : public QObject
@@ -15,6 +18,8 @@ class TestShippedData : public QObject
 private Q_SLOTS:
     void questionFilesAreSound_data();
     void questionFilesAreSound();
+    void dataFolderHoldsTheWholeSet_data();
+    void dataFolderHoldsTheWholeSet();
 };
 
 void TestShippedData::questionFilesAreSound_data()
@@ -49,6 +54,44 @@ void TestShippedData::questionFilesAreSound()
         for (const QString &shown : {record.clue, record.choice})
             QVERIFY2(!shown.contains(QRegularExpression(QStringLiteral("[$~^@]"))), qPrintable(shown));
     }
+}
+
+void TestShippedData::dataFolderHoldsTheWholeSet_data()
+{
+    // What a folder searched before the shipped data holds.
+    QTest::addColumn<QStringList>("entries"); // folders end in "/"
+    QTest::addColumn<bool>("taken");
+    QStringList questionFiles;
+    for (const QString &topic : Topics::names())
+        questionFiles << QStringLiteral("Exercises/") + topic + QStringLiteral(".dat");
+    const QStringList folders{QStringLiteral("Art/"), QStringLiteral("Sounds/"), QStringLiteral("HTM/"),
+                              QStringLiteral("Sample/")};
+    QTest::newRow("only Exercises") << questionFiles << false;
+    QTest::newRow("an empty Exercises folder and the rest") << folders + QStringList{QStringLiteral("Exercises/")}
+                                                            << false;
+    QTest::newRow("six question files") << folders + questionFiles.mid(1) << false;
+    QTest::newRow("no Sample") << questionFiles + folders.mid(0, 3) << false;
+    QTest::newRow("Sounds is a file") << questionFiles + folders.mid(0, 1) + folders.mid(2)
+                                             + QStringList{QStringLiteral("Sounds")}
+                                      << false;
+    QTest::newRow("the whole set") << questionFiles + folders << true;
+}
+
+void TestShippedData::dataFolderHoldsTheWholeSet()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(bool, taken);
+    QTemporaryDir folder;
+    QDir root(folder.path());
+    for (const QString &entry : entries) {
+        const bool isFolder = entry.endsWith(QLatin1Char('/'));
+        QVERIFY(root.mkpath(isFolder ? entry : QFileInfo(entry).path()));
+        if (!isFolder)
+            TestSupport::writeFile(root.filePath(entry), QByteArray());
+    }
+    const QString found = DataFolder::find({folder.path(), TestSupport::dataFolder()});
+    QCOMPARE(found, QDir(taken ? folder.path() : TestSupport::dataFolder()).absolutePath());
+    QVERIFY(DataFolder::find({folder.path()}).isEmpty() != taken);
 }
 
 QTEST_GUILESS_MAIN(TestShippedData)

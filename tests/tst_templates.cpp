@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Templates: exercises opened from them, and the editor that writes them.
 
 #include "app/applicationwindow.h"

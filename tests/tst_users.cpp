@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signing in, score windows, the administrator password and the sidebar.
 
 #include "app/applicationwindow.h"

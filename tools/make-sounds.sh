@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make-sounds.sh - regenerate Brightsum's reward sounds.
 #
 # Writes the 50 short sounds that play after a right answer:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesise Brightsum's reward sounds (helper for make-sounds.sh).
 
 Usage:

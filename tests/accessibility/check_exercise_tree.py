@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Looks at a running Brightsum from outside, through the accessibility bus, as a
 screen reader does: signs in, opens an addition exercise and checks that the
 question, the answer field, the "Clue" and "Choice" buttons, the score and the
@@ -88,7 +89,7 @@ def application():
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == "brightsum":
+            if app is not None and app.name == "Brightsum":
                 return app
         return None
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Brightsum on a private X server and D-Bus session with Qt's
 # accessibility bridge on, and lets check_exercise_tree.py look at it as a
 # screen reader would. Always ends the program and its servers.

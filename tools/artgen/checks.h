@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks on the written pictures: every expected file is there, each fits
 // the place the exercise window gives it, and white text stays readable on
 // every tile.

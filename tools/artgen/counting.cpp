@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures that show every unit: counters, ten-frames, base-ten blocks,
 // arrays, and things shared out or put into groups.
 #include "picturekit.h"

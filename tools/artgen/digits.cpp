@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score digits 0 to 9: a chunky sunny numeral with a dark outline on a small
 // scoreboard card. Two cards stand side by side (their left edges 100 px
 // apart) on the window's light grey, below the question picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One entry point per family of pictures. Each writes its files under the
 // given Art folder and returns false if any file could not be written.
 #pragma once

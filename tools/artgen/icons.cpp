@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command, topic and window icons: rounded-square glossy badges, each with
 // one bold white glyph. Glyphs are areas in a 64 x 64 box, built from filled
 // paths so that cut-outs show the badge colour through the white.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two logos: "logo.png", the word mark of the sign-in window, and
 // "Logo.png", the square badge of the about boxes.
 #include "families.h"

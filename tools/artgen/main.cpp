@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // artgen: draws every picture of data/Art.
 //
 // Build it on its own (it is not part of the program's build):

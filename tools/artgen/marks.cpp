@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress marks: a 30 x 30 glossy disc in the theme's accent colour with a
 // white ring and a white star, so it stands out on its own theme's tile.
 #include "families.h"

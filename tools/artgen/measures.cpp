@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measure pictures: a road for distance, jugs for volume, parcels on
 // scales for mass.
 #include "picturekit.h"

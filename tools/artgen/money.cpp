@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Money pictures: coins and notes that carry only a number, since the
 // currency word is a setting of the program.
 #include "picturekit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number lines: hops, rounding, halfway and difference.
 #include "picturekit.h"
 #include "families.h"

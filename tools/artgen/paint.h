@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared look of every picture: canvases, colours, fonts, glossy shapes,
 // outlined text and soft shadows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parts of a whole: bar models, pies and fractions.
 #include "picturekit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the question pictures: the card size and group colours,
 // number chips and captions, layout grids, the counted things, braces, bars
 // and written fractions; and the drawing function of each picture family.

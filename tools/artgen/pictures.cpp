@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Question pictures: one soft card per question, 200 x 180, showing the
 // numbers of the question as things, blocks, lines or coins, with "?" where
 // the answer goes. The card stands right of the question text at (380, 70).

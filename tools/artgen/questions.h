@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading question files and deciding what a question's picture shows.
 // Only numbers written in the question itself are ever drawn, so a picture
 // never gives the answer away as a number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the rules that choose what a question picture shows.
 #include "families.h"
 #include "questions.h"

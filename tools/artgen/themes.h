@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six colour themes: the program's band colours, and the colours this
 // generator gives each theme's tile and progress mark.
 #pragma once

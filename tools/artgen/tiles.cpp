@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Theme tiles: a flat mid-tone ground with a gentle motif. Every motif is
 // drawn again one tile width and height away in each direction, so the
 // pattern wraps at the edges and the tiles join without seams.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of written numbers: column sums, the area model, stepping stones,
 // place-value charts, equations and number cards.
 #include "picturekit.h"
