@@ -1,6 +1,7 @@
 #include "app/applicationwindow.h"
 
 #include "app/prompts.h"
+#include "app/windowplacement.h"
 #include "exercise/mdiwindow.h"
 #include "users/accountwindow.h"
 #include "users/adminpassword.h"
@@ -16,9 +17,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -89,6 +94,8 @@ ApplicationWindow::ApplicationWindow()
     m_sidebar = new Sidebar(this);
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
     restoreDockWidget(m_sidebar); // its place from the state restored above
+    if (firstStart) // at its narrowest, leaving the workspace room for an exercise page
+        resizeDocks({m_sidebar}, {Sidebar::MinimumWidth}, Qt::Horizontal);
     m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
     m_sidebar->setVisible(Store::settings().value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
@@ -163,6 +170,25 @@ void ApplicationWindow::restoreGeometryFromStore()
         setGeometry(x, y, width, height);
         show();
     }
+    if (!store.contains(Keys::width) && !isFullScreen() && !isMaximized())
+        setGeometry(firstStartGeometry());
+}
+
+// Room for one exercise page in its frame beside the sidebar at its narrowest.
+QRect ApplicationWindow::firstStartGeometry() const
+{
+    QMdiArea probe; // never shown: it measures the frame
+    auto *window = new QWidget;
+    window->setMinimumSize(MDIWindow::PageSize + QSize(0, statusBar()->sizeHint().height()));
+    const QMdiSubWindow *frame = probe.addSubWindow(window);
+    const int around = 2 * m_workspace->frameWidth();
+    const int toolbar = findChild<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)->sizeHint().height();
+    const QSize wanted = frame->minimumSizeHint()
+                         + QSize(around + Sidebar::MinimumWidth
+                                     + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this),
+                                 around + menuBar()->sizeHint().height() + toolbar + statusBar()->sizeHint().height());
+    return WindowPlacement::firstStart(QRect(Fallback::x, Fallback::y, Fallback::width, Fallback::height), wanted,
+                                       QWidget::screen()->availableGeometry());
 }
 
 void ApplicationWindow::applyToolbarStyle()
@@ -221,6 +247,10 @@ QMdiSubWindow *ApplicationWindow::addChildWindow(QWidget *window)
     // The frame shows the window's own icon rather than the main window's.
     frame->setWindowIcon(window->windowIcon());
     window->show();
+    // Bounded by what the workspace shows, and placed so that its start is in view.
+    const QSize visible = m_workspace->viewport()->size();
+    frame->resize(frame->size().boundedTo(visible).expandedTo(frame->minimumSizeHint()));
+    frame->move(WindowPlacement::childWindow(frame->geometry(), visible));
     if (m_sidebar)
         tabToSidebarAfter(frame, m_sidebar);
     return frame;

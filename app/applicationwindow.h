@@ -94,6 +94,7 @@ private:
     void createMenus();
     void createToolBar();
     void restoreGeometryFromStore();
+    QRect firstStartGeometry() const;
     void applyToolbarStyle();
     void setWorkspaceBackground();
     void warnStoreNotWritable();

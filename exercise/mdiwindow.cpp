@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int StatusTimeout = 5000;
-constexpr QSize PageSize(600, 400);
+constexpr QSize PageSize = MDIWindow::PageSize;
 
 QString &sharedSoundSet()
 {
@@ -130,7 +130,6 @@ void MDIWindow::buildPage()
     m_page = new ExercisePage(this);
     m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
     setCentralWidget(m_page);
-    setMinimumSize(PageSize);
 
     m_questionLabel = new QLabel(m_page);
     m_questionLabel->setGeometry(20, 70, 340, 150);

@@ -31,6 +31,8 @@ class MDIWindow : public QMainWindow
 
 public:
     enum class SaveResult { Saved, Cancelled, Failed };
+    // The painted page; the window's status bar lies below it.
+    static constexpr QSize PageSize{600, 400};
 
     MDIWindow(QWidget *parent, const QString &topicName, const QString &playerName, int score, int cluesUsed,
               int choicesUsed, int currentQuestion, const QuestionRecords &questions, const ExerciseLook &look);

@@ -37,7 +37,7 @@ Sidebar::Sidebar(ApplicationWindow *window)
     setAllowedAreas(Qt::RightDockWidgetArea);
 
     m_userPage = buildUserPage();
-    setMinimumWidth(250);
+    setMinimumWidth(MinimumWidth);
 
     m_htmlPage = new QTextBrowser(this);
     m_htmlPage->setSearchPaths({QStringLiteral("HTM")});
