@@ -1,5 +1,6 @@
 #include "app/applicationwindow.h"
 
+#include "app/panefocus.h"
 #include "app/prompts.h"
 #include "app/windowplacement.h"
 #include "exercise/mdiwindow.h"
@@ -99,6 +100,7 @@ ApplicationWindow::ApplicationWindow()
     m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
     m_sidebar->setVisible(Store::settings().value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
+    new PaneFocus(this, m_workspace, m_sidebar);
 
     m_statusLabel = new QLabel;
     useraccounts();

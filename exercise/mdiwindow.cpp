@@ -3,6 +3,7 @@
 #include "app/prompts.h"
 #include "app/themes.h"
 #include "content/savedexercise.h"
+#include "exercise/answerbox.h"
 #include "exercise/soundplayer.h"
 #include "users/accounts.h"
 #include "users/scorebook.h"
@@ -139,12 +140,9 @@ void MDIWindow::buildPage()
     m_questionLabel->setFont(m_questionFont);
     m_questionLabel->setAccessibleName(tr("Question"));
 
-    m_answerBox = new QLineEdit(m_page);
+    m_answerBox = new AnswerBox(m_page);
     m_answerBox->setGeometry(310, 225, 40, 20);
-    m_answerBox->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Normal));
-    m_answerBox->setMaxLength(5);
-    m_answerBox->setAccessibleName(tr("Your answer"));
-    m_answerBox->setAccessibleDescription(tr("Type a whole number and press Enter"));
+    m_answerBox->setToolTip(tr("Type a whole number and press Enter"));
     connect(m_answerBox, &QLineEdit::returnPressed, this, &MDIWindow::validate);
 
     // Two filled digits in the title band's corner, big enough for a child to read.

@@ -170,6 +170,8 @@ void TemplateEditor::next()
         ++m_current;
         refresh();
     }
+    // Each question is written from its start.
+    m_questionField->setFocus();
 }
 
 void TemplateEditor::previous()
@@ -179,6 +181,7 @@ void TemplateEditor::previous()
         --m_current;
         refresh();
     }
+    m_questionField->setFocus();
 }
 
 void TemplateEditor::openTemplate()
