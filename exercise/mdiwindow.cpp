@@ -210,15 +210,15 @@ void MDIWindow::paintPage(QPainter &painter) const
     painter.drawPixmap(480, 260, digit(ones));
 }
 
-void MDIWindow::showQuestion()
+void MDIWindow::showQuestion(const QString &happened)
 {
     m_page->update();
     m_questionNumber->display(m_exercise.currentQuestion() + 1);
     m_questionLabel->setText(m_exercise.current().text);
-    describeState();
+    describeState(happened);
 }
 
-void MDIWindow::describeState()
+void MDIWindow::describeState(const QString &happened)
 {
     const QString question =
         tr("Question %1 of %2").arg(m_exercise.currentQuestion() + 1).arg(QuestionsPerExercise);
@@ -233,13 +233,18 @@ void MDIWindow::describeState()
     describe(m_clueButton, clues);
     describe(m_choiceButton, choices);
     describe(m_page, tr("%1. %2. %3. %4.").arg(question, score, clues, choices));
+    const QString asked = tr("%1: %2").arg(question, m_exercise.current().text);
+    describe(m_answerBox, happened.isEmpty() ? asked : happened + QLatin1Char(' ') + asked);
 }
 
 void MDIWindow::displayClue()
 {
     showHint(m_exercise.cluesUsed() < Exercise::MaxClues,
              {tr("Clue displayed"), tr("Clue"), tr("Clues depleted"), tr("You have finished using all three clues.")},
-             m_exercise.current().clue, [this] { m_exercise.useClue(); });
+             m_exercise.current().clue, [this] {
+                 m_exercise.useClue();
+                 return cluesLeft(Exercise::MaxClues - m_exercise.cluesUsed());
+             });
 }
 
 void MDIWindow::displayChoice()
@@ -247,22 +252,28 @@ void MDIWindow::displayChoice()
     showHint(m_exercise.choicesUsed() < Exercise::MaxChoices,
              {tr("Choice displayed"), tr("Choice"), tr("Choices depleted"),
               tr("You have finished using all three choices.")},
-             m_exercise.current().choice, [this] { m_exercise.useChoice(); });
+             m_exercise.current().choice, [this] {
+                 m_exercise.useChoice();
+                 return choicesLeft(Exercise::MaxChoices - m_exercise.choicesUsed());
+             });
 }
 
 void MDIWindow::showHint(bool available, const HintTexts &texts, const QString &hint,
-                         const std::function<void()> &use)
+                         const std::function<QString()> &use)
 {
+    QString happened = texts.depleted;
     if (!available) {
         statusBar()->showMessage(texts.depleted, StatusTimeout);
         Ask::warning(this, texts.depleted, texts.depletedText);
-        return;
+    } else {
+        statusBar()->showMessage(texts.shown, StatusTimeout);
+        Ask::information(this, texts.title, hint);
+        // Counted once the box is closed: the mark appears as the child goes on.
+        happened = use();
     }
-    statusBar()->showMessage(texts.shown, StatusTimeout);
-    Ask::information(this, texts.title, hint);
-    // Counted once the box is closed: the mark appears as the child goes on.
-    use();
-    showQuestion();
+    showQuestion(happened + QLatin1Char('.'));
+    // Whatever was pressed, the child goes on by typing the answer.
+    m_answerBox->setFocus();
 }
 
 void MDIWindow::validate()
@@ -275,7 +286,7 @@ void MDIWindow::validate()
         statusBar()->showMessage(tr("Wrong answer"), StatusTimeout);
         if (m_wrongAnswerDialog)
             Ask::critical(this, tr("Wrong Answer!"), tr("You entered an incorrect answer. Try again!"));
-        showQuestion();
+        showQuestion(tr("Wrong answer. Score: %1.").arg(m_exercise.score()));
         return;
     }
     SoundPlayer::current().play(Themes::soundFile(soundSet(), m_exercise.rewardSoundNumber()));
@@ -284,7 +295,7 @@ void MDIWindow::validate()
         return;
     }
     statusBar()->showMessage(tr("Correct answer!"), StatusTimeout);
-    showQuestion();
+    showQuestion(tr("Correct answer! Score: %1.").arg(m_exercise.score()));
 }
 
 void MDIWindow::complete()

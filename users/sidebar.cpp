@@ -75,7 +75,8 @@ QGroupBox *Sidebar::buildUserPage()
     m_name = new QLabel(page);
     m_name->setAlignment(Qt::AlignRight);
     m_name->setFont(QFont(QStringLiteral("Arial"), 20));
-    m_name->setAccessibleName(tr("Player name"));
+    // Named by the name it shows.
+    m_name->setAccessibleDescription(tr("Player name"));
     layout->addWidget(m_name);
     m_toDo = new QListWidget(page);
     m_recent = new QListWidget(page);
