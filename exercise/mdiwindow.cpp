@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QSaveFile>
@@ -187,9 +188,14 @@ void MDIWindow::paintPage(QPainter &painter) const
     if (!m_tile.isNull())
         painter.drawTiledPixmap(QRect(20, 220, 340, 140), m_tile);
 
-    painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
-    painter.drawText(QPoint(30, 240), tr("Your Answer (hit enter):"));
+    // White on a mid-tone tile is too faint to read; a dark rim keeps it clear on every theme.
+    QPainterPath prompt;
+    prompt.addText(QPointF(30, 240), QFont(QStringLiteral("Arial"), 13, QFont::Bold), tr("Your Answer (hit enter):"));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(prompt, QPen(QColor(0, 0, 0, 170), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(prompt, Qt::white);
+    painter.restore();
 
     if (!m_progressMark.isNull()) {
         for (int i = 0; i < m_exercise.cluesUsed(); ++i)
