@@ -172,7 +172,7 @@ void ApplicationWindow::restoreGeometryFromStore()
         setGeometry(x, y, width, height);
         show();
     }
-    if (!store.contains(Keys::width) && !isFullScreen() && !isMaximized())
+    if (!Store::value(Keys::width).isValid() && !isFullScreen() && !isMaximized())
         setGeometry(firstStartGeometry());
 }
 
