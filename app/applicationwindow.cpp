@@ -2,7 +2,9 @@
 #include "app/applicationwindow.h"
 
 #include "app/geometry.h"
+#include "app/panefocus.h"
 #include "app/prompts.h"
+#include "app/windowplacement.h"
 #include "exercise/mdiwindow.h"
 #include "users/accountwindow.h"
 #include "users/adminpassword.h"
@@ -19,11 +21,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -96,9 +101,12 @@ ApplicationWindow::ApplicationWindow()
     m_sidebar = new Sidebar(this);
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
     restoreDockWidget(m_sidebar); // its place from the state restored above
+    if (firstStart) // at its narrowest, leaving the workspace room for an exercise page
+        resizeDocks({m_sidebar}, {Sidebar::MinimumWidth}, Qt::Horizontal);
     m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
     m_sidebar->setVisible(Store::value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
+    new PaneFocus(this, m_workspace, m_sidebar);
 
     m_statusLabel = new QLabel;
     useraccounts();
@@ -208,6 +216,25 @@ void ApplicationWindow::restoreGeometryFromStore()
                                             QPoint(Fallback::x, Fallback::y)));
         show();
     }
+    if (!Store::value(Keys::width).isValid() && !isFullScreen() && !isMaximized())
+        setGeometry(firstStartGeometry());
+}
+
+// Room for one exercise page in its frame beside the sidebar at its narrowest.
+QRect ApplicationWindow::firstStartGeometry() const
+{
+    QMdiArea probe; // never shown: it measures the frame
+    auto *window = new QWidget;
+    window->setMinimumSize(MDIWindow::PageSize + QSize(0, statusBar()->sizeHint().height()));
+    const QMdiSubWindow *frame = probe.addSubWindow(window);
+    const int around = 2 * m_workspace->frameWidth();
+    const int toolbar = findChild<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)->sizeHint().height();
+    const QSize wanted = frame->minimumSizeHint()
+                         + QSize(around + Sidebar::MinimumWidth
+                                     + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this),
+                                 around + menuBar()->sizeHint().height() + toolbar + statusBar()->sizeHint().height());
+    return WindowPlacement::firstStart(QRect(Fallback::x, Fallback::y, Fallback::width, Fallback::height), wanted,
+                                       QWidget::screen()->availableGeometry());
 }
 
 void ApplicationWindow::applyToolbarStyle()
@@ -278,6 +305,10 @@ QMdiSubWindow *ApplicationWindow::addChildWindow(QWidget *window)
     // The frame shows the window's own icon rather than the main window's.
     frame->setWindowIcon(window->windowIcon());
     window->show();
+    // Bounded by what the workspace shows, and placed so that its start is in view.
+    const QSize visible = m_workspace->viewport()->size();
+    frame->resize(frame->size().boundedTo(visible).expandedTo(frame->minimumSizeHint()));
+    frame->move(WindowPlacement::childWindow(frame->geometry(), visible));
     if (m_sidebar)
         tabToSidebarAfter(frame, m_sidebar);
     return frame;

@@ -98,6 +98,7 @@ private:
     void createMenus();
     void createToolBar();
     void restoreGeometryFromStore();
+    QRect firstStartGeometry() const;
     void applyToolbarStyle();
     void setWorkspaceBackground();
     void warnStoreNotWritable(const QString &problem);

@@ -5,6 +5,7 @@
 #include "app/themes.h"
 #include "content/safefile.h"
 #include "content/savedexercise.h"
+#include "exercise/answerbox.h"
 #include "exercise/soundplayer.h"
 #include "users/accounts.h"
 #include "users/scorebook.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QStatusBar>
@@ -23,7 +25,7 @@
 namespace {
 
 constexpr int StatusTimeout = 5000;
-constexpr QSize PageSize(600, 400);
+constexpr QSize PageSize = MDIWindow::PageSize;
 // The question sizes the options offer reach 72 points; anything far beyond
 // would not fit the page, and a huge one costs memory to draw.
 constexpr int MinFontSize = 1;
@@ -136,7 +138,6 @@ void MDIWindow::buildPage()
     m_page = new ExercisePage(this);
     m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
     setCentralWidget(m_page);
-    setMinimumSize(PageSize);
 
     m_questionLabel = new QLabel(m_page);
     m_questionLabel->setGeometry(20, 70, 340, 150);
@@ -146,12 +147,9 @@ void MDIWindow::buildPage()
     m_questionLabel->setFont(m_questionFont);
     m_questionLabel->setAccessibleName(tr("Question"));
 
-    m_answerBox = new QLineEdit(m_page);
+    m_answerBox = new AnswerBox(m_page);
     m_answerBox->setGeometry(310, 225, 40, 20);
-    m_answerBox->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Normal));
-    m_answerBox->setMaxLength(5);
-    m_answerBox->setAccessibleName(tr("Your answer"));
-    m_answerBox->setAccessibleDescription(tr("Type a whole number and press Enter"));
+    m_answerBox->setToolTip(tr("Type a whole number and press Enter"));
     connect(m_answerBox, &QLineEdit::returnPressed, this, &MDIWindow::validate);
 
     // Two filled digits in the title band's corner, big enough for a child to read.
@@ -196,9 +194,14 @@ void MDIWindow::paintPage(QPainter &painter) const
     if (!m_tile.isNull())
         painter.drawTiledPixmap(QRect(20, 220, 340, 140), m_tile);
 
-    painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
-    painter.drawText(QPoint(30, 240), tr("Your Answer (hit enter):"));
+    // White on a mid-tone tile is too faint to read; a dark rim keeps it clear on every theme.
+    QPainterPath prompt;
+    prompt.addText(QPointF(30, 240), QFont(QStringLiteral("Arial"), 13, QFont::Bold), tr("Your Answer (hit enter):"));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(prompt, QPen(QColor(0, 0, 0, 170), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(prompt, Qt::white);
+    painter.restore();
 
     if (!m_progressMark.isNull()) {
         for (int i = 0; i < m_exercise.cluesUsed(); ++i)
@@ -219,15 +222,15 @@ void MDIWindow::paintPage(QPainter &painter) const
     painter.drawPixmap(480, 260, digit(ones));
 }
 
-void MDIWindow::showQuestion()
+void MDIWindow::showQuestion(const QString &happened)
 {
     m_page->update();
     m_questionNumber->display(m_exercise.currentQuestion() + 1);
     m_questionLabel->setText(m_exercise.current().text);
-    describeState();
+    describeState(happened);
 }
 
-void MDIWindow::describeState()
+void MDIWindow::describeState(const QString &happened)
 {
     const QString question =
         tr("Question %1 of %2").arg(m_exercise.currentQuestion() + 1).arg(QuestionsPerExercise);
@@ -242,13 +245,18 @@ void MDIWindow::describeState()
     describe(m_clueButton, clues);
     describe(m_choiceButton, choices);
     describe(m_page, tr("%1. %2. %3. %4.").arg(question, score, clues, choices));
+    const QString asked = tr("%1: %2").arg(question, m_exercise.current().text);
+    describe(m_answerBox, happened.isEmpty() ? asked : happened + QLatin1Char(' ') + asked);
 }
 
 void MDIWindow::displayClue()
 {
     showHint(m_exercise.cluesUsed() < Exercise::MaxClues,
              {tr("Clue displayed"), tr("Clue"), tr("Clues depleted"), tr("You have finished using all three clues.")},
-             m_exercise.current().clue, [this] { m_exercise.useClue(); });
+             m_exercise.current().clue, [this] {
+                 m_exercise.useClue();
+                 return cluesLeft(Exercise::MaxClues - m_exercise.cluesUsed());
+             });
 }
 
 void MDIWindow::displayChoice()
@@ -256,22 +264,28 @@ void MDIWindow::displayChoice()
     showHint(m_exercise.choicesUsed() < Exercise::MaxChoices,
              {tr("Choice displayed"), tr("Choice"), tr("Choices depleted"),
               tr("You have finished using all three choices.")},
-             m_exercise.current().choice, [this] { m_exercise.useChoice(); });
+             m_exercise.current().choice, [this] {
+                 m_exercise.useChoice();
+                 return choicesLeft(Exercise::MaxChoices - m_exercise.choicesUsed());
+             });
 }
 
 void MDIWindow::showHint(bool available, const HintTexts &texts, const QString &hint,
-                         const std::function<void()> &use)
+                         const std::function<QString()> &use)
 {
+    QString happened = texts.depleted;
     if (!available) {
         statusBar()->showMessage(texts.depleted, StatusTimeout);
         Ask::warning(this, texts.depleted, texts.depletedText);
-        return;
+    } else {
+        statusBar()->showMessage(texts.shown, StatusTimeout);
+        Ask::information(this, texts.title, hint);
+        // Counted once the box is closed: the mark appears as the child goes on.
+        happened = use();
     }
-    statusBar()->showMessage(texts.shown, StatusTimeout);
-    Ask::information(this, texts.title, hint);
-    // Counted once the box is closed: the mark appears as the child goes on.
-    use();
-    showQuestion();
+    showQuestion(happened + QLatin1Char('.'));
+    // Whatever was pressed, the child goes on by typing the answer.
+    m_answerBox->setFocus();
 }
 
 void MDIWindow::validate()
@@ -284,7 +298,7 @@ void MDIWindow::validate()
         statusBar()->showMessage(tr("Wrong answer"), StatusTimeout);
         if (m_wrongAnswerDialog)
             Ask::critical(this, tr("Wrong Answer!"), tr("You entered an incorrect answer. Try again!"));
-        showQuestion();
+        showQuestion(tr("Wrong answer. Score: %1.").arg(m_exercise.score()));
         return;
     }
     SoundPlayer::current().play(Themes::soundFile(soundSet(), m_exercise.rewardSoundNumber()));
@@ -293,7 +307,7 @@ void MDIWindow::validate()
         return;
     }
     statusBar()->showMessage(tr("Correct answer!"), StatusTimeout);
-    showQuestion();
+    showQuestion(tr("Correct answer! Score: %1.").arg(m_exercise.score()));
 }
 
 void MDIWindow::complete()

@@ -32,6 +32,8 @@ class MDIWindow : public QMainWindow
 
 public:
     enum class SaveResult { Saved, Cancelled, Failed };
+    // The painted page; the window's status bar lies below it.
+    static constexpr QSize PageSize{600, 400};
 
     MDIWindow(QWidget *parent, const QString &topicName, const QString &playerName, int score, int cluesUsed,
               int choicesUsed, int currentQuestion, const QuestionRecords &questions, const ExerciseLook &look);
@@ -63,7 +65,8 @@ private:
 
     void buildPage();
     void readSettings();
-    void showQuestion();
+    // Shows the current question; what just happened, if anything, is told with it.
+    void showQuestion(const QString &happened = QString());
     struct HintTexts
     {
         QString shown;        // status message
@@ -71,10 +74,12 @@ private:
         QString depleted;     // status message and box title once all three are used
         QString depletedText; // box text then
     };
-    // Shows a clue or a choice, or says that all three are used.
-    void showHint(bool available, const HintTexts &texts, const QString &hint, const std::function<void()> &use);
-    // Tells assistive technology what the page paints, and that it changed.
-    void describeState();
+    // Shows a clue or a choice, or says that all three are used; use() counts
+    // one and tells how many are left.
+    void showHint(bool available, const HintTexts &texts, const QString &hint, const std::function<QString()> &use);
+    // Tells assistive technology what the page paints, and that it changed; the
+    // answer box, which has the focus, tells what just happened and the question.
+    void describeState(const QString &happened = QString());
     void complete();
     // Appends the score record and shortens the player's to-do list; false when
     // the store could not be written.

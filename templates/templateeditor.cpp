@@ -185,6 +185,8 @@ void TemplateEditor::next()
         ++m_current;
         refresh();
     }
+    // Each question is written from its start.
+    m_questionField->setFocus();
 }
 
 void TemplateEditor::previous()
@@ -194,6 +196,7 @@ void TemplateEditor::previous()
         --m_current;
         refresh();
     }
+    m_questionField->setFocus();
 }
 
 void TemplateEditor::openTemplate()

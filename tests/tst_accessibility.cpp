@@ -20,6 +20,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -161,6 +162,7 @@ void TestAccessibility::mainWindowWithAnExercise()
     QVERIFY(exercise);
     checkControls(exercise);
     checkControls(window.sidebar());
+    QCOMPARE(accessibleText(window.sidebar()->nameLabel(), QAccessible::Name), QStringLiteral("Asha"));
 
     // Tab reads the toolbar, then the workspace, then the sidebar beside it.
     const QList<QWidget *> stops = tabStops(&window);

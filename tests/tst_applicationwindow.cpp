@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -26,6 +27,8 @@ private Q_SLOTS:
 
     void missingQuestionFilesEndTheStart();
     void topicCommandsOpenExercises();
+    void newExercisePageIsInView_data();
+    void newExercisePageIsInView();
     void geometryIsRestoredAndWritten_data();
     void geometryIsRestoredAndWritten();
     void closingStopsAtARefusingChild();
@@ -78,6 +81,35 @@ void TestApplicationWindow::topicCommandsOpenExercises()
     QCOMPARE(window.workspace()->subWindowList().size(), 3);
 }
 
+void TestApplicationWindow::newExercisePageIsInView_data()
+{
+    QTest::addColumn<QSize>("mainWindow");
+    QTest::addColumn<bool>("wholePage");
+    QTest::newRow("narrow workspace: scrolled to the top left") << QSize(700, 500) << false;
+    QTest::newRow("wide workspace: all of it") << QSize(1100, 760) << true;
+}
+
+void TestApplicationWindow::newExercisePageIsInView()
+{
+    QFETCH(QSize, mainWindow);
+    QFETCH(bool, wholePage);
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    window.resize(mainWindow);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.command(QStringLiteral("Addition..."))->trigger();
+    window.command(QStringLiteral("Money..."))->trigger(); // placed beside or over the first
+    QTest::qWait(50);
+    const QRect visible = window.workspace()->viewport()->rect();
+    for (QMdiSubWindow *frame : window.workspace()->subWindowList()) {
+        const QWidget *page = qobject_cast<MDIWindow *>(frame->widget())->page();
+        const QRect shown(page->mapTo(window.workspace()->viewport(), QPoint()), page->size());
+        QCOMPARE(visible.contains(shown), wholePage);
+        if (!wholePage)
+            QCOMPARE(frame->pos(), QPoint(0, 0));
+    }
+}
+
 void TestApplicationWindow::geometryIsRestoredAndWritten_data()
 {
     QTest::addColumn<QString>("state");
@@ -91,9 +123,10 @@ void TestApplicationWindow::geometryIsRestoredAndWritten()
     QFETCH(QString, state);
     ScriptedPrompts prompts;
     {
-        // First start: the fallbacks.
+        // First start: at least the fallback, within the screen.
         ApplicationWindow window;
-        QCOMPARE(window.geometry(), QRect(50, 50, 700, 500));
+        QVERIFY(window.width() >= 700 && window.height() >= 500);
+        QVERIFY(window.QWidget::screen()->availableGeometry().contains(window.geometry()));
         QVERIFY(!window.isMaximized());
         if (state == QLatin1String("maximized"))
             window.showMaximized();

@@ -10,6 +10,8 @@
 #include <QDataStream>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 #include <QtTest>
 
 namespace {
@@ -65,6 +67,46 @@ bool differsOnlyInside(const QImage &a, const QImage &b, const QList<QRect> &are
     return true;
 }
 
+double luminance(QRgb rgb)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+// The contrast of the prompt "Your Answer (hit enter):" as drawn on the page: its
+// darkest fully covered pixel against the lightest pixel just outside its letters.
+double promptContrast(const QImage &page)
+{
+    QImage letters(page.size(), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch() / 0.0254);
+    letters.setDotsPerMeterX(dotsPerMeter);
+    letters.setDotsPerMeterY(dotsPerMeter);
+    letters.fill(Qt::black);
+    QPainterPath prompt; // drawn as a path, like the page draws it, so the letters fall on the same pixels
+    prompt.addText(QPointF(30, 240), QFont(QStringLiteral("Arial"), 13, QFont::Bold),
+                   QStringLiteral("Your Answer (hit enter):"));
+    QPainter painter(&letters);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(prompt, Qt::white);
+    painter.end();
+    double text = 1.0;
+    double ground = 0.0;
+    const auto cover = [&](int x, int y) { return qRed(letters.pixel(x, y)); };
+    for (int y = 221; y < 255; ++y) {
+        for (int x = 21; x < 300; ++x) {
+            const int beside = std::max({cover(x - 1, y), cover(x + 1, y), cover(x, y - 1), cover(x, y + 1)});
+            if (cover(x, y) == 255)
+                text = std::min(text, luminance(page.pixel(x, y)));
+            else if (cover(x, y) == 0 && beside >= 128)
+                ground = std::max(ground, luminance(page.pixel(x, y)));
+        }
+    }
+    return (text + 0.05) / (ground + 0.05);
+}
+
 } // namespace
 
 class TestLook : public QObject
@@ -105,6 +147,8 @@ void TestLook::bandsTakeTheThemeColours()
     QCOMPARE(page.pixelColor(590, 398), colour(chosen, 3));
     // The answer area is tiled, not plain.
     QVERIFY(page.pixelColor(25, 350) != page.pixelColor(0, 200));
+    const double contrast = promptContrast(page);
+    QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1:1").arg(contrast, 0, 'f', 1)));
 }
 
 void TestLook::marksStandBesideTheButtons()

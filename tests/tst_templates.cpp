@@ -287,7 +287,9 @@ void TestTemplates::editorCommandsWorkFromTheKeyboard()
     prompts.asked.clear();
 
     QTest::keyClick(editor->questionField(), Qt::Key_PageDown);
-    QTest::keyClick(editor->questionField(), Qt::Key_PageDown);
+    editor->choiceField()->setFocus();
+    QTest::keyClick(editor->choiceField(), Qt::Key_PageDown);
+    QCOMPARE(QApplication::focusWidget(), editor->questionField()); // the next question is written from its start
     QTest::keyClick(editor->questionField(), Qt::Key_PageUp);
     QCOMPARE(editor->questionNumber()->intValue(), 2);
     // Beside the main window's own Ctrl+S, the editor's save has a key of its own.

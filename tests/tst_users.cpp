@@ -14,6 +14,7 @@
 #include "users/store.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -199,9 +200,13 @@ void TestUsers::scoreWindowsListRecordsInOrder()
         addRecord(QStringLiteral("Dee"), QStringLiteral("Fractions"), 0, 0, i);
 
     ApplicationWindow window;
+    window.resize(1100, 760);
     signIn(window, QStringLiteral("Asha"));
     window.showScores();
     auto *everybody = qobject_cast<ScoreWindow *>(childWindows(window).last()->widget());
+    // All five columns show, within the workspace.
+    QVERIFY(everybody->table()->viewport()->width() >= everybody->table()->horizontalHeader()->length());
+    QVERIFY(window.workspace()->viewport()->rect().contains(childWindows(window).last()->geometry()));
     QCOMPARE(everybody->windowTitle(), QStringLiteral("Everybody's Scores"));
     QCOMPARE(everybody->table()->model()->rowCount(), 603); // no bound of 500
     QCOMPARE(everybody->table()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("No. of Clues"));

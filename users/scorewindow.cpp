@@ -3,6 +3,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -56,4 +57,11 @@ ScoreWindow::ScoreWindow(QWidget *parent, const QList<ScoreRecord> &records, Mod
     setWindowTitle(mode == Everybody ? tr("Everybody's Scores") : tr("My Scores"));
     setWindowIcon(QIcon(QStringLiteral("Art/Icons/scores.png")));
     setCentralWidget(m_table);
+}
+
+QSize ScoreWindow::sizeHint() const
+{
+    const int width = m_table->verticalHeader()->sizeHint().width() + m_table->horizontalHeader()->length()
+                      + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth();
+    return QSize(width, QMainWindow::sizeHint().height());
 }

@@ -19,6 +19,8 @@ public:
     ScoreWindow(QWidget *parent, const QList<ScoreRecord> &records, Mode mode, const QString &playerName = {});
 
     QTableView *table() const { return m_table; }
+    // Wide enough for all five columns; the workspace narrows it to what it shows.
+    QSize sizeHint() const override;
 
 private:
     QTableView *m_table = nullptr;

@@ -38,7 +38,7 @@ Sidebar::Sidebar(ApplicationWindow *window)
     setAllowedAreas(Qt::RightDockWidgetArea);
 
     m_userPage = buildUserPage();
-    setMinimumWidth(250);
+    setMinimumWidth(MinimumWidth);
 
     m_htmlPage = new QTextBrowser(this);
     m_htmlPage->setSearchPaths({QStringLiteral("HTM")});
@@ -76,7 +76,8 @@ QGroupBox *Sidebar::buildUserPage()
     m_name = new QLabel(page);
     m_name->setAlignment(Qt::AlignRight);
     m_name->setFont(QFont(QStringLiteral("Arial"), 20));
-    m_name->setAccessibleName(tr("Player name"));
+    // Named by the name it shows.
+    m_name->setAccessibleDescription(tr("Player name"));
     layout->addWidget(m_name);
     m_toDo = new QListWidget(page);
     m_recent = new QListWidget(page);

@@ -21,6 +21,8 @@ class Sidebar : public QDockWidget
     Q_OBJECT
 
 public:
+    static constexpr int MinimumWidth = 250;
+
     explicit Sidebar(ApplicationWindow *window);
 
     // Shows an HTML page from the "HTM" folder under a title.

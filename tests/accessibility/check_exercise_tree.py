@@ -4,11 +4,15 @@
 screen reader does: signs in, opens an addition exercise and checks that the
 question, the answer field, the "Clue" and "Choice" buttons, the score and the
 question number can be found by name and tell the exercise's state, also after
-an answer and a clue. run.sh starts the buses, then this script, and the
-program once the file named by the script's argument exists: a program knows
-only of the listeners that were there when it started."""
+an answer and a clue. Then it finishes the exercise with the keyboard alone,
+reading only what the focused object says ("say" lines), opens the analog
+clock with Ctrl+C from the answer field and reaches the sidebar's buttons with
+F6. run.sh starts the buses, then this script, and the program once the file
+named by the script's argument exists: a program knows only of the listeners
+that were there when it started."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -22,6 +26,7 @@ ADDITION = os.path.join(HERE, "..", "..", "data", "Exercises", "Addition.dat")
 
 failures = []
 heard = []  # (name, description) of the objects that announced a new description
+focused = [None]  # the object that last took the focus
 
 
 class Missing(Exception):
@@ -116,10 +121,20 @@ def questions():
     return [(lines[5 * k], lines[5 * k + 1]) for k in range(len(lines) // 5)]
 
 
-def main_window_id():
-    found = subprocess.run(["xdotool", "search", "--name", "^Brightsum 4.0$"],
+def window_id(title):
+    found = subprocess.run(["xdotool", "search", "--name", f"^{re.escape(title)}$"],
                            capture_output=True, text=True, timeout=WAIT)
     return found.stdout.split()[0] if found.stdout.split() else None
+
+
+def main_window_id():
+    return window_id("Brightsum 4.0")
+
+
+def x_focus(title):
+    """Gives the X keyboard focus to a window, as a window manager does; the server runs none."""
+    window = wait_for(f"window {title!r} on the X server", lambda: window_id(title))
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=WAIT)
 
 
 def answer(field, text):
@@ -144,8 +159,87 @@ def on_description(event):
         heard.append((event.source.name, event.source.description))
 
 
+def on_focus(event):
+    if event.source is not None and event.detail1 == 1:
+        focused[0] = event.source
+
+
+def keys(*names):
+    """Presses keys on the X server's keyboard, which reaches the window that has the focus."""
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True, timeout=WAIT)
+
+
+def typed(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True, timeout=WAIT)
+
+
+def focus_is(what, probe):
+    """Waits until the focused object passes the probe, then prints what it says."""
+    def current():
+        thing = focused[0]
+        return thing if thing is not None and probe(fresh(thing)) else None
+
+    thing = wait_for(what, current)
+    print(f"say  [{thing.getRoleName()}] {thing.name!r}: {thing.description!r}")
+    return thing
+
+
+def answer_field_says(start):
+    return lambda f: f.name == "Your answer" and f.description.startswith(start)
+
+
+def alert_says(app, title):
+    """Waits for a message box, prints its text as a screen reader reads it, and closes it with Enter."""
+    box = find_in_app(app, f"{title!r} box", pyatspi.ROLE_ALERT, title)
+    texts = [t.name for t in pyatspi.findAllDescendants(box, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if t.name]
+    print(f"say  [alert] {title!r}: {' / '.join(texts)!r}")
+    focus_is(f"focus in the {title!r} box", lambda f: f.name == "OK")
+    x_focus(title)
+    keys("Return")
+    wait_for(f"{title!r} box to close", lambda: find(app, pyatspi.ROLE_ALERT, title) is None)
+    x_focus("Brightsum 4.0")
+
+
+def spoken_question(description):
+    found = re.search(r"Question (\d+) of 20: (.*)$", description, re.S)
+    return (int(found.group(1)), found.group(2)) if found else (0, "")
+
+
+def finish_by_keyboard(app, answers):
+    """Answers every question left with the keys, told the question only by the focused answer field."""
+    texts = [text.replace("^", "litres") for text, _ in answers]
+    wrong_tried = clue_taken = False
+    while True:
+        number, text = spoken_question(fresh(focused[0]).description)
+        check(f"question {number} read from the answer field", text, texts[number - 1] if number else "?")
+        if not number:
+            return
+        if number == 3 and not wrong_tried:
+            wrong_tried = True
+            typed("99999")
+            keys("Return")
+            alert_says(app, "Wrong Answer!")
+            focus_is("a wrong answer told", answer_field_says("Wrong answer. Score: "))
+            continue
+        if number == 4 and not clue_taken:
+            clue_taken = True
+            keys("Tab")
+            focus_is("the Clue button", lambda f: f.name == "Clue")
+            keys("space")
+            alert_says(app, "Clue")
+            focus_is("a clue told", answer_field_says("1 clue left. Question 4 of 20"))
+            continue
+        typed(answers[number - 1][1])
+        keys("Return")
+        if number == 20:
+            alert_says(app, "Congratulations!")
+            return
+        focus_is(f"question {number + 1}", answer_field_says("Correct answer! Score: "))
+
+
 def main(ready_file):
     pyatspi.Registry.registerEventListener(on_description, "object:property-change:accessible-description")
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     with open(ready_file, "w", encoding="utf-8"):
         pass
     app = application()
@@ -187,6 +281,33 @@ def main(ready_file):
     wait_for("the changes announced", lambda: ("Clue", "2 clues left") in heard)
     for name, text in [("Score", "Score: 2"), ("Question number", "Question 2 of 20"), ("Clue", "2 clues left")]:
         check(f"change announced for {name}", (name, text) in heard, True)
+
+    # From here on only keys, and only what the focused object says.
+    x_focus("Brightsum 4.0")
+    focus_is("the answer field after the clue", answer_field_says(f"2 clues left. Question 2 of 20: {second[0]}"))
+    keys("ctrl+c")
+    clock = wait_for("an analog clock", lambda: pyatspi.findDescendant(app, lambda a: a is not None
+                                                                      and a.name == "Analog Clock"))
+    print(f"ok   Ctrl+C in the answer field opens [{clock.getRoleName()}] {clock.name!r}")
+    keys("ctrl+F4")
+    focus_is("the answer field after the clock closed", answer_field_says("2 clues left. Question 2 of 20"))
+    finish_by_keyboard(app, questions())
+    focus_is("focus in the sidebar once the exercise closed", lambda f: f.name == "Exercises to be completed")
+
+    # With an exercise open, F6 reaches the sidebar's buttons and Shift+F6 comes back.
+    keys("ctrl+3")
+    focus_is("a subtraction exercise", answer_field_says("Question 1 of 20"))
+    keys("alt+v", "s", "Return")
+    find_in_app(app, "everybody's scores", pyatspi.ROLE_TABLE, "Everybody's Scores")
+    focus_is("focus in the score window", lambda f: f.name != "Your answer")
+    keys("ctrl+F6")
+    focus_is("back in the subtraction exercise", answer_field_says("Question 1 of 20"))
+    keys("F6")
+    focus_is("F6 to the sidebar", lambda f: f.getRole() == pyatspi.ROLE_PUSH_BUTTON and f.name == "View My Scores")
+    keys("Tab")
+    focus_is("Tab in the sidebar", lambda f: f.getRole() == pyatspi.ROLE_PUSH_BUTTON and f.name == "Clear Saved Scores")
+    keys("shift+F6")
+    focus_is("Shift+F6 back to the exercise", answer_field_says("Question 1 of 20"))
 
 
 if __name__ == "__main__":
