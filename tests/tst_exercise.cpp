@@ -306,6 +306,10 @@ void TestExercise::unsafeNamesAreRefused_data()
     QTest::newRow("names") << QStringLiteral("names") << false;
     QTest::newRow("blanks only") << QStringLiteral("  ") << false;
     QTest::newRow("blanks around") << QStringLiteral(" Asha ") << true;
+    QTest::newRow("line break") << QStringLiteral("Asha\nBen") << false;
+    QTest::newRow("tab") << QStringLiteral("Asha\t") << false;
+    QTest::newRow("forty letters") << QString(Accounts::MaxNameLength, QLatin1Char('a')) << true;
+    QTest::newRow("forty-one letters") << QString(Accounts::MaxNameLength + 1, QLatin1Char('a')) << false;
 }
 
 void TestExercise::unsafeNamesAreRefused()

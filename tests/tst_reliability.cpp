@@ -10,6 +10,7 @@
 #include "users/accountwindow.h"
 #include "users/password.h"
 #include "users/scorebook.h"
+#include "users/sidebar.h"
 #include "users/store.h"
 #include "users/storefile.h"
 #include "users/storelock.h"
@@ -122,6 +123,12 @@ void TestReliability::unwritableStoreIsReportedOnce()
     finish(*newest(window));
     QCOMPARE(prompts.count(QStringLiteral("Score Not Saved")), 1);
     QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 1); // told once
+
+    // Nothing could be cleared, and nothing says it was.
+    prompts.texts = {QStringLiteral("tindrel")};
+    window.sidebar()->clearScores();
+    QCOMPARE(prompts.count(QStringLiteral("Scores Not Cleared")), 1);
+    QCOMPARE(prompts.count(QStringLiteral("Saved Scores")), 0);
     QVERIFY(window.close());
 }
 
