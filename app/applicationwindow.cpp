@@ -23,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -71,7 +70,7 @@ ApplicationWindow::ApplicationWindow()
         return;
     Store::setWriteFailureHandler([this](const QString &problem) { warnStoreNotWritable(problem); });
     Store::setRepairHandler([this](const QList<int> &lines) { tellStoreRepaired(lines); });
-    Store::setWaitHandler([this](StoreLock::Wait wait) { return waitForOtherProgram(wait); });
+    Store::setWaitHandler([this](bool waiting) { showWaitForOtherProgram(waiting); });
     setIconSize(QSize(20, 20));
     m_password = new AdminPassword(this);
     setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
@@ -175,27 +174,14 @@ void ApplicationWindow::tellStoreRepaired(const QList<int> &lines)
                          .arg(numbers.join(QStringLiteral(", ")), QDir::toNativeSeparators(Store::fileName())));
 }
 
-bool ApplicationWindow::waitForOtherProgram(StoreLock::Wait wait)
+void ApplicationWindow::showWaitForOtherProgram(bool waiting)
 {
-    switch (wait) {
-    case StoreLock::Wait::Started:
-        m_storeWait = new QProgressDialog(tr("Another Brightsum on this computer is saving its work. Brightsum "
-                                             "saves yours as soon as it has finished."),
-                                          tr("Stop Waiting"), 0, 0, this);
-        m_storeWait->setWindowTitle(tr("Waiting for Another Brightsum"));
-        m_storeWait->setWindowModality(Qt::ApplicationModal);
-        m_storeWait->setMinimumDuration(0);
-        m_storeWait->show();
-        break;
-    case StoreLock::Wait::StillWaiting:
-        break;
-    case StoreLock::Wait::Over:
-        delete m_storeWait;
-        return true;
-    }
-    // The window goes on painting while it waits; only the wait's own dialog takes input.
-    QCoreApplication::processEvents();
-    return m_storeWait && !m_storeWait->wasCanceled();
+    // Saving waits as long as another Brightsum of this user holds the store;
+    // the window goes on and says so.
+    if (waiting)
+        statusBar()->showMessage(tr("Waiting for another Brightsum on this computer to finish saving..."));
+    else
+        statusBar()->clearMessage();
 }
 
 void ApplicationWindow::setWorkspaceBackground()
@@ -246,29 +232,32 @@ void ApplicationWindow::applyToolbarStyle()
 
 void ApplicationWindow::saveGeometryToStore()
 {
-    const QByteArray state = saveState(StateVersion);
-    Store::update([&](StoreMap &store) {
+    const std::function<void(StoreMap &)> geometry = geometryWriter();
+    Store::update([state = saveState(StateVersion), geometry, cleared = m_allDataCleared](StoreMap &store) {
         store.setValue(Keys::mainWindowState, state);
         // After all data were cleared the next start is a first start again.
-        if (!m_allDataCleared)
-            writeGeometry(store);
+        if (!cleared)
+            geometry(store);
     });
 }
 
-void ApplicationWindow::writeGeometry(StoreMap &store) const
+std::function<void(StoreMap &)> ApplicationWindow::geometryWriter() const
 {
-    if (isFullScreen()) {
-        store.setValue(Keys::fullscreen, true);
-    } else {
-        const QRect area = geometry();
-        store.setValue(Keys::width, area.width());
-        store.setValue(Keys::height, area.height());
-        store.setValue(Keys::x, area.x());
-        store.setValue(Keys::y, area.y());
-        store.setValue(Keys::fullscreen, false);
-        store.setValue(Keys::maximized, isMaximized());
-    }
-    store.setValue(Keys::sidebar, !m_sidebar || m_sidebar->isVisible());
+    // Read from the window here; written on the store's thread.
+    return [fullScreen = isFullScreen(), area = geometry(), maximized = isMaximized(),
+            sidebar = !m_sidebar || m_sidebar->isVisible()](StoreMap &store) {
+        if (fullScreen) {
+            store.setValue(Keys::fullscreen, true);
+        } else {
+            store.setValue(Keys::width, area.width());
+            store.setValue(Keys::height, area.height());
+            store.setValue(Keys::x, area.x());
+            store.setValue(Keys::y, area.y());
+            store.setValue(Keys::fullscreen, false);
+            store.setValue(Keys::maximized, maximized);
+        }
+        store.setValue(Keys::sidebar, sidebar);
+    };
 }
 
 QList<QRect> ApplicationWindow::screenAreas()

@@ -3,11 +3,12 @@
 
 #include "app/themes.h"
 #include "content/exercisebank.h"
-#include "users/storelock.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
+
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -15,7 +16,6 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class QProgressDialog;
 class StoreMap;
 class QToolButton;
 class AccountWindow;
@@ -103,9 +103,10 @@ private:
     void setWorkspaceBackground();
     void warnStoreNotWritable(const QString &problem);
     void tellStoreRepaired(const QList<int> &lines);
-    bool waitForOtherProgram(StoreLock::Wait wait);
+    void showWaitForOtherProgram(bool waiting);
     void saveGeometryToStore();
-    void writeGeometry(StoreMap &store) const;
+    // Writes the window's geometry as it is now.
+    std::function<void(StoreMap &)> geometryWriter() const;
     static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);
@@ -147,5 +148,4 @@ private:
     Sidebar *m_sidebar = nullptr;
     QPointer<AccountWindow> m_accountWindow;
     AdminPassword *m_password = nullptr;
-    QPointer<QProgressDialog> m_storeWait;
 };

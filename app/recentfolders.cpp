@@ -49,5 +49,5 @@ void RecentFolders::remember(Kind kind, const QString &chosenFile)
         return;
     const QString folder = QFileInfo(chosenFile).absolutePath();
     if (Store::value(key(kind)).toString() != folder)
-        Store::update([&](StoreMap &store) { store.setValue(key(kind), folder); });
+        Store::post([key = key(kind), folder](StoreMap &store) { store.setValue(key, folder); });
 }

@@ -18,7 +18,7 @@ const std::array<Theme, Themes::count> &Themes::all()
 
 void Themes::store(const Theme &theme)
 {
-    Store::update([&](StoreMap &settings) {
+    Store::post([theme](StoreMap &settings) {
         for (int i = 0; i < 9; ++i)
             settings.setValue(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]);
         settings.setValue(Keys::theme, theme.name);
@@ -52,7 +52,7 @@ const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
 
 void Themes::storeSoundSet(const SoundSet &set)
 {
-    Store::update([&](StoreMap &settings) { settings.setValue(Keys::soundSet, set.value); });
+    Store::post([value = set.value](StoreMap &settings) { settings.setValue(Keys::soundSet, value); });
 }
 
 QString Themes::soundFile(const QString &storedSet, int number)

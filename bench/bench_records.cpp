@@ -14,6 +14,7 @@
 #include "users/sidebar.h"
 #include "users/store.h"
 
+#include <QSettings>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>

@@ -313,23 +313,28 @@ void MDIWindow::validate()
 void MDIWindow::complete()
 {
     Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
-    if (!saveScore())
-        Ask::warning(this, tr("Score Not Saved"),
-                     tr("Your score could not be saved on this computer, so it will not be kept when Brightsum "
-                        "closes."));
+    saveScore();
     Q_EMIT exerciseCompleted(m_exercise.playerName());
     closeWindow();
 }
 
-bool MDIWindow::saveScore()
+void MDIWindow::saveScore()
 {
-    // The record and the shortened to-do list are written together.
+    // The record and the shortened to-do list are written together, while the
+    // child goes on; the sidebar shows both at once. The window has closed by
+    // the time a failure is known, so it is told over the window's workspace.
     const ScoreRecord record{m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
                              QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())};
-    return Store::update([&](StoreMap &store) {
-        ScoreBook::appendTo(store, record);
-        Accounts::completeTopicIn(store, m_exercise.playerName(), m_exercise.topicName());
-    });
+    const QPointer<QWidget> over = window();
+    ScoreBook::appendLater(
+        record,
+        [player = m_exercise.playerName(), topic = m_exercise.topicName()](StoreMap &store) {
+            Accounts::completeTopicIn(store, player, topic);
+        },
+        [over](bool written) {
+            if (!written)
+                Ask::warning(over, tr("Score Not Saved"), tr("Your score could not be saved on this computer."));
+        });
 }
 
 void MDIWindow::closeWindow()

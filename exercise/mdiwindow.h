@@ -83,7 +83,7 @@ private:
     void complete();
     // Appends the score record and shortens the player's to-do list; false when
     // the store could not be written.
-    bool saveScore();
+    void saveScore();
     void closeWindow();
     void paintPage(QPainter &painter) const;
 

@@ -209,14 +209,17 @@ void OptionsDialog::presetFontSize()
 void OptionsDialog::writeSettings()
 {
     const QString face = m_fontFace->currentText();
-    Store::update([&](StoreMap &store) {
-        store.setValue(Keys::currency, m_currency->currentText());
-        store.setValue(Keys::measures, Localization::measures(m_metric->isChecked()));
-        store.setValue(Keys::fontFace, face.isEmpty() ? standInForArial() : face);
-        store.setValue(Keys::fontSize, m_fontSize->currentText());
-        store.setValue(Keys::wrongAnswerDialog, m_enable->isChecked());
-        if (m_toolbar->checkedId() >= 0)
-            store.setValue(Keys::toolbar, m_toolbar->checkedId());
+    // What the controls hold is read here: the change runs on the store's thread.
+    Store::update([currency = m_currency->currentText(), measures = Localization::measures(m_metric->isChecked()),
+                   face = face.isEmpty() ? standInForArial() : face, size = m_fontSize->currentText(),
+                   dialogs = m_enable->isChecked(), toolbar = m_toolbar->checkedId()](StoreMap &store) {
+        store.setValue(Keys::currency, currency);
+        store.setValue(Keys::measures, measures);
+        store.setValue(Keys::fontFace, face);
+        store.setValue(Keys::fontSize, size);
+        store.setValue(Keys::wrongAnswerDialog, dialogs);
+        if (toolbar >= 0)
+            store.setValue(Keys::toolbar, toolbar);
     });
     changePassword();
 }

@@ -8,11 +8,14 @@
 #include "content/exercisebank.h"
 #include "exercise/mdiwindow.h"
 #include "exercise/soundplayer.h"
+#include "users/store.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QSettings>
+
+#include <cstdio>
 
 namespace {
 
@@ -47,6 +50,8 @@ int main(int argc, char *argv[])
     NoSound silence;
     SoundPlayer::install(&silence);
 
+    // A change that could not be written is what the tests look for: say why.
+    Store::setWriteFailureHandler([](const QString &problem) { std::fprintf(stderr, "not written: %s\n", qPrintable(problem)); });
     ExerciseBank bank;
     if (!bank.load().isEmpty())
         return 3;
@@ -62,6 +67,8 @@ int main(int argc, char *argv[])
             window.answerBox()->setText(window.exercise().current().answer);
             window.validate();
         }
+        // As a window would between exercises: take in what the store has done.
+        QCoreApplication::processEvents();
     }
     Prompts::install(nullptr);
     SoundPlayer::install(nullptr);

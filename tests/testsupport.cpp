@@ -37,7 +37,9 @@ QStringList TestSupport::storedKeys()
 
 std::unique_ptr<QSettings> TestSupport::onDisk()
 {
-    // A file of its own, so the toolkit cannot answer from an earlier read of the store.
+    // What is written by now, in a file of its own, so the toolkit cannot
+    // answer from an earlier read of the store.
+    Store::waitForPending();
     static QTemporaryDir copies;
     static int count = 0;
     const QString copy = copies.filePath(QStringLiteral("copy-%1.conf").arg(++count));

@@ -211,11 +211,12 @@ void TestExercise::recordsAreNumberedAtTheMomentOfWriting()
     QCOMPARE(ScoreBook::append({QStringLiteral("Ben"), QStringLiteral("Money"), QStringLiteral("3"),
                                 QStringLiteral("3"), QStringLiteral("-2")}),
              appended);
-    QCOMPARE(Store::value(QStringLiteral("scores/score%1/0").arg(appended)).toString(), QStringLiteral("Ben"));
-    QCOMPARE(Store::value(QStringLiteral("/scores/score%1/4").arg(appended)).toString(), QStringLiteral("-2"));
-    QCOMPARE(Store::value(QStringLiteral("/scores/scoreNum")).toInt(), appended);
+    const std::unique_ptr<QSettings> written = TestSupport::onDisk();
+    QCOMPARE(written->value(QStringLiteral("scores/score%1/0").arg(appended)).toString(), QStringLiteral("Ben"));
+    QCOMPARE(written->value(QStringLiteral("/scores/score%1/4").arg(appended)).toString(), QStringLiteral("-2"));
+    QCOMPARE(written->value(QStringLiteral("/scores/scoreNum")).toInt(), appended);
     for (int n : present) // nothing that was there is overwritten
-        QCOMPARE(Store::value(Keys::scoreField(n, ScoreRecord::Player)).toString(), QStringLiteral("Kim"));
+        QCOMPARE(written->value(Keys::scoreField(n, ScoreRecord::Player)).toString(), QStringLiteral("Kim"));
 
     QVERIFY(ScoreBook::clear());
     QCOMPARE(ScoreBook::count(), 0);

@@ -30,9 +30,9 @@ QString Accounts::problemWithName(const QString &name)
     return {};
 }
 
-bool Accounts::signIn(const QString &name)
+void Accounts::signIn(const QString &name)
 {
-    return Store::update([&](StoreMap &store) {
+    Store::post([name](StoreMap &store) {
         QStringList all = store.value(Keys::accountNames, QString()).toStringList();
         if (!all.contains(name)) {
             all.append(name);
@@ -49,7 +49,7 @@ QStringList Accounts::toDo(const QString &name)
 
 bool Accounts::completeTopic(const QString &player, const QString &topic)
 {
-    return Store::update([&](StoreMap &store) { completeTopicIn(store, player, topic); });
+    return Store::update([player, topic](StoreMap &store) { completeTopicIn(store, player, topic); });
 }
 
 void Accounts::completeTopicIn(StoreMap &store, const QString &player, const QString &topic)

@@ -26,8 +26,8 @@ QString problemWithName(const QString &name);
 
 // Signs a typed name in: a name not yet stored is appended to the names and
 // gets all seven topics to do. The name list is written back in either case.
-// False when the store could not be written.
-bool signIn(const QString &name);
+// Reads see the account at once; it is written without waiting.
+void signIn(const QString &name);
 
 // The topics the user has still to complete.
 QStringList toDo(const QString &name);

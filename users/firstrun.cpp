@@ -52,7 +52,7 @@ bool FirstRun::store(const QString &currency, bool metric, const std::optional<Q
                      const std::function<void(StoreMap &)> &alongside)
 {
     const std::optional<QString> hashed = password ? std::optional<QString>(Password::hash(*password)) : std::nullopt;
-    return Store::update([&](StoreMap &settings) {
+    return Store::update([currency, metric, hashed, alongside](StoreMap &settings) {
         settings.setValue(Keys::currency, currency);
         settings.setValue(Keys::measures, Localization::measures(metric));
         // Whoever sits at the keyboard may not replace a password already set.

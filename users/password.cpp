@@ -110,5 +110,5 @@ bool Password::check(const QString &entered)
 bool Password::store(const QString &password)
 {
     const QString hashed = hash(password);
-    return Store::update([&](StoreMap &store) { store.setValue(Keys::password, hashed); });
+    return Store::update([hashed](StoreMap &store) { store.setValue(Keys::password, hashed); });
 }

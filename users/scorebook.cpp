@@ -3,6 +3,8 @@
 
 #include "users/store.h"
 
+#include <memory>
+
 namespace {
 
 // Every record has five fields of at least this many bytes in the file, so a
@@ -10,9 +12,10 @@ namespace {
 // record numbers beyond that are damage, and are never walked to.
 constexpr qint64 MinRecordBytes = 50;
 
-QList<ScoreRecord> &cache()
+// Records appended here, with the number of the change that writes them.
+QList<std::pair<quint64, ScoreRecord>> &appended()
 {
-    static QList<ScoreRecord> records;
+    static QList<std::pair<quint64, ScoreRecord>> records;
     return records;
 }
 
@@ -32,9 +35,9 @@ bool isPresent(const StoreMap &store, int number)
     return false;
 }
 
-int recordBound()
+int recordBound(const StoreMap &store)
 {
-    return static_cast<int>(std::min<qint64>(Store::fileSize() / MinRecordBytes, std::numeric_limits<int>::max() - 1));
+    return static_cast<int>(std::min<qint64>(store.fileBytes() / MinRecordBytes, std::numeric_limits<int>::max() - 1));
 }
 
 } // namespace
@@ -51,8 +54,9 @@ QString ScoreRecord::field(int index) const
     }
 }
 
-ScoreBook::Extent ScoreBook::extentOf(const StoreMap &store, int bound)
+ScoreBook::Extent ScoreBook::extentOf(const StoreMap &store)
 {
+    const int bound = recordBound(store);
     bool ok = false;
     const int stored = store.value(Keys::scoreCount, 0).toInt(&ok);
     Extent extent;
@@ -67,16 +71,30 @@ ScoreBook::Extent ScoreBook::extentOf(const StoreMap &store, int bound)
     return extent;
 }
 
+const QList<ScoreRecord> &ScoreBook::records()
+{
+    static QList<ScoreRecord> shown;
+    QList<std::pair<quint64, ScoreRecord>> &mine = appended();
+    mine.removeIf([](const auto &entry) { return entry.first <= Store::settled(); });
+    shown = Store::records();
+    for (const auto &entry : std::as_const(mine))
+        shown.append(entry.second);
+    return shown;
+}
+
+bool ScoreBook::isRead()
+{
+    return Store::recordsRead();
+}
+
 int ScoreBook::count()
 {
-    int count = 0;
-    Store::read([&](const StoreMap &store) { count = extentOf(store, recordBound()).count; });
-    return count;
+    return static_cast<int>(records().size());
 }
 
 int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
 {
-    const int number = extentOf(store, recordBound()).last + 1;
+    const int number = extentOf(store).last + 1;
     store.setValue(Keys::scoreCount, number);
     for (int k = 0; k < ScoreRecord::FieldCount; ++k)
         store.setValue(Keys::scoreField(number, k), record.field(k));
@@ -85,35 +103,43 @@ int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
 
 int ScoreBook::append(const ScoreRecord &record)
 {
-    int number = 0;
-    const bool written = Store::update([&](StoreMap &store) { number = appendTo(store, record); });
-    return written ? number : 0;
+    // Told by the store's thread once the change is done, which is before update returns.
+    const auto number = std::make_shared<int>(0);
+    const bool written = Store::update([number, record](StoreMap &store) { *number = appendTo(store, record); });
+    return written ? *number : 0;
 }
 
-const QList<ScoreRecord> &ScoreBook::records()
+void ScoreBook::appendLater(const ScoreRecord &record, const std::function<void(StoreMap &)> &alongside,
+                            std::function<void(bool)> done)
 {
-    QList<ScoreRecord> &known = cache();
-    Store::read([&](const StoreMap &store) {
-        const int stored = extentOf(store, recordBound()).count;
-        // Records are only appended; when the oldest or newest known one has
-        // changed, the records were cleared meanwhile and are read afresh.
-        if (stored < known.size()
-            || (!known.isEmpty()
-                && (readRecord(store, 1) != known.constFirst()
-                    || readRecord(store, static_cast<int>(known.size())) != known.constLast())))
-            known.clear();
-        known.reserve(stored);
-        for (int n = static_cast<int>(known.size()) + 1; n <= stored; ++n)
-            known.append(readRecord(store, n));
-    });
-    return known;
+    const quint64 change = Store::post(
+        [record, alongside](StoreMap &store) {
+            appendTo(store, record);
+            if (alongside)
+                alongside(store);
+        },
+        std::move(done));
+    appended().append({change, record});
+}
+
+void ScoreBook::readInto(QList<ScoreRecord> &known, const StoreMap &store)
+{
+    const int stored = extentOf(store).count;
+    // Records are only appended; when the oldest or newest known one has
+    // changed, the records were cleared meanwhile and are read afresh.
+    if (stored < known.size()
+        || (!known.isEmpty()
+            && (readRecord(store, 1) != known.constFirst()
+                || readRecord(store, static_cast<int>(known.size())) != known.constLast())))
+        known.clear();
+    known.reserve(stored);
+    for (int n = static_cast<int>(known.size()) + 1; n <= stored; ++n)
+        known.append(readRecord(store, n));
 }
 
 bool ScoreBook::clear()
 {
-    const bool cleared = Store::removeGroups({Keys::scoresGroup});
-    cache().clear();
-    return cleared;
+    return Store::removeGroups({Keys::scoresGroup});
 }
 
 QList<ScoreRecord> ScoreBook::recordsOf(const QList<ScoreRecord> &all, const QString &player)

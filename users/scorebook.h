@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class StoreMap;
 
 // One completed exercise: who played, which topic, the clues and choices used
@@ -30,10 +32,15 @@ struct ScoreRecord
 
 // The score records in the settings store, numbered 1 to "/scores/scoreNum" in
 // the order of completion. Records are only appended, or cleared all at once,
-// so the book keeps what it has read and reads only the records added since.
+// so a reader keeps what it has read and reads only the records added since.
 namespace ScoreBook {
 
-// The number of records stored now.
+// The records as the windows see them: those read on the store's thread, and
+// those appended here and not yet written. Empty until the first reading is
+// done (see isRead).
+const QList<ScoreRecord> &records();
+bool isRead();
+// The number of records there.
 int count();
 
 // How far the records of a store reach. `count` is the number that readers
@@ -45,17 +52,21 @@ struct Extent
     int count = 0;
     int last = 0;
 };
-Extent extentOf(const StoreMap &store, int bound);
+Extent extentOf(const StoreMap &store);
 
-// Appends a record under the number that follows the count stored at this
-// moment, so exercises open side by side never overwrite one another nor leave
-// gaps. Returns the record's number, or 0 when the store could not be written.
+// Appends a record under the number that follows the records stored at the
+// moment of writing, so exercises open side by side or in other programs never
+// overwrite one another nor leave gaps, and waits: returns the record's
+// number, or 0 when the store could not be written.
 int append(const ScoreRecord &record);
-// The same within a change of the store already under way (see Store::update).
+// Appends a record, together with `alongside`, without waiting: the record is
+// among records() at once. `done` is told whether it was written.
+void appendLater(const ScoreRecord &record, const std::function<void(StoreMap &)> &alongside,
+                 std::function<void(bool written)> done);
+// The same within a change of the store already under way.
 int appendTo(StoreMap &store, const ScoreRecord &record);
-
-// Every stored record, oldest first.
-const QList<ScoreRecord> &records();
+// Brings a list of records read from a store up to date with it.
+void readInto(QList<ScoreRecord> &known, const StoreMap &store);
 
 // Removes every record; false when the store could not be written.
 bool clear();

@@ -1,22 +1,88 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/store.h"
 
+#include "users/scorebook.h"
 #include "users/storefile.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSettings>
+#include <QThread>
 
+#include <atomic>
 #include <memory>
 
 namespace {
 
+// Once the program is ending, a change waits at most this long for another
+// program's lock before it is given up, so that a program that hangs holding
+// the lock cannot keep this one from ending.
+constexpr qint64 LastWaitMs = 30000;
+std::atomic<bool> ending{false};
+
+// What the store's thread knows after a change or a reading of the file.
+struct Snapshot
+{
+    quint64 settled = 0; // the last change done
+    StoreFile::Identity identity;
+    StoreMap light; // every key but the score records
+    QList<ScoreRecord> records;
+};
+
+struct Outcome
+{
+    bool written = true;
+    QString problem;
+    QList<int> repairedLines;
+};
+
+// Lives on the store's thread: the whole file, and the score records read from it.
+class Worker : public QObject
+{
+public:
+    explicit Worker(const QString &path)
+        : m_file(path)
+    {
+    }
+
+    StoreFile m_file;
+    QList<ScoreRecord> m_records;
+
+    Snapshot snapshot(quint64 settled)
+    {
+        const StoreMap &all = m_file.current();
+        ScoreBook::readInto(m_records, all);
+        return {settled, m_file.identity(), all.without(Keys::scoresGroup), m_records};
+    }
+};
+
+struct Pending
+{
+    quint64 number;
+    Store::Change change;
+    std::function<void(bool)> done;
+};
+
 struct State
 {
-    std::unique_ptr<StoreFile> file;
+    QString path;
+    std::unique_ptr<StoreFile> light;
+    StoreMap view;
+    StoreFile::Identity viewIdentity;
+    QList<ScoreRecord> records;
+    bool recordsRead = false;
+    QList<Pending> pending;
+    quint64 posted = 0;
+    quint64 settled = 0;
+
+    QThread *thread = nullptr;
+    Worker *worker = nullptr;
+    QObject *home = nullptr; // lives on the windows' thread, to receive the outcomes
+
     std::function<void(const QString &)> failed;
     std::function<void(const QList<int> &)> repaired;
-    StoreLock::Waiting waiting;
-    // A change made within a change would wait for its own lock.
-    bool changing = false;
+    std::function<void(bool)> waiting;
 };
 
 State &state()
@@ -34,35 +100,177 @@ QString storePath()
     return QFileInfo(neighbour.fileName()).absolutePath() + QStringLiteral("/Brightsum.conf");
 }
 
-StoreFile &file()
+void shutDown();
+
+// The view is the last snapshot with the changes not yet done applied again.
+void rebase(const Snapshot &snapshot)
 {
-    std::unique_ptr<StoreFile> &file = state().file;
-    if (!file)
-        file = std::make_unique<StoreFile>(storePath());
-    return *file;
+    State &s = state();
+    s.view = snapshot.light;
+    s.viewIdentity = snapshot.identity;
+    for (const Pending &change : std::as_const(s.pending))
+        change.change(s.view);
+    s.view.remove(Keys::scoresGroup);
+    const bool recordsChanged = !s.recordsRead || s.records != snapshot.records;
+    s.records = snapshot.records;
+    s.recordsRead = true;
+    if (recordsChanged)
+        Q_EMIT StoreEvents::instance().recordsChanged();
 }
 
-const StoreMap &copy()
+// On the windows' thread, once the store's thread has done a change or read the file.
+void arrive(const Snapshot &snapshot, const Outcome &outcome)
 {
-    return file().current();
+    State &s = state();
+    std::function<void(bool)> done;
+    while (!s.pending.isEmpty() && s.pending.constFirst().number <= snapshot.settled) {
+        if (s.pending.constFirst().number == snapshot.settled)
+            done = s.pending.constFirst().done;
+        s.pending.removeFirst();
+    }
+    s.settled = std::max(s.settled, snapshot.settled);
+    rebase(snapshot);
+    if (!outcome.written && s.failed)
+        s.failed(outcome.problem);
+    if (!outcome.repairedLines.isEmpty() && s.repaired)
+        s.repaired(outcome.repairedLines);
+    if (done)
+        done(outcome.written);
+}
+
+// Runs on the store's thread and sends what it knows then back.
+void onWorker(const std::function<Outcome(Worker &)> &job, quint64 number)
+{
+    State &s = state();
+    QObject *home = s.home;
+    Worker *worker = s.worker;
+    QMetaObject::invokeMethod(worker, [job, number, home, worker] {
+        const Outcome outcome = job(*worker);
+        Snapshot snapshot = worker->snapshot(number);
+        QMetaObject::invokeMethod(home, [snapshot = std::move(snapshot), outcome] { arrive(snapshot, outcome); },
+                                  Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
+State &started()
+{
+    State &s = state();
+    if (s.thread)
+        return s;
+    s.path = storePath();
+    s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
+    s.view = s.light->current();
+    s.viewIdentity = s.light->identity();
+    s.home = new QObject;
+    s.thread = new QThread;
+    s.thread->setObjectName(QStringLiteral("Settings store"));
+    s.worker = new Worker(s.path);
+    s.worker->moveToThread(s.thread);
+    s.thread->start();
+    // Writes still waiting when the program ends are done before it ends.
+    static bool registered = false;
+    if (!registered)
+        qAddPostRoutine(shutDown);
+    registered = true;
+    // The records are read at once, beside the window.
+    onWorker([](Worker &) { return Outcome(); }, s.settled);
+    return s;
+}
+
+// The view, read afresh when another program has changed the file.
+const StoreMap &view()
+{
+    State &s = started();
+    if (s.pending.isEmpty() && !(StoreFile::identityOf(s.path) == s.viewIdentity)) {
+        s.view = s.light->current();
+        s.viewIdentity = s.light->identity();
+        onWorker([](Worker &) { return Outcome(); }, s.settled);
+    }
+    return s.view;
+}
+
+quint64 send(const Store::Change &change, std::function<void(bool)> done, bool applyHere)
+{
+    State &s = started();
+    const quint64 number = ++s.posted;
+    if (applyHere) {
+        change(s.view);
+        s.view.remove(Keys::scoresGroup);
+        s.pending.append({number, change, std::move(done)});
+    } else {
+        // Applied here only once it is written: nothing else changes it meanwhile.
+        s.pending.append({number, [](StoreMap &) {}, std::move(done)});
+    }
+    std::function<bool(StoreLock::Wait)> waiting = [home = s.home, clock = QElapsedTimer()](StoreLock::Wait wait) mutable {
+        if (wait == StoreLock::Wait::Started)
+            clock.start();
+        if (wait != StoreLock::Wait::StillWaiting)
+            QMetaObject::invokeMethod(home, [wait] {
+                if (state().waiting)
+                    state().waiting(wait == StoreLock::Wait::Started);
+            }, Qt::QueuedConnection);
+        return !ending || clock.elapsed() < LastWaitMs;
+    };
+    onWorker([change, waiting](Worker &worker) {
+        const StoreFile::Outcome outcome = worker.m_file.change(change, waiting);
+        return Outcome{outcome.written, outcome.problem, outcome.repairedLines};
+    }, number);
+    return number;
+}
+
+void waitFor(quint64 number)
+{
+    while (state().settled < number)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void shutDown()
+{
+    State &s = state();
+    if (!s.thread)
+        return;
+    // The thread finishes every change sent to it before it ends.
+    ending = true;
+    QMetaObject::invokeMethod(s.worker, [thread = s.thread] { thread->quit(); }, Qt::QueuedConnection);
+    s.thread->wait();
+    delete s.worker;
+    delete s.thread;
+    delete s.home;
+    s.worker = nullptr;
+    s.thread = nullptr;
+    s.home = nullptr;
+    s.light.reset();
+    s.view.clear();
+    s.viewIdentity = {};
+    s.records.clear();
+    s.recordsRead = false;
+    s.pending.clear();
+    s.settled = s.posted;
+    ending = false;
 }
 
 } // namespace
 
+StoreEvents &StoreEvents::instance()
+{
+    static StoreEvents events;
+    return events;
+}
+
 QVariant Store::value(const QString &key, const QVariant &fallback)
 {
-    return copy().value(key, fallback);
+    return view().value(key, fallback);
 }
 
 bool Store::contains(const QString &key)
 {
-    return copy().contains(key);
+    return view().contains(key);
 }
 
 int Store::intValue(const QString &key, int fallback)
 {
     bool ok = false;
-    const int value = copy().value(key, fallback).toInt(&ok);
+    const int value = view().value(key, fallback).toInt(&ok);
     return ok ? value : fallback;
 }
 
@@ -74,46 +282,60 @@ int Store::boundedInt(const QString &key, int fallback, int min, int max)
 
 QStringList Store::stringList(const QString &key)
 {
-    return copy().value(key, QString()).toStringList();
+    return view().value(key, QString()).toStringList();
 }
 
 void Store::read(const std::function<void(const StoreMap &)> &reader)
 {
-    reader(copy());
-}
-
-qint64 Store::fileSize()
-{
-    return file().size();
+    reader(view());
 }
 
 QString Store::fileName()
 {
-    return file().path();
+    return started().path;
 }
 
-bool Store::update(const std::function<void(StoreMap &)> &change)
+bool Store::update(const Change &change)
 {
-    State &s = state();
-    Q_ASSERT(!s.changing);
-    if (s.changing)
-        return false;
-    s.changing = true;
-    const StoreFile::Outcome outcome = file().change(change, s.waiting);
-    s.changing = false;
-    if (!outcome.written && s.failed)
-        s.failed(outcome.problem);
-    if (!outcome.repairedLines.isEmpty() && s.repaired)
-        s.repaired(outcome.repairedLines);
-    return outcome.written;
+    bool written = false;
+    waitFor(send(change, [&written](bool outcome) { written = outcome; }, false));
+    return written;
 }
 
 bool Store::removeGroups(const QStringList &groups)
 {
-    return update([&](StoreMap &store) {
+    return update([groups](StoreMap &store) {
         for (const QString &group : groups)
             store.remove(group);
     });
+}
+
+quint64 Store::post(const Change &change, std::function<void(bool)> done)
+{
+    return send(change, std::move(done), true);
+}
+
+quint64 Store::settled()
+{
+    return state().settled;
+}
+
+void Store::waitForPending()
+{
+    if (state().thread)
+        waitFor(state().posted);
+}
+
+const QList<ScoreRecord> &Store::records()
+{
+    view();
+    return state().records;
+}
+
+bool Store::recordsRead()
+{
+    view();
+    return state().recordsRead;
 }
 
 void Store::setWriteFailureHandler(std::function<void(const QString &)> handler)
@@ -126,12 +348,13 @@ void Store::setRepairHandler(std::function<void(const QList<int> &)> handler)
     state().repaired = std::move(handler);
 }
 
-void Store::setWaitHandler(StoreLock::Waiting handler)
+void Store::setWaitHandler(std::function<void(bool)> handler)
 {
     state().waiting = std::move(handler);
 }
 
 void Store::reopen()
 {
-    state().file.reset();
+    waitForPending();
+    shutDown();
 }

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "users/storelock.h"
-
 #include "users/storemap.h"
 
-#include <QSettings>
+#include <QObject>
 #include <QString>
 #include <QVariant>
 
@@ -79,12 +77,20 @@ inline const QString theme = QStringLiteral("Default");
 inline const QString soundSet = QStringLiteral("Animals");
 } // namespace Fallback
 
+struct ScoreRecord;
+
 namespace Store {
 
-// Reading. Every read sees the store as it is on disk now: when another program
-// has changed the file since it was last read, it is read afresh first.
+// The store is read and written on a thread of its own, so that a school's
+// years of score records never keep the window waiting. What the windows read
+// is a copy of every key but the score records, kept on their own thread: it
+// holds every change made here at once, and is read afresh when another
+// program has changed the file. The score records are read beside it.
 
-// A key, or the fallback when it is absent.
+// Reading, on the thread that first used the store.
+
+// A key, or the fallback when it is absent. The score records are not keys
+// here: they are read through ScoreBook.
 QVariant value(const QString &key, const QVariant &fallback = QVariant());
 bool contains(const QString &key);
 // An integer key; a value that is not a number (a damaged file) reads as the fallback.
@@ -94,30 +100,60 @@ int boundedInt(const QString &key, int fallback, int min, int max);
 // A list key read with its fallback (an empty text) gives a list of one empty
 // entry, as a plain text converts to a list; account lists rely on this.
 QStringList stringList(const QString &key);
-// Many reads from one and the same version of the store. The reader must not
-// change the store, and must not keep the settings object.
+// Many reads from one and the same version of the store. The reader must not keep the map.
 void read(const std::function<void(const StoreMap &)> &reader);
-// The size of the version being read: what the store can hold is bounded by it.
-qint64 fileSize();
 QString fileName();
 
-// Writing. Each change is one transaction: the store is locked against every
-// other program, read afresh, changed and written whole, and the new file takes
-// the old one's place only once it is complete on disk. Returns whether the
-// change was written; a change that was not is dropped, and reported.
-bool update(const std::function<void(StoreMap &)> &change);
-// Removes whole groups with everything under them, in one change.
+// Writing. Each change is one transaction on the store's thread: the store is
+// locked against every other program, read afresh, changed and written whole,
+// and the new file takes the old one's place only once it is complete on disk.
+// A change that could not be written is dropped and reported.
+using Change = std::function<void(StoreMap &)>;
+
+// Changes the store and waits until the change is written: true when it was.
+// The window goes on painting meanwhile, but takes no input.
+bool update(const Change &change);
+// Removes whole groups with everything under them, in one change, and waits.
 bool removeGroups(const QStringList &groups);
+// Changes the store without waiting. Reads see the change at once. It runs
+// again on the store's thread, on the file as it is then, so it must hold its
+// own copies of whatever it needs and touch nothing but the map. `done`, when
+// given, is told on this thread whether it was written. Returns the change's
+// number, in the order of all changes.
+quint64 post(const Change &change, std::function<void(bool written)> done = {});
+// The number of the last change whose outcome has reached this thread.
+quint64 settled();
+// Waits until every change made so far is written or dropped.
+void waitForPending();
+
+// The score records as last read on the store's thread, oldest first, and
+// whether they have been read yet (they are read once the store is first used).
+const QList<ScoreRecord> &records();
+bool recordsRead();
 
 // Told whenever a change could not be written, with the reason.
 void setWriteFailureHandler(std::function<void(const QString &problem)> handler);
 // Told when a change has been written over a file that held lines that could
 // not be read; those lines are gone from the new file (numbered from 1).
 void setRepairHandler(std::function<void(const QList<int> &lines)> handler);
-// Told while a change waits for another program that holds the store's lock.
-void setWaitHandler(StoreLock::Waiting handler);
+// Told when a change starts and stops waiting for another program that holds
+// the store's lock.
+void setWaitHandler(std::function<void(bool waiting)> handler);
 
-// Lets the store go; the next use opens it again (after tests move it).
+// Writes what is pending and lets the store go; the next use opens it again
+// (after tests move it). Done when the program ends, too.
 void reopen();
 
 } // namespace Store
+
+// Tells the windows when the score records have been read, or read again.
+class StoreEvents : public QObject
+{
+    Q_OBJECT
+
+public:
+    static StoreEvents &instance();
+
+Q_SIGNALS:
+    void recordsChanged();
+};

@@ -82,6 +82,19 @@ qsizetype keyLines(const QByteArray &content)
     return keys;
 }
 
+// The file without one of its sections, found by its heading line as the
+// toolkit writes it; a file laid out otherwise is left whole.
+QByteArray withoutSection(const QByteArray &content, const QByteArray &heading)
+{
+    qsizetype start = content.startsWith(heading + '\n') ? 0 : content.indexOf('\n' + heading + '\n');
+    if (start < 0)
+        return content;
+    if (start > 0)
+        ++start;
+    const qsizetype next = content.indexOf("\n[", start + heading.size());
+    return content.left(start) + (next < 0 ? QByteArray() : content.mid(next + 1));
+}
+
 } // namespace
 
 bool StoreFile::Identity::operator==(const Identity &other) const
@@ -90,8 +103,9 @@ bool StoreFile::Identity::operator==(const Identity &other) const
         && modified == other.modified && changed == other.changed;
 }
 
-StoreFile::StoreFile(const QString &path)
+StoreFile::StoreFile(const QString &path, Scope scope)
     : m_path(path)
+    , m_scope(scope)
     , m_scratch(scratchFolder() + QStringLiteral("/brightsum-XXXXXX"))
 {
 }
@@ -177,6 +191,9 @@ void StoreFile::load()
             content = readAll(fd, MaxBytes);
     }
     m_loaded = true;
+    m_copy.setFileBytes(content.size());
+    if (m_scope == Scope::AllButScores)
+        content = withoutSection(content, QByteArrayLiteral("[scores]"));
     if (content.isEmpty())
         return;
 
@@ -188,7 +205,11 @@ void StoreFile::load()
         m_readProblem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
     } else {
         copy.close();
+        const qint64 bytes = m_copy.fileBytes();
         m_copy = StoreMap::from(QSettings(copyPath, QSettings::IniFormat));
+        if (m_scope == Scope::AllButScores)
+            m_copy.remove(QStringLiteral("scores"));
+        m_copy.setFileBytes(bytes);
         m_unreadable = unreadableLines(content);
     }
     QFile::remove(copyPath);
@@ -225,6 +246,10 @@ std::optional<QByteArray> StoreFile::contentOf(QString &problem)
 
 StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &apply, const StoreLock::Waiting &waiting)
 {
+    // A copy without the score records would write a file without them.
+    Q_ASSERT(m_scope == Scope::Everything);
+    if (m_scope != Scope::Everything)
+        return {false, tr("Only part of the settings was read."), {}};
     const StoreLock lock(QFileInfo(m_path).absolutePath(), waiting);
     if (!lock.isHeld())
         return {false, lock.problem(), {}};
@@ -246,6 +271,7 @@ StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &appl
     }
     const int fd = openForReading(m_path);
     pin(fd);
+    m_copy.setFileBytes(content->size());
     if (fd < 0 || m_identity.size != content->size())
         forget();
     return {true, {}, std::exchange(m_unreadable, {})};

@@ -27,7 +27,23 @@
 class StoreFile
 {
 public:
-    explicit StoreFile(const QString &path);
+    // Which keys the copy holds. A program's window reads every key but the
+    // score records, which are most of a school's file: it can read the rest
+    // in a moment, and leave the records to be read beside it.
+    enum class Scope { Everything, AllButScores };
+
+    struct Identity
+    {
+        bool exists = false;
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modified = 0; // nanoseconds
+        qint64 changed = 0;  // nanoseconds
+        bool operator==(const Identity &other) const;
+    };
+
+    explicit StoreFile(const QString &path, Scope scope = Scope::Everything);
     ~StoreFile();
 
     QString path() const { return m_path; }
@@ -36,8 +52,9 @@ public:
     const StoreMap &current();
     // Whether the file on disk is still the one the copy was read from.
     bool isCurrent() const;
-    // The size of the file the copy was read from; what it can hold is bounded by it.
-    qint64 size() const { return m_identity.size; }
+    // The file the copy was read from, and the identity of that file now.
+    Identity identity() const { return m_identity; }
+    static Identity identityOf(const QString &path);
     // Why the file could not be read (it is then read as empty), or an empty text.
     QString readProblem() const { return m_readProblem; }
 
@@ -56,18 +73,7 @@ public:
     static constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
 private:
-    struct Identity
-    {
-        bool exists = false;
-        quint64 device = 0;
-        quint64 inode = 0;
-        qint64 size = 0;
-        qint64 modified = 0; // nanoseconds
-        qint64 changed = 0;  // nanoseconds
-        bool operator==(const Identity &other) const;
-    };
     static Identity identityOf(int fd);
-    static Identity identityOf(const QString &path);
 
     void load();
     void forget();
@@ -77,6 +83,7 @@ private:
     void pin(int fd);
 
     QString m_path;
+    Scope m_scope;
     QTemporaryDir m_scratch;
     int m_scratchFiles = 0;
     StoreMap m_copy;

@@ -181,6 +181,23 @@ void StoreMap::remove(const QString &key)
         it = m_values.erase(it);
 }
 
+StoreMap StoreMap::without(const QString &group) const
+{
+    // The keys under the group lie together, between "group/" and "group0"
+    // ("0" follows "/"): only the keys around them are copied.
+    StoreMap rest;
+    rest.m_fileBytes = m_fileBytes;
+    const auto first = m_values.lowerBound(group + QLatin1Char('/'));
+    const auto last = m_values.lowerBound(group + QLatin1Char('0'));
+    for (auto it = m_values.cbegin(); it != first; ++it) {
+        if (it.key() != group)
+            rest.m_values.insert(rest.m_values.cend(), it.key(), it.value());
+    }
+    for (auto it = last; it != m_values.cend(); ++it)
+        rest.m_values.insert(rest.m_values.cend(), it.key(), it.value());
+    return rest;
+}
+
 StoreMap StoreMap::from(const QSettings &settings)
 {
     StoreMap map;

@@ -32,6 +32,13 @@ public:
     QStringList allKeys() const { return m_values.keys(); }
     qsizetype size() const { return m_values.size(); }
 
+    // The size of the file these keys were read from or written to: a file
+    // can hold only so much, and counts read from it are bounded by it.
+    qint64 fileBytes() const { return m_fileBytes; }
+    void setFileBytes(qint64 bytes) { m_fileBytes = bytes; }
+    // The same keys without those of one group.
+    StoreMap without(const QString &group) const;
+
     // Every key and value the toolkit read.
     static StoreMap from(const QSettings &settings);
     // The whole file, or nothing when a value is of a kind that only the
@@ -42,4 +49,5 @@ public:
 
 private:
     QMap<QString, QVariant> m_values;
+    qint64 m_fileBytes = 0;
 };
