@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 class TestShippedData : public QObject
 {
     Q_OBJECT
@@ -25,10 +27,21 @@ private Q_SLOTS:
 void TestShippedData::questionFilesAreSound_data()
 {
     QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("english"); // the file a translation follows, or empty
+    QStringList files;
     for (const QString &topic : Topics::names())
-        QTest::newRow(qPrintable(topic)) << TestSupport::dataFolder() + QStringLiteral("/Exercises/") + topic
-                + QStringLiteral(".dat");
-    QTest::newRow("sample template") << TestSupport::dataFolder() + QStringLiteral("/Sample/Sample Template.dat");
+        files << QStringLiteral("Exercises/") + topic + QStringLiteral(".dat");
+    files << QStringLiteral("Sample/Sample Template.dat");
+    const QDir data(TestSupport::dataFolder());
+    for (const QString &file : files) {
+        QTest::newRow(qPrintable(file)) << data.filePath(file) << QString();
+        const QFileInfo english(file);
+        for (const QString &language : {QStringLiteral("fr"), QStringLiteral("es")}) {
+            const QString translated =
+                english.path() + QLatin1Char('/') + language + QLatin1Char('/') + english.fileName();
+            QTest::newRow(qPrintable(translated)) << data.filePath(translated) << data.filePath(file);
+        }
+    }
 }
 
 void TestShippedData::questionFilesAreSound()
@@ -53,6 +66,22 @@ void TestShippedData::questionFilesAreSound()
         // Placeholders are replaced only in question texts.
         for (const QString &shown : {record.clue, record.choice})
             QVERIFY2(!shown.contains(QRegularExpression(QStringLiteral("[$~^@]"))), qPrintable(shown));
+    }
+
+    // A translation keeps every answer in its place, and the placeholders of each question.
+    QFETCH(QString, english);
+    if (english.isEmpty())
+        return;
+    QuestionRecords original;
+    QCOMPARE(QuestionFile::read(english, original), QuestionFile::ReadStatus::Ok);
+    const auto placeholders = [](QString text) {
+        text.remove(QRegularExpression(QStringLiteral("[^$~^@]")));
+        std::sort(text.begin(), text.end());
+        return text;
+    };
+    for (size_t q = 0; q < records.size(); ++q) {
+        QCOMPARE(records[q].answer, original[q].answer);
+        QCOMPARE(placeholders(records[q].text), placeholders(original[q].text));
     }
 }
 
