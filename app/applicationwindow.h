@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -147,5 +148,6 @@ private:
     QLabel *m_statusLabel = nullptr;
     Sidebar *m_sidebar = nullptr;
     QPointer<AccountWindow> m_accountWindow;
+    std::optional<bool> m_scoresWanted; // a score window asked for while the records are read
     AdminPassword *m_password = nullptr;
 };

@@ -8,9 +8,11 @@
 #include "users/scorebook.h"
 #include "users/scorewindow.h"
 #include "users/sidebar.h"
+#include "users/store.h"
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QStatusBar>
 
 void ApplicationWindow::useraccounts()
 {
@@ -44,6 +46,19 @@ void ApplicationWindow::showMyScores()
 
 void ApplicationWindow::showScoreWindow(bool onePlayer)
 {
+    // While the records are still being read, the window opens once they are.
+    if (!ScoreBook::isRead()) {
+        statusBar()->showMessage(tr("Reading the saved scores..."));
+        if (!m_scoresWanted)
+            connect(&StoreEvents::instance(), &StoreEvents::recordsChanged, this, [this] {
+                if (const std::optional<bool> wanted = std::exchange(m_scoresWanted, std::nullopt)) {
+                    statusBar()->clearMessage();
+                    showScoreWindow(*wanted);
+                }
+            }, Qt::SingleShotConnection);
+        m_scoresWanted = onePlayer;
+        return;
+    }
     if (!loadExerciseBank())
         return;
     const QList<ScoreRecord> records = ScoreBook::records();

@@ -98,6 +98,7 @@ private Q_SLOTS:
     void hostileStoreValues_data();
     void hostileStoreValues();
     void pipesAreNeverOpened();
+    void closingRightAfterACompletionKeepsIt();
     void thousandExercisesInOneRun();
 };
 
@@ -411,6 +412,20 @@ void TestReliability::pipesAreNeverOpened()
     window.newFromTemplate();
     QCOMPARE(prompts.count(QStringLiteral("Cannot Open Exercise")), 1);
     QCOMPARE(prompts.count(QStringLiteral("Invalid Template")), 1);
+}
+
+void TestReliability::closingRightAfterACompletionKeepsIt()
+{
+    TestSupport::store(Keys::width, 700);
+    ScriptedPrompts prompts;
+    {
+        ApplicationWindow window;
+        window.command(QStringLiteral("Money..."))->trigger();
+        finish(*newest(window));
+        QVERIFY(window.close());
+    }
+    // Straight from the disk, without waiting for anything more.
+    QVERIFY(TestSupport::readFile(Store::fileName()).contains("score1\\1=Money\n"));
 }
 
 void TestReliability::thousandExercisesInOneRun()

@@ -66,6 +66,7 @@ Sidebar::Sidebar(ApplicationWindow *window)
     m_pages = {m_userPage, m_htmlPage, m_everybodysTasks, m_myTasks, m_templateTasks};
     for (QWidget *page : std::as_const(m_pages))
         page->hide();
+    connect(&StoreEvents::instance(), &StoreEvents::recordsChanged, this, &Sidebar::recordsChanged);
 }
 
 QGroupBox *Sidebar::buildUserPage()
@@ -145,6 +146,30 @@ void Sidebar::showTemplateTasks()
 void Sidebar::setUserContent(const QString &playerName)
 {
     m_userPage->hide();
+    m_player = playerName;
+    // The records may still be being read, beside the window: the page shows
+    // once they are.
+    m_waitingForRecords = !ScoreBook::isRead();
+    if (m_waitingForRecords)
+        return;
+    fillUserPage();
+    switchTo(m_userPage, QString());
+}
+
+void Sidebar::recordsChanged()
+{
+    if (m_waitingForRecords) {
+        m_waitingForRecords = false;
+        fillUserPage();
+        switchTo(m_userPage, QString());
+    } else if (currentPage() == m_userPage) {
+        fillUserPage(); // records written by another program
+    }
+}
+
+void Sidebar::fillUserPage()
+{
+    const QString &playerName = m_player;
     const QList<ScoreRecord> &records = ScoreBook::records();
     m_name->setText(playerName);
 
@@ -158,7 +183,6 @@ void Sidebar::setUserContent(const QString &playerName)
     m_statistics->addItem(QStringLiteral("Number of clues used: ") + QString::number(totals.clues));
     m_statistics->addItem(QStringLiteral("Number of choices used: ") + QString::number(totals.choices));
     m_statistics->addItem(QStringLiteral("Total score: ") + QString::number(totals.score));
-    switchTo(m_userPage, QString());
 }
 
 void Sidebar::clearScores()

@@ -47,6 +47,8 @@ private:
     QGroupBox *buildUserPage();
     QGroupBox *buildTasksPage(const QList<QPair<QString, QString>> &tasks, const QList<std::function<void()>> &actions);
     void switchTo(QWidget *page, const QString &title);
+    void fillUserPage();
+    void recordsChanged();
 
     AdminPassword *m_password = nullptr;
     QGroupBox *m_userPage = nullptr;
@@ -60,4 +62,6 @@ private:
     QGroupBox *m_myTasks = nullptr;
     QGroupBox *m_templateTasks = nullptr;
     QList<QWidget *> m_pages; // the five pages above, one shown at a time
+    QString m_player;         // whose page the user page is
+    bool m_waitingForRecords = false;
 };

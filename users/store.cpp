@@ -322,8 +322,11 @@ quint64 Store::settled()
 
 void Store::waitForPending()
 {
-    if (state().thread)
-        waitFor(state().posted);
+    if (!state().thread)
+        return;
+    waitFor(state().posted);
+    while (!state().recordsRead)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
 }
 
 const QList<ScoreRecord> &Store::records()

@@ -123,7 +123,8 @@ bool removeGroups(const QStringList &groups);
 quint64 post(const Change &change, std::function<void(bool written)> done = {});
 // The number of the last change whose outcome has reached this thread.
 quint64 settled();
-// Waits until every change made so far is written or dropped.
+// Waits until every change made so far is written or dropped, and the score
+// records are read.
 void waitForPending();
 
 // The score records as last read on the store's thread, oldest first, and
