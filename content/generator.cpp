@@ -79,8 +79,11 @@ bool acceptable(const Draft &draft, const QList<int> &options, const QuestionRec
         || mentions(draft.clue, draft.answer) || !fewPlaceholders(draft.text) || options.size() < 3
         || !options.contains(draft.answer))
         return false;
+    // The same question twice, or the same sum told twice in other words, is one question too many.
+    const QString answer = QString::number(draft.answer);
     for (int q = 0; q < index; ++q) {
-        if (records[static_cast<size_t>(q)].text == draft.text)
+        const QuestionRecord &earlier = records[static_cast<size_t>(q)];
+        if (earlier.text == draft.text || (earlier.answer == answer && earlier.clue == draft.clue))
             return false;
     }
     return true;
@@ -90,6 +93,7 @@ QuestionRecord written(const Maker &maker, Writer &writer, const QuestionRecords
 {
     QuestionRecord record;
     for (int attempt = 0; attempt < AttemptsPerQuestion; ++attempt) {
+        writer.setAttempt(attempt);
         const Draft draft = maker(writer);
         const QList<int> options = choices(draft, writer.random());
         record = {draft.text, QString::number(draft.answer), draft.clue, listed(options)};

@@ -33,7 +33,7 @@ GenerateDialog::GenerateDialog(QWidget *parent)
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     QPushButton *generate = buttons->addButton(tr("&Generate"), QDialogButtonBox::AcceptRole);
-    generate->setDefault(true);
+    generate->setIcon(QIcon(QStringLiteral("Art/Icons/generate.png")));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -41,6 +41,8 @@ GenerateDialog::GenerateDialog(QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(note);
     layout->addWidget(buttons);
+    // Only a button already in the dialog can be its default, which Enter presses.
+    generate->setDefault(true);
     m_topic->setFocus();
 }
 

@@ -616,11 +616,14 @@ void TestTemplates::generateFillsTheQuestions()
     type(editor.questionField(), typed);
     if (answer != QMessageBox::NoButton)
         prompts.buttons = {answer};
+    // Chosen and answered by keyboard: Enter generates, Escape cancels.
     prompts.onExec = [generated](QDialog &dialog) {
         auto *asked = qobject_cast<GenerateDialog *>(&dialog);
-        asked->topicBox()->setCurrentText(QStringLiteral("Money"));
-        asked->levelBox()->setCurrentIndex(2);
-        return generated;
+        dialog.show();
+        QTest::keyClicks(asked->topicBox(), QStringLiteral("Mo"));
+        QTest::keyClick(asked->levelBox(), Qt::Key_End);
+        QTest::keyClick(asked->levelBox(), generated ? Qt::Key_Return : Qt::Key_Escape);
+        return dialog.result() == QDialog::Accepted;
     };
     editor.command(QStringLiteral("Generate..."))->trigger();
 

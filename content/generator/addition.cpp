@@ -52,7 +52,9 @@ std::pair<int, int> two(Writer &w, int aLow, int aHigh, int bLow, int bHigh, Car
     for (int attempt = 0; attempt < 100; ++attempt) {
         a = w.graded(aLow, aHigh);
         b = w.number(bLow, bHigh);
-        if (a + b <= most && (carry == Carry::Any || carries(a, b) == (carry == Carry::Some)))
+        // A ten and a single digit, as 40 + 3, asks nothing.
+        const bool plain = (a % 10 == 0 && b < 10) || (b % 10 == 0 && a < 10);
+        if (a + b <= most && !plain && (carry == Carry::Any || carries(a, b) == (carry == Carry::Some)))
             break;
     }
     return w.chance(50) ? std::pair{a, b} : std::pair{b, a};
@@ -116,7 +118,8 @@ Draft missing(Writer &w, int round, int totalLow, int totalHigh)
 Draft three(Writer &w, int round, int low, int high)
 {
     const int a = w.graded(low, high);
-    const int partner = (a / round + w.number(2, 4)) * round - a;
+    // Below the round number, the partner makes it; above, the next few round numbers.
+    const int partner = high < round ? round - a : (a / round + w.number(2, 4)) * round - a;
     const int other = w.number(low, high);
     Draft d;
     d.answer = a + partner + other;

@@ -4,27 +4,37 @@
 
 namespace {
 
-// {a} shared or grouped by {b}.
-const QList<Story> &stories()
+// {a} shared out equally among {b}.
+const QList<Story> &sharing()
 {
     static const QList<Story> list{
         {4, 30, u"Share {a} {things} equally between {b} children. How many {things} does each child get?", 2, 5},
         {4, 60, u"{n} shares {a} {fruits} equally among {b} friends. How many {fruits} does each friend get?", 2, 6},
-        {6, 120, u"{a} children get into teams of {b}. How many teams are there?", 2, 12},
-        {4, 120, u"{n} has {a} {bakes} and puts {b} in each box. How many boxes does {he} fill?", 2, 12},
         {6, 100, u"{b} runners share a relay race of {a} ~. Each runs the same distance. How far does each runner "
                  u"go?", 2, 10},
         {20, 999, u"{a} ^ of water are poured equally into {b} barrels. How much water goes into each barrel?", 2,
          12},
         {10, 999, u"{a} @ of potatoes are packed into {b} sacks of the same weight. How much does each sack weigh?",
          2, 20},
-        {12, 999, u"A farmer packs {a} eggs into boxes of {b}. How many boxes are filled?", 6, 30},
         {40, 999, u"A school has {a} children in {b} classes of the same size. How many children are in each "
                   u"class?", 2, 30},
         {10, 500, u"{a} books are put on {b} shelves, the same number on each shelf. How many books go on each "
                   u"shelf?", 2, 20},
         {40, 999, u"A train has {a} seats in {b} carriages, the same number in each. How many seats are in each "
                   u"carriage?", 2, 12},
+    };
+    return list;
+}
+
+// {a} put into groups of {b}.
+const QList<Story> &grouping()
+{
+    static const QList<Story> list{
+        {6, 120, u"{a} children get into teams of {b}. How many teams are there?", 2, 12},
+        {4, 120, u"{n} has {a} {bakes} and puts {b} in each box. How many boxes does {he} fill?", 2, 12},
+        {12, 999, u"A farmer packs {a} eggs into boxes of {b}. How many boxes are filled?", 6, 30},
+        {10, 999, u"{a} chairs are put out in rows of {b}. How many rows are there?", 5, 25},
+        {4, 200, u"{n} plants {a} seeds, {b} in each pot. How many pots does {he} need?", 2, 10},
     };
     return list;
 }
@@ -44,7 +54,11 @@ Draft quotient(Writer &w, const QList<int> &divisors, int low, int high, bool as
     if (!asStory)
         return bare(a, b);
     Draft d = Methods::dividing(a, b);
-    d.text = told(w, stories(), {a, b});
+    const bool groups = w.chance(50);
+    d.text = told(w, groups ? grouping() : sharing(), {a, b});
+    // Groups are counted out: the clue counts in the size of a group.
+    if (groups && b <= 12 && a / b <= 12 && b != 10)
+        d.clue = QStringLiteral("Count in %1s until you reach %2, and count the steps.").arg(b).arg(a);
     return d.text.isEmpty() ? bare(a, b) : d;
 }
 
@@ -116,14 +130,22 @@ Draft leftOver(Writer &w, const QList<int> &divisors, int low, int high)
     }
     default:
         d.answer = q + 1;
-        d.text = w.chance(50) ? QStringLiteral("%1 children go on a trip. Each car takes %2 children. How many cars are "
-                                               "needed so that nobody is left behind?")
-                                    .arg(a)
-                                    .arg(b)
-                              : QStringLiteral("%1 children go camping. Each tent sleeps %2. How many tents do they "
-                                               "need so that everyone has a bed?")
-                                    .arg(a)
-                                    .arg(b);
+        if (b <= 8 && w.chance(50)) {
+            d.text = QStringLiteral("%1 children go camping. Each tent sleeps %2. How many tents do they need so that "
+                                    "everyone has a bed?")
+                         .arg(a)
+                         .arg(b);
+        } else {
+            const QString vehicle = b <= 5    ? QStringLiteral("car")
+                                    : b <= 16 ? QStringLiteral("minibus")
+                                              : QStringLiteral("coach");
+            d.text = QStringLiteral("%1 children go on a trip. Each %2 takes %3 children. How many %2%4 are needed so "
+                                    "that nobody is left behind?")
+                         .arg(a)
+                         .arg(vehicle)
+                         .arg(b)
+                         .arg(vehicle == QLatin1String("minibus") ? QStringLiteral("es") : QStringLiteral("s"));
+        }
         d.clue = QStringLiteral("Work out %1 divided by %2. If there is a remainder, you need one more.").arg(a).arg(b);
         d.mistakes = {q, q + 2, r, q - 1};
         break;
@@ -136,19 +158,20 @@ Draft leftOver(Writer &w, const QList<int> &divisors, int low, int high)
 Plan Plans::division(int level)
 {
     if (level == 1) {
+        // Young children's numbers are few, so most questions are stories, which vary more.
         return {
-            {4, {[](Writer &w) { return quotient(w, {2}, 2, 6, false); },
+            {4, {[](Writer &w) { return quotient(w, {2}, 2, 8, false); },
                  [](Writer &w) { return quotient(w, {2}, 2, 8, true); },
-                 [](Writer &w) { return quotient(w, {2}, 3, 8, true); }}},
-            {4, {[](Writer &w) { return quotient(w, {5, 10}, 2, 5, true); },
-                 [](Writer &w) { return howMany(w, {2, 5, 10}, 2, 6); },
-                 [](Writer &w) { return quotient(w, {10}, 2, 10, false); }}},
+                 [](Writer &w) { return quotient(w, {2}, 3, 10, true); }}},
+            {4, {[](Writer &w) { return quotient(w, {5, 10}, 2, 6, true); },
+                 [](Writer &w) { return howMany(w, {2, 5, 10}, 2, 10); },
+                 [](Writer &w) { return quotient(w, {10}, 2, 10, true); }}},
             {4, {[](Writer &w) { return quotient(w, {2, 5}, 4, 10, false); },
                  [](Writer &w) { return quotient(w, {2, 5, 10}, 3, 8, true); },
                  [](Writer &w) { return quotient(w, {2, 5}, 3, 10, true); }}},
-            {4, {[](Writer &w) { return quotient(w, {3, 4}, 2, 5, false); },
-                 [](Writer &w) { return quotient(w, {3, 4}, 2, 5, true); },
-                 [](Writer &w) { return howMany(w, {3, 4}, 2, 5); }}},
+            {4, {[](Writer &w) { return quotient(w, {3, 4}, 2, 6, true); },
+                 [](Writer &w) { return howMany(w, {3, 4}, 2, 8); },
+                 [](Writer &w) { return quotient(w, {3, 4}, 2, 8, false); }}},
             {4, {[](Writer &w) { return quotient(w, {2, 5, 10}, 6, 12, true); },
                  [](Writer &w) { return quotient(w, {3, 4}, 4, 10, true); },
                  [](Writer &w) { return howMany(w, {2, 5, 10}, 6, 12); }}},

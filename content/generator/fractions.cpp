@@ -1,6 +1,7 @@
 #include "content/generator/draft.h"
 #include "content/generator/story.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -101,42 +102,43 @@ Draft wholes(Writer &w, const QList<int> &bottoms, int most)
         d.text = QStringLiteral("How many whole %1 can you make from %2 %3?").arg(thing).arg(bottom * count)
                      .arg(pieces(bottom));
         d.clue = QStringLiteral("%1 %2 make one whole.").arg(bottom).arg(pieces(bottom));
-        d.mistakes = {bottom * count - bottom, bottom, count + 1, bottom * count * bottom};
+        d.mistakes = {bottom * count, bottom * count - bottom, bottom, count + 1};
     }
     return d;
 }
 
 // Something cut into halves or quarters: how many pieces, or how many are left.
+// One thing in halves is too plain to ask about, so halves always come in twos.
 Draft cut(Writer &w)
 {
     const int bottom = w.pick(QList<int>{2, 4});
-    const QString food = w.pick(QStringList{QStringLiteral("pizza"), QStringLiteral("cake"), QStringLiteral("pie"),
-                                            QStringLiteral("sandwich"), QStringLiteral("chocolate bar"),
-                                            QStringLiteral("pancake")});
-    int wholes = w.number(1, 2);
-    const int eaten = w.number(1, bottom * wholes - 1);
+    static const QList<Thing> foods{{QStringLiteral("pizza"), QStringLiteral("pizzas")},
+                                    {QStringLiteral("cake"), QStringLiteral("cakes")},
+                                    {QStringLiteral("pie"), QStringLiteral("pies")},
+                                    {QStringLiteral("sandwich"), QStringLiteral("sandwiches")},
+                                    {QStringLiteral("chocolate bar"), QStringLiteral("chocolate bars")},
+                                    {QStringLiteral("pancake"), QStringLiteral("pancakes")}};
+    const Thing food = w.thing(foods);
+    const int wholes = bottom == 2 ? 2 : w.number(1, 2);
+    const QString how = bottom == 2 ? QStringLiteral("in half") : QStringLiteral("into quarters");
+    const QString what = wholes == 1 ? QStringLiteral("a ") + food.one : QStringLiteral("two ") + food.many;
     Draft d;
     d.answer = bottom * wholes;
     if (w.chance(40)) {
-        if (bottom == 2)
-            wholes = 2; // one thing in halves is too plain to ask about
-        d.answer = bottom * wholes;
-        d.text = wholes == 1 ? QStringLiteral("A %1 is cut into %2. How many pieces are there?").arg(food, pieces(bottom))
-                             : QStringLiteral("Two %1s are each cut into %2. How many pieces are there?")
-                                   .arg(food, pieces(bottom));
+        d.text = QStringLiteral("%1 cut %2. How many pieces are there?")
+                     .arg(wholes == 1 ? QStringLiteral("A %1 is").arg(food.one)
+                                      : QStringLiteral("Two %1 are").arg(food.many),
+                          how);
         d.mistakes = {d.answer + 1, d.answer * 2, d.answer - 1, wholes};
     } else {
-        const Person p = w.person();
-        d.answer -= eaten;
-        d.text = (wholes == 1 ? QStringLiteral("%1 cuts a %2 into %3 and eats %4 of the pieces. How many pieces are "
-                                               "left?")
-                              : QStringLiteral("%1 cuts two %2s into %3 each and eats %4 of the pieces. How many "
-                                               "pieces are left?"))
-                     .arg(p.name, food, pieces(bottom))
+        const int eaten = w.number(1, d.answer - 1);
+        d.text = QStringLiteral("%1 cuts %2 %3 and eats %4 of the pieces. How many pieces are left?")
+                     .arg(w.person().name, what, how)
                      .arg(eaten);
-        d.mistakes = {bottom * wholes, d.answer + 1, d.answer - 1, eaten};
+        d.mistakes = {d.answer, d.answer - eaten + 1, d.answer - eaten - 1, eaten};
+        d.answer -= eaten;
     }
-    d.clue = bottom == 2 ? QStringLiteral("Halves are two equal pieces: one cut down the middle of each whole.")
+    d.clue = bottom == 2 ? QStringLiteral("Cutting in half makes two equal pieces of each whole.")
                          : QStringLiteral("Quarters: cut each whole in half, then cut each half in half again.");
     return d;
 }

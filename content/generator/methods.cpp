@@ -96,10 +96,10 @@ Draft addingColumns(int a, int b)
     const int carry = firstCarry(a, b);
     if (s < 1000) {
         if (carry == 1)
-            d.clue = clue(u"Line up the hundreds, tens and ones. %1 + %2 is more than 9, so carry one ten.",
+            d.clue = clue(u"Line up the hundreds, tens and ones. %1 + %2 makes 10 or more, so carry one ten.",
                           {a % 10, b % 10});
         else if (carry == 10)
-            d.clue = QStringLiteral("Line up the hundreds, tens and ones. The tens make more than 9 tens, so carry "
+            d.clue = QStringLiteral("Line up the hundreds, tens and ones. The tens make 10 tens or more, so carry "
                                     "one hundred.");
         else if (a % 10 == 0 && b % 10 == 0)
             d.clue = QStringLiteral("Add the hundreds first, then the tens.");

@@ -259,7 +259,7 @@ Plan Plans::money(int level)
 {
     if (level == 1) {
         return {
-            {4, {[](Writer &w) { return together(w, cheapThings(), 1, 5); },
+            {4, {[](Writer &w) { return together(w, cheapThings(), 2, 5); },
                  [](Writer &w) { return several(w, cheapThings(), 2, 5, 2, 2); }}},
             {4, {[](Writer &w) { return change(w, cheapThings(), 10, 2, 8); },
                  [](Writer &w) { return sharing(w, {2, 5}, 2, 5, false); }}},

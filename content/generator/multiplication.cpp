@@ -25,23 +25,35 @@ const QList<Story> &stories()
         {100, 2000, u"A plane flies {a} ~ every day for {b} days. How far does it fly?", 2, 30},
         {5, 80, u"A farm has {b} fields with {a} sheep in each field. How many sheep are there?", 2, 30},
         {20, 400, u"A shop sells {a} newspapers every day. How many does it sell in {b} days?", 2, 31},
+        {6, 12, u"A box holds {a} eggs. How many eggs are there in {b} boxes?", 2, 50},
+        {2, 30, u"A bag of rice weighs {a} @. How much do {b} bags weigh?", 2, 50},
+        {2, 12, u"Each page of {n}'s album holds {a} stamps. How many stamps fill {b} pages?", 2, 50},
+        {4, 12, u"A lift can carry {a} people. How many people can it carry in {b} trips?", 2, 30},
     };
     return list;
 }
 
-// How many legs or wheels: each has as many as the number before the form.
-const QList<std::pair<int, const char16_t *>> &counts()
+// How many legs, wheels, fingers or days: how many each one has, the
+// question, and what the clue says about one of them.
+struct Count
 {
-    static const QList<std::pair<int, const char16_t *>> list{
-        {2, u"How many legs do %1 birds have altogether?"},
-        {4, u"How many legs do %1 dogs have altogether?"},
-        {8, u"How many legs do %1 spiders have altogether?"},
-        {6, u"How many legs do %1 beetles have altogether?"},
-        {2, u"How many wheels do %1 bikes have altogether?"},
-        {3, u"How many wheels do %1 tricycles have altogether?"},
-        {4, u"How many wheels do %1 cars have altogether?"},
-        {5, u"How many fingers are there on %1 hands?"},
-        {7, u"How many days are there in %1 weeks?"},
+    int each;
+    const char16_t *question;
+    const char16_t *one;
+};
+
+const QList<Count> &counts()
+{
+    static const QList<Count> list{
+        {2, u"How many legs do %1 birds have altogether?", u"A bird has 2 legs."},
+        {4, u"How many legs do %1 dogs have altogether?", u"A dog has 4 legs."},
+        {8, u"How many legs do %1 spiders have altogether?", u"A spider has 8 legs."},
+        {6, u"How many legs do %1 beetles have altogether?", u"A beetle has 6 legs."},
+        {2, u"How many wheels do %1 bikes have altogether?", u"A bike has 2 wheels."},
+        {3, u"How many wheels do %1 tricycles have altogether?", u"A tricycle has 3 wheels."},
+        {4, u"How many wheels do %1 cars have altogether?", u"A car has 4 wheels."},
+        {5, u"How many fingers are there on %1 hands?", u"A hand has 5 fingers."},
+        {7, u"How many days are there in %1 weeks?", u"A week has 7 days."},
     };
     return list;
 }
@@ -76,19 +88,18 @@ Draft story(Writer &w, const QList<int> &tables, int low, int high)
 // Legs, wheels, fingers or days, each of them counting in one of the tables.
 Draft legs(Writer &w, const QList<int> &tables, int low, int high)
 {
-    QList<std::pair<int, const char16_t *>> chosen;
-    for (const auto &count : counts()) {
-        if (tables.contains(count.first))
+    QList<Count> chosen;
+    for (const Count &count : counts()) {
+        if (tables.contains(count.each))
             chosen.append(count);
     }
-    const auto [each, form] = w.pick(chosen);
+    const Count count = w.pick(chosen);
     const int b = w.graded(low, high);
-    Draft d = Methods::multiplying(each, b);
-    d.text = QString::fromUtf16(form).arg(b);
-    if (each == 2 || each == 5)
-        d.clue = QStringLiteral("Each one has %1. Count in %1s, %2 times.").arg(each).arg(b);
-    else
-        d.clue = QStringLiteral("Each one has %1. %2").arg(each).arg(d.clue);
+    Draft d = Methods::multiplying(count.each, b);
+    d.text = QString::fromUtf16(count.question).arg(b);
+    const QString one = QString::fromUtf16(count.one);
+    d.clue = count.each <= 5 || b <= 5 ? QStringLiteral("%1 Count in %2s, %3 times.").arg(one).arg(count.each).arg(b)
+                                       : one + QLatin1Char(' ') + d.clue;
     return d;
 }
 
@@ -139,7 +150,7 @@ Plan Plans::multiplication(int level)
     }
     if (level == 2) {
         return {
-            {4, {[](Writer &w) { return fact(w, {3, 4, 8}, 3, 12); },
+            {4, {[](Writer &w) { return fact(w, {3, 4, 8}, 4, 12); },
                  [](Writer &w) { return legs(w, {3, 4, 6, 7, 8}, 3, 12); },
                  [](Writer &w) { return story(w, {3, 4, 8}, 3, 10); }}},
             {4, {[](Writer &w) { return fact(w, {6, 7, 9}, 3, 12); },

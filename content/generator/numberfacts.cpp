@@ -239,11 +239,28 @@ Draft NumberFacts::powers(Writer &w)
         return made(QStringLiteral("What is %1 cubed?").arg(n), n * n * n,
                     QStringLiteral("%1 cubed means %1 x %1 x %1.").arg(n), {3 * n, n * n, n * n * n + n});
     }
-    const int n = w.number(4, 9);
+    const int n = w.number(6, 12);
     QStringList shown;
     for (int i = n - 3; i < n; ++i)
         shown.append(QString::number(i * i));
     return made(QStringLiteral("What is the next number in the pattern %1, ...?").arg(shown.join(QStringLiteral(", "))),
                 n * n, QStringLiteral("These are square numbers: each is a number times itself."),
                 {(n - 1) * (n - 1) + 2 * (n - 1) - 1, n * n + 1, n * n - 1, (n - 1) * (n - 1) + n});
+}
+
+Draft NumberFacts::belowZero(Writer &w)
+{
+    const int step = w.number(2, 6);
+    const int start = step * w.number(2, 3) + w.number(1, step - 1);
+    QStringList shown;
+    for (int i = 0; i < 4; ++i)
+        shown.append(QString::number(start - i * step));
+    const int answer = start - 4 * step;
+    Draft d = made(QStringLiteral("What is the next number in the pattern %1, ...? Type a minus sign for below zero.")
+                       .arg(shown.join(QStringLiteral(", "))),
+                   answer, QStringLiteral("Find the step, then take it away from the last number. The pattern goes on "
+                                          "below zero."),
+                   {-answer, answer + 1, answer - 1, answer + step});
+    d.belowZero = true;
+    return d;
 }

@@ -14,5 +14,7 @@ Draft inDigits(Writer &w, int low, int high);
 Draft whichIs(Writer &w, int high);
 Draft common(Writer &w);
 Draft powers(Writer &w);
+// A pattern going down past zero.
+Draft belowZero(Writer &w);
 
 } // namespace NumberFacts

@@ -9,25 +9,26 @@
 
 namespace {
 
-// Just after, just before, or counting on from a number.
-Draft counting(Writer &w, int low, int high)
+// The number just after or just before another.
+Draft nextTo(Writer &w, int low, int high)
 {
     const int n = w.graded(low, high);
-    switch (w.number(0, 2)) {
-    case 0:
+    if (w.chance(50)) {
         return made(QStringLiteral("What number comes just after %1? Type the number.").arg(n), n + 1,
                     QStringLiteral("Say the numbers in order and count on by one."),
                     {n - 1, n + 2, Mistakes::digitsSwapped(n + 1), n});
-    case 1:
-        return made(QStringLiteral("What number comes just before %1? Type the number.").arg(n), n - 1,
-                    QStringLiteral("Say the numbers in order and count back by one."), {n + 1, n - 2, n});
-    default: {
-        const int on = w.number(2, 4);
-        return made(QStringLiteral("Start at %1 and count on %2. What number do you land on?").arg(n).arg(on), n + on,
-                    QStringLiteral("Hold %1 in your head and count %2 more on your fingers.").arg(n).arg(on),
-                    {n + on - 1, n + on + 1, n - on});
     }
-    }
+    return made(QStringLiteral("What number comes just before %1? Type the number.").arg(n), n - 1,
+                QStringLiteral("Say the numbers in order and count back by one."), {n + 1, n - 2, n});
+}
+
+Draft countOn(Writer &w, int low, int high)
+{
+    const int n = w.graded(low, high);
+    const int on = w.number(2, 4);
+    return made(QStringLiteral("Start at %1 and count on %2. What number do you land on?").arg(n).arg(on), n + on,
+                QStringLiteral("Hold %1 in your head and count %2 more on your fingers.").arg(n).arg(on),
+                {n + on - 1, n + on + 1, n - on});
 }
 
 Draft doubled(Writer &w, int low, int high)
@@ -38,7 +39,7 @@ Draft doubled(Writer &w, int low, int high)
     const QString clue = n < 10 ? QStringLiteral("Double means adding a number to itself: %1 + %1.").arg(n)
                                 : QStringLiteral("Double the tens, double the ones, then add the two answers.");
     return made(QStringLiteral("What is double %1?").arg(n), 2 * n, clue,
-                {Mistakes::carryForgotten(n, n), 2 * n + 2, 2 * n - 2, n + 2, 2 * n + 10});
+                {Mistakes::carryForgotten(n, n), 2 * n + 2, 2 * n - 2, n + 2, Mistakes::sideBySide(n, n)});
 }
 
 // How many tens or hundreds make a number.
@@ -207,7 +208,9 @@ Draft tensAndOnes(Writer &w)
     int ones = w.number(1, 9);
     while (ones == tens)
         ones = w.number(1, 9);
-    return made(QStringLiteral("A number has %1 tens and %2 ones. What is the number?").arg(tens).arg(ones),
+    return made(QStringLiteral("A number has %1 and %2 ones. What is the number?")
+                    .arg(tens == 1 ? QStringLiteral("1 ten") : QStringLiteral("%1 tens").arg(tens))
+                    .arg(ones),
                 tens * 10 + ones, QStringLiteral("Each ten is worth 10. Count the tens in tens, then add the ones."),
                 {ones * 10 + tens, tens + ones, tens * 100 + ones, tens * 10});
 }
@@ -260,7 +263,8 @@ Plan Plans::numberSkills(int level)
 {
     if (level == 1) {
         return {
-            {4, {[](Writer &w) { return counting(w, 5, 29); }, [](Writer &w) { return counting(w, 8, 39); }}},
+            {4, {[](Writer &w) { return nextTo(w, 5, 39); }, [](Writer &w) { return countOn(w, 3, 15); },
+                 [](Writer &w) { return doubled(w, 2, 5); }}},
             {4, {[](Writer &w) { return doubled(w, 2, 10); },
                  [](Writer &w) { return howManyUnits(w, 10, 2, 9); },
                  [](Writer &w) { return oddOneOut(w, 30); }}},
@@ -306,7 +310,7 @@ Plan Plans::numberSkills(int level)
              [](Writer &w) { return howManyUnits(w, 1000, 12, 95); }}},
         {4, {[](Writer &w) { return NumberFacts::romanNumerals(w, 40, 1999); },
              [](Writer &w) { return halfway(w, 100, 1000, 9900); },
-             [](Writer &w) { return NumberFacts::temperature(w, 30); }}},
+             [](Writer &w) { return NumberFacts::belowZero(w); }}},
         {4, {[](Writer &w) { return NumberFacts::common(w); },
              [](Writer &w) { return NumberFacts::whichIs(w, 150); },
              [](Writer &w) { return pattern(w, {15, 25, 75, 125, 250}, 2000); }}},

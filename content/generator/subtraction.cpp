@@ -15,7 +15,7 @@ const QList<Story> &stories()
         {1, 20, u"There are {a} {fruits} in a bowl. {n} eats {b} of them. How many {fruits} are left in the bowl?"},
         {2, 40, u"{n} has {a} {things}. {He} loses {b} of them. How many {things} does {he} have now?"},
         {10, 99, u"A bus has {a} passengers. {b} get off at the station. How many passengers are left on the bus?"},
-        {10, 99, u"There are {a} children in the pool. {b} get out. How many children are still in the pool?"},
+        {10, 40, u"There are {a} children in the pool. {b} get out. How many children are still in the pool?"},
         {10, 99, u"{n} has {a} beads. {He} uses {b} of them to make a necklace. How many beads are left?"},
         {10, 999, u"A box of books weighs {a} @. A box of toys weighs {b} @. How much heavier is the box of books?"},
         {10, 999, u"A water tank holds {a} ^. {b} ^ are used to water the garden. How much water is left in the "
@@ -100,7 +100,7 @@ Plan Plans::subtraction(int level)
 {
     if (level == 1) {
         return {
-            {4, {[](Writer &w) { return difference(w, 5, 10, 1, 5, Exchange::None, false); },
+            {4, {[](Writer &w) { return difference(w, 5, 10, 2, 5, Exchange::None, false); },
                  [](Writer &w) { return difference(w, 5, 10, 2, 5, Exchange::None, true); }}},
             {4, {[](Writer &w) { return difference(w, 13, 19, 2, 6, Exchange::None, false); },
                  [](Writer &w) { return difference(w, 11, 18, 2, 9, Exchange::Some, false); },
@@ -110,7 +110,7 @@ Plan Plans::subtraction(int level)
                  [](Writer &w) { return between(w, 8, 30); }}},
             {4, {[](Writer &w) { return missing(w, 11, 20); },
                  [](Writer &w) { return difference(w, 36, 89, 11, 45, Exchange::None, true); },
-                 [](Writer &w) { return bare(w.graded(42, 99), w.number(1, 4) * 10); }}},
+                 [](Writer &w) { return bare(w.graded(4, 9) * 10 + w.number(1, 9), w.number(1, 3) * 10); }}},
             {4, {[](Writer &w) { return difference(w, 21, 95, 3, 9, Exchange::Some, false); },
                  [](Writer &w) { return difference(w, 41, 98, 12, 39, Exchange::None, false); },
                  [](Writer &w) { return round(w, w.number(3, 10) * 10, 11, 29, false); },

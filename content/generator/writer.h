@@ -52,6 +52,9 @@ public:
     }
     // From low to high, growing from the band's first slot to its last.
     int graded(int low, int high);
+    // A slot that keeps being refused (every number of its window already
+    // used, say) may take numbers from the whole range.
+    void setAttempt(int attempt) { m_attempt = attempt; }
 
     // Things often counted in the questions.
     static const QList<Thing> &smallThings();
@@ -65,4 +68,5 @@ private:
     QSet<QString> m_used;
     int m_step = 0;
     int m_steps = 1;
+    int m_attempt = 0;
 };
