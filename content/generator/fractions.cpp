@@ -279,7 +279,7 @@ Plan Plans::fractions(int level)
 {
     if (level == 1) {
         return {
-            {4, {[](Writer &w) { return ofAmount(w, {2}, true, 1, 10, false); },
+            {4, {[](Writer &w) { return ofAmount(w, {2}, true, 2, 10, false); },
                  [](Writer &w) { return ofAmount(w, {2}, true, 2, 10, true); }}},
             {4, {[](Writer &w) { return wholes(w, {2, 4}, 3); }, [](Writer &w) { return cut(w); }}},
             {4, {[](Writer &w) { return ofAmount(w, {4}, true, 1, 5, false); },

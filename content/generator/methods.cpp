@@ -155,7 +155,8 @@ Draft Methods::adding(int a, int b)
         }
     } else if (small % 10 == 0 && small < 100 && big < 1000 && !carries) {
         d.clue = small == 10 ? clue(u"Count on one ten from %1.", {big})
-                             : clue(u"Count on from %1 in tens, %2 times.", {big, small / 10});
+                 : small <= 40 ? clue(u"Count on from %1 in tens, %2 times.", {big, small / 10})
+                               : clue(u"Add %1 tens to %2. Only the tens digit changes.", {small / 10, big});
         d.mistakes = {big + small / 10, s - 10, s + 10, s + 100};
     } else if (big < 100) {
         d.clue = carries ? clue(u"Add the tens: %1 + %2. Add the ones: %3 + %4. Then put them together.",
@@ -202,7 +203,9 @@ Draft Methods::takingAway(int a, int b)
             d.clue = QStringLiteral("Take away from the ones. The tens stay the same.");
             d.mistakes = {r - 1, r + 1, a - b * 10, a + b};
         } else {
-            d.clue = clue(u"Take away %1 to reach %2, then take away the rest.", {a % 10, a - a % 10});
+            d.clue = a % 10 == 0
+                ? clue(u"Split %1 into %2 and 10. Take %3 from the 10, then put what is left with %2.", {a, a - 10, b})
+                : clue(u"Take away %1 to reach %2, then take away the rest.", {a % 10, a - a % 10});
             d.mistakes = {Mistakes::smallerFromLarger(a, b), r + 10, r - 1, r + 1};
         }
     } else if (b % 10 == 0 && b < 100) {

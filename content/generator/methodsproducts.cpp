@@ -96,6 +96,9 @@ Draft Methods::multiplying(int a, int b)
     } else if (small <= 9 && big % 10 == 0 && big < 100) {
         d.clue = clue(u"Work out %1 x %2, then make it ten times bigger.", {big / 10, small});
         d.mistakes = {a + b, p * 10, p - big, p / 10};
+    } else if (big % 10 == 0 && big < 100) {
+        d.clue = clue(u"Work out %1 x %2, then make it ten times bigger.", {small, big / 10});
+        d.mistakes = {small * (big / 10), p * 10, p - small, p + big};
     } else if (small == 4 && big <= 50) {
         d.clue = clue(u"Double %1, then double the answer again.", {big});
         d.mistakes = {p - 10, p - big, p + 10, big * 2};

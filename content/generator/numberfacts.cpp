@@ -38,6 +38,26 @@ QString belowThousand(int value)
     return text;
 }
 
+// The largest factor of both below the largest one, or 0 when there is none above 1.
+int smallerCommonFactor(int x, int y)
+{
+    for (int factor = std::gcd(x, y) - 1; factor > 1; --factor) {
+        if (x % factor == 0 && y % factor == 0)
+            return factor;
+    }
+    return 0;
+}
+
+// The largest factor of x, below x, that does not divide y.
+int onlyFactorOf(int x, int y)
+{
+    for (int factor = x / 2; factor > 1; --factor) {
+        if (x % factor == 0 && y % factor != 0)
+            return factor;
+    }
+    return 0;
+}
+
 // "twelve thousand and forty", "four thousand, five hundred and six" (0 to 99999).
 QString inWords(int value)
 {
@@ -104,7 +124,7 @@ Draft NumberFacts::temperature(Writer &w, int most)
 {
     Draft d;
     d.belowZero = true;
-    const int start = w.number(1, most / 2);
+    const int start = w.number(2, most / 2); // "1 degrees" reads wrong
     const int change = w.number(start + 1, most);
     switch (w.number(0, 2)) {
     case 0:
@@ -190,9 +210,11 @@ Draft NumberFacts::whichIs(Writer &w, int high)
         answer = w.number(10, high);
     QList<int> options{answer};
     while (options.size() < 4) {
-        // Odd numbers that are not prime, and numbers near the table, are the ones that mislead.
+        // Odd numbers that are not prime, and numbers near the table, are the ones that mislead. Those
+        // that are not prime divide by 3, 5 or 7, as the clue says to try.
         const int other = kind == 0 ? w.number(5, high / 2) * 2 + 1 : w.number(10, high);
-        if (!fits(other) && !options.contains(other))
+        const bool clueFindsIt = kind != 0 || other % 3 == 0 || other % 5 == 0 || other % 7 == 0;
+        if (!fits(other) && clueFindsIt && !options.contains(other))
             options.append(other);
     }
     w.random().shuffle(options);
@@ -229,7 +251,7 @@ Draft NumberFacts::common(Writer &w)
                 hcf, QStringLiteral("List the factors of %1, then find the largest one that also divides %2.")
                          .arg(x)
                          .arg(y),
-                {std::gcd(hcf, 2) == 2 && hcf != 2 ? 2 : hcf / 2, std::min(x, y), hcf * 2, y - x});
+                {smallerCommonFactor(x, y), std::min(x, y), onlyFactorOf(x, y), onlyFactorOf(y, x)});
 }
 
 Draft NumberFacts::powers(Writer &w)

@@ -106,7 +106,7 @@ Plan Plans::subtraction(int level)
                  [](Writer &w) { return difference(w, 11, 18, 2, 9, Exchange::Some, false); },
                  [](Writer &w) { return difference(w, 11, 18, 3, 9, Exchange::Some, true); }}},
             {4, {[](Writer &w) { return bare(w.graded(4, 9) * 10, w.number(1, 3) * 10); },
-                 [](Writer &w) { return difference(w, 25, 99, 1, 8, Exchange::None, false); },
+                 [](Writer &w) { return difference(w, 25, 99, 2, 8, Exchange::None, false); },
                  [](Writer &w) { return between(w, 8, 30); }}},
             {4, {[](Writer &w) { return missing(w, 11, 20); },
                  [](Writer &w) { return difference(w, 36, 89, 11, 45, Exchange::None, true); },
