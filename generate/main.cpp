@@ -57,7 +57,9 @@ bool writeFile(const QString &path, const QuestionRecords &records, QString &err
         return false;
     }
     if (!QuestionFile::write(file, records) || !file.flush() || file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+        error = QStringLiteral("it could not be written in full, perhaps for lack of disk space (%1); any earlier "
+                               "file of that name is unchanged")
+                    .arg(file.errorString());
         file.cancelWriting();
         return false;
     }

@@ -164,49 +164,65 @@ void TestGenerator::theSameSeedGivesTheSameFile()
 
 void TestGenerator::commandLine_data()
 {
+    QTest::addColumn<bool>("diskFull"); // files may not grow past one block, as on a full disk
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said"); // on standard error, or the first question on standard output
     const QString records = Generator::generate(1, 2, 42)[0].text;
-    QTest::newRow("to standard output") << QStringList{QStringLiteral("--topic"), QStringLiteral("Addition"),
+    QTest::newRow("to standard output") << false << QStringList{QStringLiteral("--topic"), QStringLiteral("Addition"),
                                                        QStringLiteral("--level"), QStringLiteral("2"),
                                                        QStringLiteral("--seed"), QStringLiteral("42")}
                                         << 0 << records;
-    QTest::newRow("topic in any case") << QStringList{QStringLiteral("-t"), QStringLiteral("addition"),
+    QTest::newRow("topic in any case") << false << QStringList{QStringLiteral("-t"), QStringLiteral("addition"),
                                                       QStringLiteral("-l"), QStringLiteral("2"), QStringLiteral("-s"),
                                                       QStringLiteral("42")}
                                        << 0 << records;
-    QTest::newRow("unknown topic") << QStringList{QStringLiteral("--topic"), QStringLiteral("Algebra"),
+    QTest::newRow("unknown topic") << false << QStringList{QStringLiteral("--topic"), QStringLiteral("Algebra"),
                                                   QStringLiteral("--level"), QStringLiteral("2")}
                                    << 2 << QStringLiteral("there is no topic \"Algebra\"");
-    QTest::newRow("level 4") << QStringList{QStringLiteral("--topic"), QStringLiteral("Money"),
+    QTest::newRow("level 4") << false << QStringList{QStringLiteral("--topic"), QStringLiteral("Money"),
                                             QStringLiteral("--level"), QStringLiteral("4")}
                              << 2 << QStringLiteral("there is no level \"4\"");
-    QTest::newRow("no level") << QStringList{QStringLiteral("--topic"), QStringLiteral("Money")} << 2
+    QTest::newRow("no level") << false << QStringList{QStringLiteral("--topic"), QStringLiteral("Money")} << 2
                               << QStringLiteral("no level given");
-    QTest::newRow("bad seed") << QStringList{QStringLiteral("--topic"), QStringLiteral("Money"),
+    QTest::newRow("bad seed") << false << QStringList{QStringLiteral("--topic"), QStringLiteral("Money"),
                                              QStringLiteral("--level"), QStringLiteral("1"), QStringLiteral("--seed"),
                                              QStringLiteral("-1")}
                               << 2 << QStringLiteral("is not a whole number");
-    QTest::newRow("unwritable file") << QStringList{QStringLiteral("--topic"), QStringLiteral("Money"),
+    QTest::newRow("unwritable file") << false << QStringList{QStringLiteral("--topic"), QStringLiteral("Money"),
                                                     QStringLiteral("--level"), QStringLiteral("1"),
                                                     QStringLiteral("-o"), QStringLiteral("no such folder/Week 3.dat")}
                                      << 1 << QStringLiteral("cannot write \"no such folder/Week 3.dat\"");
+    QTest::newRow("disk full") << true << QStringList{QStringLiteral("-t"), QStringLiteral("Money"), QStringLiteral("-l"),
+                                                      QStringLiteral("1"), QStringLiteral("-o"), QStringLiteral("Week 3.dat")}
+                               << 1 << QStringLiteral("earlier file of that name is unchanged");
 }
 
 void TestGenerator::commandLine()
 {
+    QFETCH(bool, diskFull);
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, said);
     QTemporaryDir folder;
+    const QString earlier = folder.filePath(QStringLiteral("Week 3.dat"));
+    TestSupport::writeFile(earlier, "earlier\n");
     QProcess tool;
     tool.setWorkingDirectory(folder.path());
-    tool.start(QStringLiteral(BRIGHTSUM_GENERATE), arguments);
+    if (diskFull) {
+        // A write past the limit fails (EFBIG) instead of stopping the program.
+        tool.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c"),
+                                                     QStringLiteral("trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\""),
+                                                     QStringLiteral(BRIGHTSUM_GENERATE)} + arguments);
+    } else {
+        tool.start(QStringLiteral(BRIGHTSUM_GENERATE), arguments);
+    }
     QVERIFY(tool.waitForFinished());
     QCOMPARE(tool.exitCode(), status);
     const QString out = QString::fromLocal8Bit(status == 0 ? tool.readAllStandardOutput() : tool.readAllStandardError());
     QVERIFY2(out.contains(said), qPrintable(out));
+    if (status != 0)
+        QCOMPARE(TestSupport::readFile(earlier), QByteArray("earlier\n"));
     if (status == 0) {
         // The file written with -o is the same as the one printed.
         tool.start(QStringLiteral(BRIGHTSUM_GENERATE), arguments << QStringLiteral("-o") << QStringLiteral("Week 3.dat"));
