@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 constexpr int MaxPlaceholders = 3; // the exercise replaces no more of each kind
@@ -13,6 +16,7 @@ constexpr int WantedOptions = 4;
 
 Plan planFor(int topic, int level)
 {
+    level = std::clamp(level, 1, Generator::LevelCount);
     switch (topic) {
     case 0: return Plans::numberSkills(level);
     case 1: return Plans::addition(level);
