@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brightsum-generate: writes a fresh set of twenty questions as a template,
 // for scripts that make a term's worksheets.
 

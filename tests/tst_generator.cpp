@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated question sets: every record a sound template, the arithmetic right
 // when worked out again from the question text, and the command-line tool.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/generator/draft.h"
 #include "content/generator/methods.h"
 #include "content/generator/story.h"
