@@ -2,8 +2,11 @@
 #include "templates/templateeditor.h"
 
 #include "app/prompts.h"
+#include "content/generator.h"
 #include "content/safefile.h"
 #include "content/savedexercise.h"
+#include "content/topics.h"
+#include "templates/generatedialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,6 +17,7 @@
 #include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -120,6 +124,11 @@ void TemplateEditor::createToolBar()
                                   QStringLiteral("Navigates to the next question of the open template "),
                                   tr("Click this button to navigate to the next question of the open template."),
                                   QKeySequence(Qt::Key_PageDown), &TemplateEditor::next));
+    toolbar->addAction(addCommand(tr("Generate..."), QStringLiteral("generate.png"),
+                                  QStringLiteral("Fills the template with twenty new questions on a topic"),
+                                  tr("Click this button to fill the template with twenty new questions, from easier "
+                                     "to harder, on a topic and at a level of your choice."),
+                                  QKeySequence(QStringLiteral("Ctrl+Shift+G")), &TemplateEditor::generate));
 
     m_questionNumber = new QLCDNumber(2);
     m_questionNumber->setSegmentStyle(QLCDNumber::Flat);
@@ -257,6 +266,29 @@ void TemplateEditor::newTemplate()
     m_current = 0;
     setWindowTitle(tr("Template Editor: New Template"));
     refresh();
+}
+
+void TemplateEditor::generate()
+{
+    if (!mayReplace())
+        return;
+    GenerateDialog dialog(this);
+    dialog.choose(m_generatedTopic, m_generatedLevel);
+    if (!Prompts::current().exec(dialog))
+        return;
+    m_generatedTopic = dialog.topic();
+    m_generatedLevel = dialog.level();
+    // A set number short enough to note down and give to brightsum-generate --seed.
+    const quint32 set = QRandomGenerator::global()->bounded(1u, 1000000u);
+    m_records = Generator::generate(m_generatedTopic, m_generatedLevel, set);
+    m_current = 0;
+    setWindowTitle(tr("Template Editor: New Template"));
+    refresh();
+    statusBar()->showMessage(tr("Generated %1 questions, level %2, set %3")
+                                 .arg(Topics::at(m_generatedTopic).name)
+                                 .arg(m_generatedLevel)
+                                 .arg(set),
+                             StatusTimeout);
 }
 
 void TemplateEditor::storeFields()

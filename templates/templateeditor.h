@@ -45,6 +45,8 @@ public Q_SLOTS:
     void openTemplate();
     SaveResult saveTemplate();
     void newTemplate();
+    // Fills the twenty questions with a generated set, after asking for its topic and level.
+    void generate();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -68,6 +70,9 @@ private:
 
     QuestionRecords m_records{};
     int m_current = 0;
+    // The last topic and level generated, offered again next time.
+    int m_generatedTopic = 0;
+    int m_generatedLevel = 1;
 
     QLineEdit *m_questionField = nullptr;
     QLineEdit *m_answerField = nullptr;

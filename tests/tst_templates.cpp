@@ -2,13 +2,16 @@
 // Templates: exercises opened from them, and the editor that writes them.
 
 #include "app/applicationwindow.h"
+#include "content/generator.h"
 #include "exercise/mdiwindow.h"
+#include "templates/generatedialog.h"
 #include "templates/templateeditor.h"
 #include "testsupport.h"
 #include "users/sidebar.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QComboBox>
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -98,6 +101,8 @@ private Q_SLOTS:
     void closeAsksOnlyWhenThereIsText();
     void newAndOpenOfferToSave_data();
     void newAndOpenOfferToSave();
+    void generateFillsTheQuestions_data();
+    void generateFillsTheQuestions();
 };
 
 void TestTemplates::validTemplateOpensUnderItsBaseName_data()
@@ -295,6 +300,9 @@ void TestTemplates::editorCommandsWorkFromTheKeyboard()
     // Beside the main window's own Ctrl+S, the editor's save has a key of its own.
     QTest::keyClick(editor->questionField(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(prompts.titles(), QStringList{QStringLiteral("Save Template Dialog")});
+    prompts.buttons = {QMessageBox::No};
+    QTest::keyClick(editor->questionField(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(prompts.titles().mid(1), (QStringList{QStringLiteral("Save Template"), QStringLiteral("Generate Questions")}));
 }
 
 void TestTemplates::toolbarHoldsTheCommandsThenTheNumber()
@@ -315,12 +323,13 @@ void TestTemplates::toolbarHoldsTheCommandsThenTheNumber()
         }
     }
     QCOMPARE(texts, (QStringList{QStringLiteral("New..."), QStringLiteral("Open..."), QStringLiteral("Save"),
-                                 QStringLiteral("Previous"), QStringLiteral("Next")}));
+                                 QStringLiteral("Previous"), QStringLiteral("Next"), QStringLiteral("Generate...")}));
     QCOMPARE(tips, (QStringList{QStringLiteral("Creates a new template"),
                                 QStringLiteral("Opens a saved template from a .dat file for editing"),
                                 QStringLiteral("Saves the editing done to the current template "),
                                 QStringLiteral("Navigates to the previous question of the template "),
-                                QStringLiteral("Navigates to the next question of the open template ")}));
+                                QStringLiteral("Navigates to the next question of the open template "),
+                                QStringLiteral("Fills the template with twenty new questions on a topic")}));
     QVERIFY(qobject_cast<QWidgetAction *>(actions.last()));
 }
 
@@ -600,6 +609,61 @@ void TestTemplates::newAndOpenOfferToSave()
         QCOMPARE(QuestionFile::read(folder.filePath(saveAs), kept), QuestionFile::ReadStatus::Ok);
         QCOMPARE(kept[0].text, QStringLiteral("Mine"));
     }
+}
+
+void TestTemplates::generateFillsTheQuestions_data()
+{
+    QTest::addColumn<QString>("typed"); // into the question on screen before Generate
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // to "Save Template"
+    QTest::addColumn<bool>("generated"); // the dialog's Generate, or Cancel
+    QTest::newRow("empty template") << QString() << QMessageBox::NoButton << true;
+    QTest::newRow("text, not saved") << QStringLiteral("Mine") << QMessageBox::No << true;
+    QTest::newRow("text, kept") << QStringLiteral("Mine") << QMessageBox::Cancel << false;
+    QTest::newRow("dialog cancelled") << QString() << QMessageBox::NoButton << false;
+}
+
+void TestTemplates::generateFillsTheQuestions()
+{
+    QFETCH(QString, typed);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, generated);
+    ScriptedPrompts prompts;
+    TemplateEditor editor(nullptr);
+    editor.show();
+    editor.next();
+    editor.next();
+    type(editor.questionField(), typed);
+    if (answer != QMessageBox::NoButton)
+        prompts.buttons = {answer};
+    // Chosen and answered by keyboard: Enter generates, Escape cancels.
+    prompts.onExec = [generated](QDialog &dialog) {
+        auto *asked = qobject_cast<GenerateDialog *>(&dialog);
+        dialog.show();
+        QTest::keyClicks(asked->topicBox(), QStringLiteral("Mo"));
+        QTest::keyClick(asked->levelBox(), Qt::Key_End);
+        QTest::keyClick(asked->levelBox(), generated ? Qt::Key_Return : Qt::Key_Escape);
+        return dialog.result() == QDialog::Accepted;
+    };
+    editor.command(QStringLiteral("Generate..."))->trigger();
+
+    QCOMPARE(prompts.count(QStringLiteral("Save Template")), typed.isEmpty() ? 0 : 1);
+    QCOMPARE(prompts.count(QStringLiteral("Generate Questions")), answer == QMessageBox::Cancel ? 0 : 1);
+    if (!generated) {
+        QCOMPARE(editor.records()[2].text, typed);
+        QCOMPARE(editor.currentIndex(), 2);
+        return;
+    }
+    // The status bar names the set, so that brightsum-generate can make it again.
+    const QRegularExpressionMatch set = QRegularExpression(QStringLiteral("^Generated Money questions, level 3, set "
+                                                                          "(\\d+)$"))
+                                            .match(editor.statusBar()->currentMessage());
+    QVERIFY2(set.hasMatch(), qPrintable(editor.statusBar()->currentMessage()));
+    const QuestionRecords expected = Generator::generate(6, 3, set.captured(1).toUInt());
+    QCOMPARE(editor.records(), expected);
+    QCOMPARE(editor.currentIndex(), 0);
+    QCOMPARE(editor.questionField()->text(), expected[0].text);
+    QCOMPARE(editor.answerField()->text(), expected[0].answer);
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Template Editor: New Template"));
 }
 
 QTEST_MAIN(TestTemplates)

@@ -94,6 +94,17 @@ QPainterPath newGlyph()
     return page.subtracted(plus);
 }
 
+QPainterPath generateGlyph()
+{
+    // A fresh page with a spark on it: questions made anew.
+    const QRectF r(15, 8, 34, 48);
+    QPainterPath page = pageShape(r, 12);
+    QPainterPath corner = polygon({QPointF(r.right() - 12, r.top()), QPointF(r.right() - 12, r.top() + 12),
+                                   QPointF(r.right(), r.top() + 12)});
+    page = page.subtracted(strokeArea(corner, 3, Qt::FlatCap, Qt::MiterJoin));
+    return page.subtracted(star(QPointF(32, 36), 12, 4.5, 4));
+}
+
 QPainterPath openGlyph()
 {
     QPainterPath back = roundRect(QRectF(8, 14, 42, 36), 4).united(roundRect(QRectF(8, 10, 20, 10), 3));
@@ -310,6 +321,7 @@ bool makeIcons(const QString &artDir)
 
     const QList<IconEntry> commands{
         {QStringLiteral("new"), colour::blue, newGlyph},
+        {QStringLiteral("generate"), colour::purple, generateGlyph},
         {QStringLiteral("open"), colour::blue, openGlyph},
         {QStringLiteral("save"), colour::blue, saveGlyph},
         {QStringLiteral("print"), colour::blue, printGlyph},

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "content/questionfile.h"
+
+#include <QString>
+
+// Fresh question sets: twenty questions of a topic at a level, from easier to
+// harder, written as a template the exercise opens. Every record is valid as a
+// template, its answer fits the answer box, its clue shows a way to the answer
+// without giving it, and its choice line holds the answer among the mistakes
+// children really make. Money and measure questions carry the placeholders.
+namespace Generator {
+
+// Levels 1 to 3, for children of about 6 to 7, 8 to 9 and 10 to 11.
+constexpr int LevelCount = 3;
+// The widest answer the exercise's answer box takes, a minus sign included.
+constexpr int AnswerWidth = 5;
+
+// The ages a level suits, as "ages 6 to 7".
+QString levelAges(int level);
+
+// The same topic (an index of the topic table), level and seed always give the
+// same twenty records, on every platform.
+QuestionRecords generate(int topic, int level, quint32 seed);
+
+} // namespace Generator
