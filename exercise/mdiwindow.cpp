@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/mdiwindow.h"
 
+#include "app/language.h"
 #include "app/prompts.h"
 #include "app/themes.h"
 #include "content/safefile.h"
@@ -211,8 +212,8 @@ void MDIWindow::paintPage(QPainter &painter) const
     }
 
     painter.drawPixmap(380, 70,
-                       picture(QStringLiteral("Art/Images/") + m_exercise.topicName() + QLatin1Char('_')
-                               + QString::number(m_exercise.currentQuestion()) + QStringLiteral(".png")));
+                       picture(Language::localized(QStringLiteral("Art/Images/") + m_exercise.topicName() + QLatin1Char('_')
+                               + QString::number(m_exercise.currentQuestion()) + QStringLiteral(".png"))));
 
     const int score = m_exercise.score();
     const int tens = score > 0 ? score / 10 : 0;

@@ -2,6 +2,7 @@
 #include "users/sidebar.h"
 
 #include "app/applicationwindow.h"
+#include "app/language.h"
 #include "app/prompts.h"
 #include "users/accounts.h"
 #include "users/adminpassword.h"
@@ -41,7 +42,7 @@ Sidebar::Sidebar(ApplicationWindow *window)
     setMinimumWidth(MinimumWidth);
 
     m_htmlPage = new QTextBrowser(this);
-    m_htmlPage->setSearchPaths({QStringLiteral("HTM")});
+    m_htmlPage->setSearchPaths(Language::searchPaths(QStringLiteral("HTM")));
     m_htmlPage->setAccessibleName(tr("Page"));
 
     const QString removal = QStringLiteral(
