@@ -25,6 +25,10 @@ enum class Thing { Dot, Star, Bird, Apple, Sweet, Cake, Pencil, Bead, Child, Boo
 // A unit placeholder of the question text: "~" distance, "^" volume, "@" mass.
 enum class Measure { None, Distance, Volume, Mass };
 
+// The language of the few words a picture writes: "of" in "3/4 of 20" and
+// the place-value headings.
+enum class Language { English, French, Spanish };
+
 struct Fraction {
     int top = 0;    // 0 when unknown ("1/?")
     int bottom = 0; // 0 when unknown
@@ -69,6 +73,7 @@ struct Scene {
     bool emphasis = false; // PlaceValue: highlight the digit numbers[1];
                            // Pies: numbers[0] loose pieces instead of wholes
     QList<bool> amounts;   // Money: whether each number is an amount of money
+    Language language = Language::English; // set by the caller, not by describe()
 };
 
 // Integers written with digits, in reading order, leaving out the parts of

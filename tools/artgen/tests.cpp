@@ -22,6 +22,8 @@ private Q_SLOTS:
     void readsTheFirstLineOfEachRecord();
     void oddQuestionsStillGiveAPicture_data();
     void oddQuestionsStillGiveAPicture();
+    void translationsRewriteOnlyTheWords_data();
+    void translationsRewriteOnlyTheWords();
 };
 
 void ArtgenTest::numbers_data()
@@ -179,6 +181,34 @@ void ArtgenTest::oddQuestionsStillGiveAPicture()
     // To look at them: ARTGEN_TEST_OUT=/some/folder
     if (const QString out = qEnvironmentVariable("ARTGEN_TEST_OUT"); !out.isEmpty())
         picture.save(QStringLiteral("%1/odd-%2.png").arg(out).arg(QString::fromUtf8(QTest::currentDataTag())).replace(QLatin1Char('?'), QLatin1Char('_')));
+}
+
+void ArtgenTest::translationsRewriteOnlyTheWords_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("words");
+    QTest::newRow("fraction of a number") << "Fractions" << "What is 3/4 of 20?" << true;
+    QTest::newRow("fraction of an unknown whole") << "Fractions" << "1/4 of a number is 9. What is the number?" << true;
+    QTest::newRow("place-value headings") << "Number Skills" << "In the number 482, what is the digit 8 worth?" << true;
+    QTest::newRow("empty place-value chart") << "Number Skills" << "Write twelve thousand and forty in digits." << true;
+    QTest::newRow("equivalent fractions") << "Fractions" << "Type the missing number: 1/2 = __/4." << false;
+    QTest::newRow("too fine to draw, on cards") << "Fractions" << "What is 1/30 of 10?" << false;
+    QTest::newRow("sum") << "Addition" << "What is 4 + 3?" << false;
+}
+
+void ArtgenTest::translationsRewriteOnlyTheWords()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, question);
+    QFETCH(bool, words);
+    Scene scene = describe(topic, question);
+    QCOMPARE(writesWords(scene), words);
+    const QImage english = questionPicture(scene);
+    for (const Translation &t : translations()) {
+        scene.language = t.language;
+        QCOMPARE(!looksAlike(questionPicture(scene), english), words);
+    }
 }
 
 QTEST_MAIN(ArtgenTest)
