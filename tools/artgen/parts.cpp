@@ -110,6 +110,25 @@ void drawFractionOf(QPainter &p, const Scene &s)
     const Fraction f = s.fractions.value(0, Fraction{1, 2});
     const int whole = s.numbers.value(0);
     const int d = std::max(1, f.bottom);
+    if (s.op == Op::Subtract) {
+        // The whole over the bar, the fraction taken away crossed out, and
+        // the "?" under what is left.
+        const QRectF r(16, 72, 168, 34);
+        const int gone = std::clamp(f.top, 0, d);
+        const qreal cut = r.left() + r.width() * gone / d;
+        brace(p, r.left(), r.right(), r.top() - 4, true, QString::number(whole));
+        bar(p, r, d, [&](int i) { return i < gone ? QColor(236, 232, 226) : QColor(255, 178, 60); },
+            [](int) { return QString(); });
+        p.save();
+        p.setPen(QPen(QColor(215, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+        const QRectF crossed = QRectF(r.left(), r.top(), cut - r.left(), r.height()).adjusted(6, 6, -6, -6);
+        p.drawLine(crossed.topLeft(), crossed.bottomRight());
+        p.drawLine(crossed.topRight(), crossed.bottomLeft());
+        p.restore();
+        stackedFraction(p, f, QPointF((r.left() + cut) / 2, r.bottom() + 24), 12);
+        brace(p, cut, r.right(), r.bottom() + 4, false, QStringLiteral("?"));
+        return;
+    }
     fractionOfHeader(p, f, whole, 0, s.language);
     if (whole <= 40 && whole % d == 0) {
         // The things sorted into d equal groups; f.top groups are picked.

@@ -428,6 +428,8 @@ Scene moneyScene(Scene s, const QString &question, const QString &lower)
         if (!s.numbers.isEmpty()) {
             s.kind = Kind::FractionOf;
             s.numbers = {s.numbers[0]};
+            if (has(lower, {"drops by", "reduced by"}))
+                s.op = Op::Subtract; // the new price is what is left
             return s;
         }
     }

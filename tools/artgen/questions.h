@@ -61,7 +61,8 @@ enum class BarMode { Share, PartKnown, GroupsOf };
 
 struct Scene {
     Kind kind = Kind::NumberCards;
-    Op op = Op::None;
+    Op op = Op::None; // FractionOf: Subtract asks for the rest once the
+                      // fraction is taken away ("the price drops by 1/4")
     QList<int> numbers;
     QList<Fraction> fractions;
     Thing thing = Thing::Dot;

@@ -195,6 +195,8 @@ void ArtgenTest::translationsRewriteOnlyTheWords_data()
     QTest::newRow("equivalent fractions") << "Fractions" << "Type the missing number: 1/2 = __/4." << false;
     QTest::newRow("too fine to draw, on cards") << "Fractions" << "What is 1/30 of 10?" << false;
     QTest::newRow("sum") << "Addition" << "What is 4 + 3?" << false;
+    QTest::newRow("what is left once the price drops")
+        << "Money" << "A coat costs 80 $. In a sale the price drops by 1/4. What is the new price in $?" << false;
 }
 
 void ArtgenTest::translationsRewriteOnlyTheWords()
