@@ -111,6 +111,15 @@ Measure measureIn(const QString &text)
     return Measure::None;
 }
 
+Vessel vesselIn(const QString &lower)
+{
+    if (lower.contains(QLatin1String("bottle")))
+        return Vessel::Bottle;
+    if (lower.contains(QLatin1String("tank")))
+        return Vessel::Tank;
+    return Vessel::Jug;
+}
+
 Op topicOp(const QString &topic)
 {
     if (topic == QLatin1String("Addition"))
@@ -496,6 +505,7 @@ Scene describe(const QString &topic, const QString &question)
     s.fractions = fractionsIn(question);
     s.thing = thingIn(lower);
     s.measure = measureIn(question);
+    s.vessel = vesselIn(lower);
     s.op = writtenOp(question);
     if (s.op == Op::None)
         s.op = topicOp(topic);

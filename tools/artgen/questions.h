@@ -25,6 +25,9 @@ enum class Thing { Dot, Star, Bird, Apple, Sweet, Cake, Pencil, Bead, Child, Boo
 // A unit placeholder of the question text: "~" distance, "^" volume, "@" mass.
 enum class Measure { None, Distance, Volume, Mass };
 
+// What holds a volume: a jug unless the question names a bottle or a tank.
+enum class Vessel { Jug, Bottle, Tank };
+
 // The language of the few words a picture writes: "of" in "3/4 of 20" and
 // the place-value headings.
 enum class Language { English, French, Spanish };
@@ -69,6 +72,7 @@ struct Scene {
     Measure measure = Measure::None;
     LineMode lineMode = LineMode::Hop;
     BarMode barMode = BarMode::Share;
+    Vessel vessel = Vessel::Jug;
     int missing = -1;      // Equation/Sequence: position of the unknown
     int roundTo = 10;      // LineMode::Round
     bool emphasis = false; // PlaceValue: highlight the digit numbers[1];

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void fractions();
     void scenes_data();
     void scenes();
+    void sceneDetails_data();
+    void sceneDetails();
     void hopLinesNeverLabelTheLanding();
     void readsTheFirstLineOfEachRecord();
     void oddQuestionsStillGiveAPicture_data();
@@ -110,6 +112,27 @@ void ArtgenTest::scenes()
     const Scene s = describe(topic, question);
     QCOMPARE(s.kind, kind);
     QCOMPARE(s.numbers, numbers);
+}
+
+// What a picture shows beyond its kind and numbers.
+void ArtgenTest::sceneDetails_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("jugs") << "Division" << "A jug holds 12 ^ of juice. It is poured into 3 glasses." << "jug";
+    QTest::newRow("bottles") << "Multiplication" << "A bottle holds 2 ^ of water. How much water do 9 bottles hold?" << "bottle";
+    QTest::newRow("a farm tank") << "Addition" << "A farm tank has 275 ^ of water. The farmer adds 150 ^ more." << "tank";
+}
+
+void ArtgenTest::sceneDetails()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, question);
+    QFETCH(QString, detail);
+    const Scene s = describe(topic, question);
+    const char *vessels[] = {"jug", "bottle", "tank"};
+    QCOMPARE(QString::fromLatin1(vessels[int(s.vessel)]), detail);
 }
 
 void ArtgenTest::hopLinesNeverLabelTheLanding()
