@@ -209,7 +209,7 @@ Scene subtractionScene(Scene s, const QString &lower)
     return s;
 }
 
-Scene multiplicationScene(Scene s)
+Scene multiplicationScene(Scene s, const QString &lower)
 {
     QList<int> &n = s.numbers;
     if (s.measure != Measure::None) {
@@ -228,6 +228,8 @@ Scene multiplicationScene(Scene s)
     const int a = n[0], b = n[1];
     if (a <= 12 && b <= 12 && a * b <= 72) {
         s.kind = Kind::Array;
+        if (lower.contains(QLatin1String("row")))
+            s.arrayMode = s.thing == Thing::Seat && lower.contains(QLatin1String("bus")) ? ArrayMode::Bus : ArrayMode::Rows;
     } else if (std::min(a, b) <= 6 && std::max(a, b) <= 30) {
         // Groups of base-ten blocks: numbers[0] is one group, numbers[1] how many.
         s.kind = Kind::BaseTen;
@@ -251,6 +253,13 @@ Scene divisionScene(Scene s, const QString &lower)
         return s;
     }
     const bool groupsOf = has(lower, {"teams of", "in each", "boxes of", "each car", "groups of", "remainder"});
+    if (lower.contains(QLatin1String("remainder"))) {
+        // Only things in groups show what is left over (up to 48 of them;
+        // more go on cards).
+        s.kind = Kind::Grouping;
+        s.groupsAsked = GroupsAsked::Remainder;
+        return s;
+    }
     if (n[0] <= 48) {
         s.kind = groupsOf ? Kind::Grouping : Kind::Sharing;
         if (s.kind == Kind::Sharing && n[1] > 6)
@@ -279,7 +288,7 @@ Scene arithmeticScene(Scene s, const QString &lower, bool missingNumber)
     switch (s.op) {
     case Op::Add: return additionScene(s);
     case Op::Subtract: return subtractionScene(s, lower);
-    case Op::Multiply: return multiplicationScene(s);
+    case Op::Multiply: return multiplicationScene(s, lower);
     case Op::Divide: return divisionScene(s, lower);
     case Op::None: break;
     }

@@ -61,6 +61,11 @@ enum class Kind {
 
 enum class LineMode { Hop, Round, Between, Difference };
 enum class BarMode { Share, PartKnown, GroupsOf };
+// Array: turned to give bigger things, kept as the rows the question names,
+// or seats in a bus seen from above, its rows running across it.
+enum class ArrayMode { Free, Rows, Bus };
+// Grouping: what the "?" asks, how many groups or what is left over.
+enum class GroupsAsked { Count, Remainder };
 
 struct Scene {
     Kind kind = Kind::NumberCards;
@@ -72,6 +77,8 @@ struct Scene {
     Measure measure = Measure::None;
     LineMode lineMode = LineMode::Hop;
     BarMode barMode = BarMode::Share;
+    ArrayMode arrayMode = ArrayMode::Free;
+    GroupsAsked groupsAsked = GroupsAsked::Count;
     Vessel vessel = Vessel::Jug;
     int missing = -1;      // Equation/Sequence: position of the unknown
     int roundTo = 10;      // LineMode::Round

@@ -123,6 +123,12 @@ void ArtgenTest::sceneDetails_data()
     QTest::newRow("jugs") << "Division" << "A jug holds 12 ^ of juice. It is poured into 3 glasses." << "jug";
     QTest::newRow("bottles") << "Multiplication" << "A bottle holds 2 ^ of water. How much water do 9 bottles hold?" << "bottle";
     QTest::newRow("a farm tank") << "Addition" << "A farm tank has 275 ^ of water. The farmer adds 150 ^ more." << "tank";
+    QTest::newRow("array turned freely") << "Multiplication" << "What is 6 x 8?" << "free";
+    QTest::newRow("rows as named") << "Multiplication" << "A hall has 6 rows of 8 chairs." << "rows";
+    QTest::newRow("rows of a bus") << "Multiplication" << "A bus has 12 rows with 4 seats in each row." << "bus";
+    QTest::newRow("how many groups") << "Division" << "20 children get into teams of 5. How many teams?" << "groups";
+    QTest::newRow("what is left over") << "Division" << "What is the remainder when 47 is divided by 5?" << "remainder";
+    QTest::newRow("remainder of many") << "Division" << "What is the remainder when 100 is divided by 7?" << "remainder";
 }
 
 void ArtgenTest::sceneDetails()
@@ -131,8 +137,12 @@ void ArtgenTest::sceneDetails()
     QFETCH(QString, question);
     QFETCH(QString, detail);
     const Scene s = describe(topic, question);
-    const char *vessels[] = {"jug", "bottle", "tank"};
-    QCOMPARE(QString::fromLatin1(vessels[int(s.vessel)]), detail);
+    const char *vessels[] = {"jug", "bottle", "tank"}, *arrays[] = {"free", "rows", "bus"},
+               *groups[] = {"groups", "remainder"};
+    const char *shown = s.kind == Kind::Array      ? arrays[int(s.arrayMode)]
+                        : s.kind == Kind::Grouping ? groups[int(s.groupsAsked)]
+                                                   : vessels[int(s.vessel)];
+    QCOMPARE(QString::fromLatin1(shown), detail);
 }
 
 void ArtgenTest::hopLinesNeverLabelTheLanding()
