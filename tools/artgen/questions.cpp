@@ -228,8 +228,10 @@ Scene multiplicationScene(Scene s, const QString &lower)
     const int a = n[0], b = n[1];
     if (a <= 12 && b <= 12 && a * b <= 72) {
         s.kind = Kind::Array;
+        // A bus has at most five seats in a row.
+        const bool bus = s.thing == Thing::Seat && lower.contains(QLatin1String("bus")) && b <= 5;
         if (lower.contains(QLatin1String("row")))
-            s.arrayMode = s.thing == Thing::Seat && lower.contains(QLatin1String("bus")) ? ArrayMode::Bus : ArrayMode::Rows;
+            s.arrayMode = bus ? ArrayMode::Bus : ArrayMode::Rows;
     } else if (std::min(a, b) <= 6 && std::max(a, b) <= 30) {
         // Groups of base-ten blocks: numbers[0] is one group, numbers[1] how many.
         s.kind = Kind::BaseTen;
