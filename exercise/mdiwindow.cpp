@@ -6,6 +6,7 @@
 #include "app/themes.h"
 #include "content/safefile.h"
 #include "content/savedexercise.h"
+#include "content/topics.h"
 #include "exercise/answerbox.h"
 #include "exercise/soundplayer.h"
 #include "users/accounts.h"
@@ -106,7 +107,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
-    setWindowTitle(topicName);
+    setWindowTitle(Topics::shownName(topicName));
     setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
@@ -137,7 +138,7 @@ void MDIWindow::buildPage()
     m_progressMark.load(QStringLiteral("Art/Circle/") + m_look.themeName + QStringLiteral(".png"));
 
     m_page = new ExercisePage(this);
-    m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
+    m_page->setAccessibleName(tr("%1 exercise").arg(Topics::shownName(m_exercise.topicName())));
     setCentralWidget(m_page);
 
     m_questionLabel = new QLabel(m_page);
@@ -190,7 +191,7 @@ void MDIWindow::paintPage(QPainter &painter) const
 
     painter.setPen(Qt::black);
     painter.setFont(QFont(QStringLiteral("Arial"), 22, QFont::Normal));
-    painter.drawText(QPoint(10, 60), m_exercise.topicName());
+    painter.drawText(QPoint(10, 60), Topics::shownName(m_exercise.topicName()));
 
     if (!m_tile.isNull())
         painter.drawTiledPixmap(QRect(20, 220, 340, 140), m_tile);

@@ -4,6 +4,7 @@
 #include "app/applicationwindow.h"
 #include "app/language.h"
 #include "app/prompts.h"
+#include "content/topics.h"
 #include "users/accounts.h"
 #include "users/adminpassword.h"
 #include "users/scorebook.h"
@@ -175,9 +176,9 @@ void Sidebar::fillUserPage()
     m_name->setText(playerName);
 
     m_toDo->clear();
-    m_toDo->addItems(Accounts::toDo(playerName));
+    m_toDo->addItems(Topics::shownNames(Accounts::toDo(playerName)));
     m_recent->clear();
-    m_recent->addItems(ScoreBook::recentTopicsOf(records, playerName));
+    m_recent->addItems(Topics::shownNames(ScoreBook::recentTopicsOf(records, playerName)));
 
     const ScoreBook::Totals totals = ScoreBook::totalsOf(records, playerName);
     m_statistics->clear();
