@@ -130,8 +130,13 @@ void TestMDIWindow::completionStoresRecordAndToDo()
     QCOMPARE(prompts.count(QStringLiteral("Congratulations!")), 1);
     QVERIFY(prompts.asked.last().text.endsWith(QStringLiteral("Number of clues\t\t1\nNumber of choices\t0\nTotal score\t\t40")));
     QCOMPARE(ScoreBook::count(), 1);
-    QCOMPARE(ScoreBook::records().first(), (ScoreRecord{QStringLiteral("Asha"), QStringLiteral("Addition"),
-                                                        QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("40")}));
+    const ScoreRecord stored = ScoreBook::records().first();
+    QCOMPARE(stored, (ScoreRecord{QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"),
+                                  QStringLiteral("0"), QStringLiteral("40"), stored.completed}));
+    // Dated to the second, with its offset from UTC, when it was completed.
+    QVERIFY2(qAbs(stored.completedAt().secsTo(QDateTime::currentDateTime())) < 60, qPrintable(stored.completed));
+    QVERIFY(stored.completed.contains(QLatin1Char('+')) || stored.completed.endsWith(QLatin1Char('Z'))
+            || stored.completed.lastIndexOf(QLatin1Char('-')) > 10);
     QVERIFY(!Accounts::toDo(QStringLiteral("Asha")).contains(QStringLiteral("Addition")));
     QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 6);
     QVERIFY(!w->isVisible());
