@@ -93,12 +93,16 @@ QString Progress::summary(const Figures &figures)
 {
     if (figures.timeline.isEmpty())
         return tr("%1 has not completed an exercise yet.").arg(figures.player);
-    const QDateTime first = figures.timeline.constFirst().completed;
-    const QDateTime last = figures.timeline.constLast().completed;
-    const QString count = tr("Exercises completed: %1").arg(figures.timeline.size());
-    if (!last.isValid())
+    const auto firstDated = std::find_if(figures.timeline.cbegin(), figures.timeline.cend(),
+                                         [](const Exercise &exercise) { return exercise.completed.isValid(); });
+    const qsizetype undated = firstDated - figures.timeline.cbegin();
+    QString count = tr("Exercises completed: %1").arg(figures.timeline.size());
+    if (undated > 0)
+        count += tr(" (undated: %1)").arg(undated);
+    if (firstDated == figures.timeline.cend())
         return count + QLatin1Char('.');
-    return tr("%1, from %2 to %3.").arg(count, dateText(first), dateText(last));
+    return tr("%1, from %2 to %3.").arg(count, dateText(firstDated->completed),
+                                        dateText(figures.timeline.constLast().completed));
 }
 
 QString Progress::chartDescription(const Figures &figures)

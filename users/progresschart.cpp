@@ -54,8 +54,7 @@ QCategoryAxis *timeAxis(const Progress::Figures &figures)
     for (int i = 0; i < labels; ++i) {
         const int position = labels == 1 ? 1 : 1 + int(std::lround(double(i) * (count - 1) / (labels - 1)));
         const Progress::Exercise &exercise = figures.timeline.at(position - 1);
-        const QString label = exercise.completed.isValid() ? Progress::dateText(exercise.completed)
-                                                           : tr("No. %1").arg(position);
+        const QString label = Progress::dateText(exercise.completed); // "undated" for the oldest
         // The axis takes each label once; a day with many exercises is named once.
         if (label != previous && !axis->categoriesLabels().contains(label))
             axis->append(label, position);
@@ -69,8 +68,11 @@ QValueAxis *scoreAxis(const Progress::Figures &figures)
     auto *axis = new QValueAxis;
     axis->setTitleText(tr("Score"));
     const int lowest = int(std::floor(double(figures.lowestScore) / ScoreStep)) * ScoreStep;
-    axis->setRange(lowest, SavedExercise::MaxScore);
-    axis->setTickCount((SavedExercise::MaxScore - lowest) / ScoreStep + 1);
+    // A little room above and below, so the markers of a full score show whole.
+    axis->setRange(lowest - ScoreStep / 5.0, SavedExercise::MaxScore + ScoreStep / 5.0);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(ScoreStep);
     axis->setLabelFormat(QStringLiteral("%d"));
     return axis;
 }

@@ -6,7 +6,8 @@
 #include "exercise/paper.h"
 #include "users/progresschart.h"
 
-#include <QAbstractTextDocumentLayout>
+#include <QAbstractAxis>
+#include <QLegend>
 #include <QChart>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,7 @@ namespace {
 // resolution; text sizes below are in these units (16 is about 11 points on A4).
 constexpr qreal PageUnits = 1000;
 constexpr qreal MarginMm = 18;
-constexpr qreal ChartAspect = 0.62;
+constexpr qreal ChartAspect = 0.7;
 constexpr qreal Gap = 24;
 
 QString tr(const char *text)
@@ -88,6 +89,17 @@ void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, 
     QChart *chart = ProgressChart::build(figures);
     scene.addItem(chart);
     chart->setBackgroundVisible(false);
+    // On paper the chart's words are the size of the table's.
+    QFont labels = font;
+    labels.setPixelSize(14);
+    QFont titles = labels;
+    titles.setBold(true);
+    for (QAbstractAxis *axis : chart->axes()) {
+        axis->setLabelsFont(labels);
+        axis->setTitleFont(titles);
+    }
+    labels.setPixelSize(15);
+    chart->legend()->setFont(labels);
     chart->resize(PageUnits, chartHeight);
     const QRectF target(0, text.size().height() * textScale + Gap, PageUnits, chartHeight);
     scene.render(&painter, target, QRectF(0, 0, PageUnits, chartHeight));
