@@ -68,9 +68,14 @@ int lineOfBadText(const QByteArray &bytes)
     return line;
 }
 
+// A template's file name may hold a tab or a line break, which the store keeps;
+// no other control character belongs in a topic.
 bool hasControl(const QString &text)
 {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != QLatin1Char('\t') && c != QLatin1Char('\n')
+            && c != QLatin1Char('\r');
+    });
 }
 
 // The rows of a file, read one at a time, never more than the bounds allow.
