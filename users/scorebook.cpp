@@ -37,14 +37,6 @@ void writeRecord(StoreMap &store, int number, const ScoreRecord &record)
         store.setValue(Keys::scoreField(number, ScoreRecord::Completed), record.completed);
 }
 
-// What tells two records apart; a unit separator cannot be typed into any field.
-QString identity(const ScoreRecord &record)
-{
-    const QChar separator(0x1f);
-    return record.player + separator + record.topic + separator + record.clues + separator + record.choices
-        + separator + record.score + separator + record.completed;
-}
-
 bool isPresent(const StoreMap &store, int number)
 {
     for (int k = 0; k < ScoreRecord::FieldCount; ++k) {
@@ -60,6 +52,12 @@ int recordBound(const StoreMap &store)
 }
 
 } // namespace
+
+// Records are told apart by all six fields.
+static size_t qHash(const ScoreRecord &record, size_t seed = 0)
+{
+    return qHashMulti(seed, record.player, record.topic, record.clues, record.choices, record.score, record.completed);
+}
 
 QString ScoreRecord::field(int index) const
 {
@@ -163,24 +161,28 @@ void ScoreBook::readInto(QList<ScoreRecord> &known, const StoreMap &store)
 
 QString ScoreBook::timeText(const QDateTime &when)
 {
-    return when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate);
+    // Written out here: the toolkit writes "Z" for UTC, and records keep one form.
+    const int offset = when.offsetFromUtc();
+    const QDateTime there = when.toOffsetFromUtc(offset);
+    const int minutes = std::abs(offset) / 60;
+    return there.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord> &records)
+ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known)
 {
-    QList<ScoreRecord> present;
-    readInto(present, store);
-    QHash<QString, int> unmatched;
-    unmatched.reserve(present.size());
-    for (const ScoreRecord &record : std::as_const(present))
-        ++unmatched[identity(record)];
+    readInto(known, store);
+    QHash<ScoreRecord, int> unmatched;
+    unmatched.reserve(known.size());
+    for (const ScoreRecord &record : std::as_const(known))
+        ++unmatched[record];
 
     // Numbered once: the store's size, which bounds the numbers a reader
     // trusts, is that of the file before these records were added.
     int number = extentOf(store).last;
     Merged merged;
     for (const ScoreRecord &record : records) {
-        const auto match = unmatched.find(identity(record));
+        const auto match = unmatched.find(record);
         if (match != unmatched.end() && *match > 0) {
             --*match;
             ++merged.skipped;

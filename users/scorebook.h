@@ -89,7 +89,9 @@ struct Merged
     int added = 0;
     int skipped = 0;
 };
-Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records);
+// `known` may hold records read from this store before (Store::records()):
+// they are checked against it, and only the records stored since are read.
+Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known = {});
 
 // Removes every record; false when the store could not be written.
 bool clear();

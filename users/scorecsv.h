@@ -47,8 +47,4 @@ Result read(const QByteArray &bytes);
 // Reads at most MaxFileBytes from the device.
 Result read(QIODevice &device);
 
-// The apostrophe that keeps a field from being read as a formula, and its removal.
-QString guarded(const QString &field);
-QString unguarded(const QString &field);
-
 } // namespace ScoreCsv

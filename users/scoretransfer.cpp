@@ -54,8 +54,9 @@ ScoreTransfer::Imported ScoreTransfer::importFrom(const QString &fileName)
     names.removeDuplicates();
 
     const auto merged = std::make_shared<ScoreBook::Merged>();
-    const bool written = Store::update([records = read.records, names, merged](StoreMap &store) {
-        *merged = ScoreBook::mergeInto(store, records);
+    // The records read already need not be read again inside the change.
+    const bool written = Store::update([records = read.records, names, merged, known = Store::records()](StoreMap &store) {
+        *merged = ScoreBook::mergeInto(store, records, known);
         for (const QString &name : names)
             Accounts::addIn(store, name);
     });
