@@ -77,8 +77,9 @@ void ApplicationWindow::writeScores(const QString &fileName)
                      tr("The scores could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(fileName), problem));
         return;
     }
-    Ask::information(this, tr("Scores Exported"),
-                     tr("Score records saved to \"%1\": %2.").arg(QDir::toNativeSeparators(fileName)).arg(records.size()));
+    const QString saved = records.size() == 1 ? tr("1 score record was saved to \"%2\".")
+                                              : tr("%1 score records were saved to \"%2\".");
+    Ask::information(this, tr("Scores Exported"), saved.arg(records.size()).arg(QDir::toNativeSeparators(fileName)));
 }
 
 void ApplicationWindow::importScores()

@@ -110,6 +110,12 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
     m_chartView->setFocusPolicy(Qt::StrongFocus); // reached by Tab, so its description is read
     m_chartView->setMinimumHeight(260);
     m_exercises = readOnlyTable(new ExerciseModel(this), tr("Every exercise"), page);
+    // Sized once from a sample rather than from thousands of rows.
+    m_exercises->setWordWrap(false);
+    m_exercises->horizontalHeader()->setStretchLastSection(true);
+    m_exercises->setColumnWidth(1, m_exercises->fontMetrics().horizontalAdvance(
+                                       Progress::dateTimeText(QDateTime(QDate(2025, 12, 28), QTime(23, 59, 59))))
+                                       + 2 * m_exercises->fontMetrics().averageCharWidth());
     m_tabs = new QTabWidget(page);
     m_tabs->addTab(m_chartView, tr("&Chart"));
     m_tabs->addTab(m_exercises, tr("&Every exercise"));
