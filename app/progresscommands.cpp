@@ -11,6 +11,7 @@
 #include "users/store.h"
 
 #include <QCollator>
+#include <QComboBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QMdiArea>
@@ -39,6 +40,9 @@ void ApplicationWindow::showChildProgress()
     dialog.setLabelText(tr("Whose progress would you like to see?"));
     dialog.setComboBoxItems(names);
     dialog.setComboBoxEditable(false);
+    // The list is named by the name it shows; what it is for is told here.
+    if (auto *list = dialog.findChild<QComboBox *>())
+        list->setAccessibleName(tr("Child"));
     if (!Prompts::current().exec(dialog))
         return;
     showProgress(dialog.textValue());

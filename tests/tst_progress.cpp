@@ -42,6 +42,8 @@ private Q_SLOTS:
 
     void csvRoundTrip_data();
     void csvRoundTrip();
+    void datesAreKeptInOneForm_data();
+    void datesAreKeptInOneForm();
     void malformedFileAddsNothing_data();
     void malformedFileAddsNothing();
     void importTwiceAddsOnce();
@@ -94,6 +96,28 @@ void TestProgress::csvRoundTrip()
     const ScoreCsv::Result resaved = ScoreCsv::read(file.mid(3).replace("\r\n3", "\n3").replace("\r\n", "\n"));
     QCOMPARE(resaved.records.size(), 2);
     QCOMPARE(resaved.records.constLast(), other);
+}
+
+void TestProgress::datesAreKeptInOneForm_data()
+{
+    QTest::addColumn<QString>("inFile");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("as written") << March1 << March1;
+    QTest::newRow("UTC as Z") << QStringLiteral("2025-03-01T08:30:00Z") << QStringLiteral("2025-03-01T08:30:00+00:00");
+    QTest::newRow("a space, and milliseconds") << QStringLiteral("2025-03-01 09:30:00.250+01:00") << March1;
+    QTest::newRow("behind UTC, with blanks") << QStringLiteral(" 2025-03-02T16:05:00-05:00 ") << March2;
+}
+
+void TestProgress::datesAreKeptInOneForm()
+{
+    QFETCH(QString, inFile);
+    QFETCH(QString, kept);
+    const QByteArray file = "name,topic,clues,choices,score,completed\nAsha,Money,0,0,40," + inFile.toUtf8() + '\n';
+    const ScoreCsv::Result read = ScoreCsv::read(file);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.records.constFirst().completed, kept);
+    QCOMPARE(ScoreBook::timeText(read.records.constFirst().completedAt()), kept);
 }
 
 void TestProgress::malformedFileAddsNothing_data()

@@ -104,6 +104,8 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table, 1);
 
+    // Made before the pages it holds, so Tab reaches its tabs before them.
+    m_tabs = new QTabWidget(page);
     m_chartView = new QChartView(page);
     m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setAccessibleName(tr("Scores over time"));
@@ -116,7 +118,6 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
     m_exercises->setColumnWidth(1, m_exercises->fontMetrics().horizontalAdvance(
                                        Progress::dateTimeText(QDateTime(QDate(2025, 12, 28), QTime(23, 59, 59))))
                                        + 2 * m_exercises->fontMetrics().averageCharWidth());
-    m_tabs = new QTabWidget(page);
     m_tabs->addTab(m_chartView, tr("&Chart"));
     m_tabs->addTab(m_exercises, tr("&Every exercise"));
     m_tabs->setAccessibleName(tr("Scores over time"));
