@@ -326,7 +326,8 @@ void MDIWindow::saveScore()
     // child goes on; the sidebar shows both at once. The window has closed by
     // the time a failure is known, so it is told over the window's workspace.
     const ScoreRecord record{m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
-                             QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())};
+                             QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score()),
+                             ScoreBook::timeText(QDateTime::currentDateTime())};
     const QPointer<QWidget> over = window();
     ScoreBook::appendLater(
         record,

@@ -49,17 +49,34 @@ Sidebar::Sidebar(ApplicationWindow *window)
     const QString removal = QStringLiteral(
         "Remove all scores saved on this computer. This will also delete Brightsum's record of completed exercises "
         "for each user.");
+    // Adults' tasks ask for the administrator password first, as clearing does.
+    const auto asAdult = [this](void (ApplicationWindow::*command)(), ApplicationWindow *target) {
+        return [this, command, target] {
+            if (m_password->checkPassword())
+                (target->*command)();
+        };
+    };
     m_everybodysTasks = buildTasksPage(
         {{tr("View My Scores"),
           QStringLiteral("View scores that have been saved by Brightsum for exercises you have completed.")},
-         {tr("Clear Saved Scores"), removal}},
-        {[window] { window->showMyScores(); }, [this] { clearScores(); }});
+         {tr("Clear Saved Scores"), removal},
+         {tr("View a Child's Progress..."),
+          tr("See how one child's scores have changed over time, topic by topic, and print them as a report.")},
+         {tr("Export Scores..."),
+          tr("Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.")},
+         {tr("Import Scores..."),
+          tr("Add the score records of a CSV file exported on another computer. Records already here are not "
+             "added twice.")}},
+        {[window] { window->showMyScores(); }, [this] { clearScores(); },
+         asAdult(&ApplicationWindow::showChildProgress, window), asAdult(&ApplicationWindow::exportScores, window),
+         asAdult(&ApplicationWindow::importScores, window)});
     m_myTasks = buildTasksPage(
         {{tr("View Everybody's Scores"),
           QStringLiteral("View scores that have been saved by Brightsum for exercises completed by all Brightsum "
                          "users.")},
-         {tr("Clear Saved Scores"), removal}},
-        {[window] { window->showScores(); }, [this] { clearScores(); }});
+         {tr("Clear Saved Scores"), removal},
+         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")}},
+        {[window] { window->showScores(); }, [this] { clearScores(); }, [window] { window->showMyProgress(); }});
     m_templateTasks = buildTasksPage(
         {{tr("Open Sample Template"),
           QStringLiteral("Learn how to use the Template Editor by opening a sample template for editing.")}},
