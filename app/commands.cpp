@@ -43,9 +43,9 @@ static QAction *makeCommand(ApplicationWindow *window, const CommandEntry &entry
     if (*entry.icon)
         action->setIcon(icon(entry.icon));
     if (*entry.statusTip)
-        action->setStatusTip(QLatin1String(entry.statusTip));
+        action->setStatusTip(ApplicationWindow::tr(entry.statusTip));
     if (*entry.whatsThis)
-        action->setWhatsThis(QLatin1String(entry.whatsThis));
+        action->setWhatsThis(ApplicationWindow::tr(entry.whatsThis));
     QObject::connect(action, &QAction::triggered, window, slot);
     return action;
 }
@@ -58,13 +58,13 @@ QAction *ApplicationWindow::command(const QString &text) const
 void ApplicationWindow::createActions()
 {
     const CommandEntry topics[] = {
-        {"Number Skills...", "Ctrl+1", "number skillsIcon.png", "Begins a new number skills exercise", ""},
-        {"Addition...", "Ctrl+2", "additionIcon.png", "Begins a new addition exercise", ""},
-        {"Subtraction...", "Ctrl+3", "subtractionIcon.png", "Begins a new subtraction exercise", ""},
-        {"Multiplication...", "Ctrl+4", "multiplicationIcon.png", "Begins a new multiplication exercise", ""},
-        {"Division...", "Ctrl+5", "divisionIcon.png", "Begins a new division exercise", ""},
-        {"Fractions...", "Ctrl+6", "fractionsIcon.png", "Begins a new fractions exercise", ""},
-        {"Money...", "Ctrl+7", "moneyIcon.png", "Begins a new money exercise", ""},
+        {QT_TR_NOOP("Number Skills..."), "Ctrl+1", "number skillsIcon.png", QT_TR_NOOP("Begins a new number skills exercise"), ""},
+        {QT_TR_NOOP("Addition..."), "Ctrl+2", "additionIcon.png", QT_TR_NOOP("Begins a new addition exercise"), ""},
+        {QT_TR_NOOP("Subtraction..."), "Ctrl+3", "subtractionIcon.png", QT_TR_NOOP("Begins a new subtraction exercise"), ""},
+        {QT_TR_NOOP("Multiplication..."), "Ctrl+4", "multiplicationIcon.png", QT_TR_NOOP("Begins a new multiplication exercise"), ""},
+        {QT_TR_NOOP("Division..."), "Ctrl+5", "divisionIcon.png", QT_TR_NOOP("Begins a new division exercise"), ""},
+        {QT_TR_NOOP("Fractions..."), "Ctrl+6", "fractionsIcon.png", QT_TR_NOOP("Begins a new fractions exercise"), ""},
+        {QT_TR_NOOP("Money..."), "Ctrl+7", "moneyIcon.png", QT_TR_NOOP("Begins a new money exercise"), ""},
     };
     void (ApplicationWindow::*const topicSlots[])() = {
         &ApplicationWindow::newNumb, &ApplicationWindow::newAddi, &ApplicationWindow::newSubt,
@@ -75,79 +75,79 @@ void ApplicationWindow::createActions()
         m_topicActions.append(makeCommand(this, topics[i], topicSlots[i]));
 
     makeCommand(this,
-                {"New from Template...", "Ctrl+N", "new.png", "Creates a new exercise from an exercise template",
-                 "Click this button to start a new exercise from an exercise template"},
+                {QT_TR_NOOP("New from Template..."), "Ctrl+N", "new.png", QT_TR_NOOP("Creates a new exercise from an exercise template"),
+                 QT_TR_NOOP("Click this button to start a new exercise from an exercise template")},
                 &ApplicationWindow::newFromTemplate);
     makeCommand(this,
-                {"Open...", "Ctrl+O", "open.png", "Opens a previously saved exercise",
-                 "Click this button to open a previously saved Brightsum exercise (*.dat) file from your hard disk "
-                 "drive."},
+                {QT_TR_NOOP("Open..."), "Ctrl+O", "open.png", QT_TR_NOOP("Opens a previously saved exercise"),
+                 QT_TR_NOOP("Click this button to open a previously saved Brightsum exercise (*.dat) file from your hard disk "
+                 "drive.")},
                 &ApplicationWindow::chooseFile);
     m_saveAction = makeCommand(this,
-                               {"Save", "Ctrl+S", "save.png", "Saves the currently active exercise",
-                                "Click this button to save a currently active Brightsum exercise (*.dat) to your "
-                                "hard disk drive so that it can be opened in a later session."},
+                               {QT_TR_NOOP("Save"), "Ctrl+S", "save.png", QT_TR_NOOP("Saves the currently active exercise"),
+                                QT_TR_NOOP("Click this button to save a currently active Brightsum exercise (*.dat) to your "
+                                "hard disk drive so that it can be opened in a later session.")},
                                &ApplicationWindow::saveExe);
     m_printAction = makeCommand(this,
-                                {"Print...", "Ctrl+P", "print.png",
-                                 "Prints the question set of the currently active exercise",
-                                 "Click this button to print the questions of a currently active Brightsum exercise "
-                                 "using your printer."},
+                                {QT_TR_NOOP("Print..."), "Ctrl+P", "print.png",
+                                 QT_TR_NOOP("Prints the question set of the currently active exercise"),
+                                 QT_TR_NOOP("Click this button to print the questions of a currently active Brightsum exercise "
+                                 "using your printer.")},
                                 &ApplicationWindow::printFile);
     makeCommand(this,
-                {"Change User", "", "",
-                 "Sign out of your user account to allow somebody else to use Brightsum from their account", ""},
+                {QT_TR_NOOP("Change User"), "", "",
+                 QT_TR_NOOP("Sign out of your user account to allow somebody else to use Brightsum from their account"), ""},
                 &ApplicationWindow::useraccounts);
-    makeCommand(this, {"Exit", "", "", "", ""}, &ApplicationWindow::close);
+    makeCommand(this, {QT_TR_NOOP("Exit"), "", "", "", ""}, &ApplicationWindow::close);
     makeCommand(this,
-                {"Rules...", "Ctrl+R", "rules.png", "Displays Brightsum rules and scoring system",
-                 "Click this button to display rules concerned with scoring points and clue and choice limitations "
-                 "in Brightsum."},
+                {QT_TR_NOOP("Rules..."), "Ctrl+R", "rules.png", QT_TR_NOOP("Displays Brightsum rules and scoring system"),
+                 QT_TR_NOOP("Click this button to display rules concerned with scoring points and clue and choice limitations "
+                 "in Brightsum.")},
                 &ApplicationWindow::rules);
     makeCommand(this,
-                {"Everybody's Scores", "", "", "Displays scores of all users",
-                 "Click this button to display all scores that have been saved on this computer by users who have "
-                 "finished Brightsum exercises previously."},
+                {QT_TR_NOOP("Everybody's Scores"), "", "", QT_TR_NOOP("Displays scores of all users"),
+                 QT_TR_NOOP("Click this button to display all scores that have been saved on this computer by users who have "
+                 "finished Brightsum exercises previously.")},
                 &ApplicationWindow::showScores);
     makeCommand(this,
-                {"My Scores", "", "", "Displays scores of the current user",
-                 "Click this button to display scores that have been saved on this computer by the current user "
-                 "only."},
+                {QT_TR_NOOP("My Scores"), "", "", QT_TR_NOOP("Displays scores of the current user"),
+                 QT_TR_NOOP("Click this button to display scores that have been saved on this computer by the current user "
+                 "only.")},
                 &ApplicationWindow::showMyScores);
     makeCommand(this,
-                {"Analog Clock", "Ctrl+C", "clock.png", "Displays an analog clock",
-                 "Click this button to display an analog clock showing the current time as part of the workspace."},
+                {QT_TR_NOOP("Analog Clock"), "Ctrl+C", "clock.png", QT_TR_NOOP("Displays an analog clock"),
+                 QT_TR_NOOP("Click this button to display an analog clock showing the current time as part of the workspace.")},
                 &ApplicationWindow::showClock);
     makeCommand(this,
-                {"Digital Clock", "", "digitalclock.png", "Displays a digital clock",
-                 "Click this button to display a digital clock showing the current time as part of the workspace."},
+                {QT_TR_NOOP("Digital Clock"), "", "digitalclock.png", QT_TR_NOOP("Displays a digital clock"),
+                 QT_TR_NOOP("Click this button to display a digital clock showing the current time as part of the workspace.")},
                 &ApplicationWindow::showDigitalClock);
     m_sidebarAction = makeCommand(this,
-                                  {"Sidebar", "", "sidebar.png", "Toggles sidebar visibility",
-                                   "Click this button to set whether the sidebar is visible or hiddle."},
+                                  {QT_TR_NOOP("Sidebar"), "", "sidebar.png", QT_TR_NOOP("Toggles sidebar visibility"),
+                                   QT_TR_NOOP("Click this button to set whether the sidebar is visible or hiddle.")},
                                   &ApplicationWindow::toggleSidebar);
     m_sidebarAction->setCheckable(true);
     m_fullScreenAction = makeCommand(this,
-                                     {"Full Screen", "Ctrl+F", "screen.png", "Toggles full screen mode",
-                                      "Click this button to set whether full screen mode is enabled or disabled."},
+                                     {QT_TR_NOOP("Full Screen"), "Ctrl+F", "screen.png", QT_TR_NOOP("Toggles full screen mode"),
+                                      QT_TR_NOOP("Click this button to set whether full screen mode is enabled or disabled.")},
                                      &ApplicationWindow::screen);
     m_fullScreenAction->setCheckable(true);
 
     m_windowCommands = {
-        makeCommand(this, {"Cl&ose", "Ctrl+F4", "", "Close the active window", ""}, [this] {
+        makeCommand(this, {QT_TR_NOOP("Cl&ose"), "Ctrl+F4", "", QT_TR_NOOP("Close the active window"), ""}, [this] {
             m_workspace->closeActiveSubWindow();
         }),
-        makeCommand(this, {"Close &All", "", "", "Close all the windows", ""}, [this] {
+        makeCommand(this, {QT_TR_NOOP("Close &All"), "", "", QT_TR_NOOP("Close all the windows"), ""}, [this] {
             m_workspace->closeAllSubWindows();
         }),
-        makeCommand(this, {"&Tile", "", "", "Tile the windows", ""}, [this] { m_workspace->tileSubWindows(); }),
-        makeCommand(this, {"&Cascade", "", "", "Cascade the windows", ""}, [this] {
+        makeCommand(this, {QT_TR_NOOP("&Tile"), "", "", QT_TR_NOOP("Tile the windows"), ""}, [this] { m_workspace->tileSubWindows(); }),
+        makeCommand(this, {QT_TR_NOOP("&Cascade"), "", "", QT_TR_NOOP("Cascade the windows"), ""}, [this] {
             m_workspace->cascadeSubWindows();
         }),
-        makeCommand(this, {"Ne&xt", "Ctrl+F6", "", "Move the focus to the next window", ""}, [this] {
+        makeCommand(this, {QT_TR_NOOP("Ne&xt"), "Ctrl+F6", "", QT_TR_NOOP("Move the focus to the next window"), ""}, [this] {
             m_workspace->activateNextSubWindow();
         }),
-        makeCommand(this, {"Pre&vious", "Ctrl+Shift+F6", "", "Move the focus to the previous window", ""}, [this] {
+        makeCommand(this, {QT_TR_NOOP("Pre&vious"), "Ctrl+Shift+F6", "", QT_TR_NOOP("Move the focus to the previous window"), ""}, [this] {
             m_workspace->activatePreviousSubWindow();
         }),
     };
@@ -168,44 +168,44 @@ void ApplicationWindow::createActions()
     connect(m_soundGroup, &QActionGroup::triggered, this, &ApplicationWindow::changeSound);
 
     makeCommand(this,
-                {"Template Editor...", "", "templateeditor.png",
-                 "Launches the Template Editor to create and edit exercise templates",
-                 "Click this button to create and edit exercise templates using the Template Editor"},
+                {QT_TR_NOOP("Template Editor..."), "", "templateeditor.png",
+                 QT_TR_NOOP("Launches the Template Editor to create and edit exercise templates"),
+                 QT_TR_NOOP("Click this button to create and edit exercise templates using the Template Editor")},
                 &ApplicationWindow::toolsTemplateEditor);
     m_worksheetAction = makeCommand(this,
-                                    {"Worksheet Creator...", "", "worksheet.png",
-                                     "Convert the active exercise to a math worksheet that can be printed or saved "
-                                     "as PDF",
-                                     "Use the Worksheet Creator to create a math worksheet from the active exercise "
-                                     "for printing or saving to PDF"},
+                                    {QT_TR_NOOP("Worksheet Creator..."), "", "worksheet.png",
+                                     QT_TR_NOOP("Convert the active exercise to a math worksheet that can be printed or saved "
+                                     "as PDF"),
+                                     QT_TR_NOOP("Use the Worksheet Creator to create a math worksheet from the active exercise "
+                                     "for printing or saving to PDF")},
                                     &ApplicationWindow::worksheet);
     makeCommand(this,
-                {"Options...", "Ctrl+K", "options.png", "Displays the options dialog",
-                 "Click this button to display the Brightsum options and customize Brightsum"},
+                {QT_TR_NOOP("Options..."), "Ctrl+K", "options.png", QT_TR_NOOP("Displays the options dialog"),
+                 QT_TR_NOOP("Click this button to display the Brightsum options and customize Brightsum")},
                 &ApplicationWindow::toolsOptions);
     makeCommand(this,
-                {"Help...", "F1", "contents.png", "Displays help contents",
-                 "Click this button to learn more about the software you love."},
+                {QT_TR_NOOP("Help..."), "F1", "contents.png", QT_TR_NOOP("Displays help contents"),
+                 QT_TR_NOOP("Click this button to learn more about the software you love.")},
                 &ApplicationWindow::showHelp);
     QAction *whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("What's This?"));
     makeCommand(this,
-                {"What's New?...", "F2", "", "Displays a list of new features in Brightsum",
-                 "Click this button to learn more about the new features introduced in this version of Brightsum."},
+                {QT_TR_NOOP("What's New?..."), "F2", "", QT_TR_NOOP("Displays a list of new features in Brightsum"),
+                 QT_TR_NOOP("Click this button to learn more about the new features introduced in this version of Brightsum.")},
                 &ApplicationWindow::showWhatsNew);
     makeCommand(this,
-                {"Version...", "Ctrl+V", "version.png", "Displays version information and checks for updates",
-                 "Click this button to display information about the exact version and build of this edition of "
-                 "Brightsum."},
+                {QT_TR_NOOP("Version..."), "Ctrl+V", "version.png", QT_TR_NOOP("Displays version information and checks for updates"),
+                 QT_TR_NOOP("Click this button to display information about the exact version and build of this edition of "
+                 "Brightsum.")},
                 &ApplicationWindow::version);
     makeCommand(this,
-                {"Thanks...", "Ctrl+T", "acknowledgements.png", "Displays acknowledgements",
-                 "Click this button to display acknowledgements information about this edition of Brightsum."},
+                {QT_TR_NOOP("Thanks..."), "Ctrl+T", "acknowledgements.png", QT_TR_NOOP("Displays acknowledgements"),
+                 QT_TR_NOOP("Click this button to display acknowledgements information about this edition of Brightsum.")},
                 &ApplicationWindow::acknowledgements);
     makeCommand(this,
-                {"About...", "Ctrl+A", "about.png", "Displays about information",
-                 "Click this button to display contact information and information about this edition of "
-                 "Brightsum."},
+                {QT_TR_NOOP("About..."), "Ctrl+A", "about.png", QT_TR_NOOP("Displays about information"),
+                 QT_TR_NOOP("Click this button to display contact information and information about this edition of "
+                 "Brightsum.")},
                 &ApplicationWindow::about);
 }
 
@@ -268,14 +268,14 @@ void ApplicationWindow::createToolBar()
         button->setWindowTitle(tr(title));
         button->setText(tr(title));
         button->setAccessibleName(tr(title));
-        button->setStatusTip(QLatin1String(tip));
+        button->setStatusTip(tr(tip));
         button->setToolTip(tr(title));
         button->setMenu(menu);
         connect(this, &QMainWindow::toolButtonStyleChanged, button, &QToolButton::setToolButtonStyle);
         return button;
     };
-    m_newButton = popupButton("New", "new.png", "Begins a new exercise", m_newMenu);
-    m_scoresButton = popupButton("Scores", "scores.png", "Displays high scores", m_scoresMenu);
+    m_newButton = popupButton(QT_TR_NOOP("New"), "new.png", QT_TR_NOOP("Begins a new exercise"), m_newMenu);
+    m_scoresButton = popupButton(QT_TR_NOOP("Scores"), "scores.png", QT_TR_NOOP("Displays high scores"), m_scoresMenu);
 
     QToolBar *toolbar = new QToolBar(tr("Standard Toolbar"), this);
     toolbar->setObjectName(QStringLiteral("Standard Toolbar"));

@@ -40,10 +40,10 @@ QString lines(const QStringList &list)
 
 QString versionText()
 {
-    return Logo + bold(QStringLiteral("Brightsum 4.0, released December 2026")) + QStringLiteral("<br><br>")
+    return Logo + bold(ApplicationWindow::tr("Brightsum 4.0, released December 2026")) + QStringLiteral("<br><br>")
         + bold(ApplicationWindow::tr("Release History")) + QStringLiteral("<br>")
-        + lines({QStringLiteral("Brightsum 3.0, May 2025"), QStringLiteral("Brightsum 2.0, June 2024"),
-                 QStringLiteral("Brightsum 1.0, September 2023")});
+        + lines({ApplicationWindow::tr("Brightsum 3.0, May 2025"), ApplicationWindow::tr("Brightsum 2.0, June 2024"),
+                 ApplicationWindow::tr("Brightsum 1.0, September 2023")});
 }
 
 QString acknowledgementsText()
@@ -59,7 +59,7 @@ QString acknowledgementsText()
 
 QString aboutText()
 {
-    return Logo + bold(QStringLiteral("Brightsum 4.0 is made by the Halvane team.")) + QStringLiteral("<br><br>")
+    return Logo + bold(ApplicationWindow::tr("Brightsum 4.0 is made by the Halvane team.")) + QStringLiteral("<br><br>")
         + lines({ApplicationWindow::tr("Arithmetic practice for children."),
                  ApplicationWindow::tr("Web: ") + Documents::WebAddress});
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/language.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -39,6 +43,22 @@ QString Language::current()
 void Language::setCurrent(const QString &code)
 {
     chosen() = shipped().contains(code) ? code : English;
+}
+
+bool Language::installTranslators()
+{
+    if (chosen() == English)
+        return true;
+    QCoreApplication *application = QCoreApplication::instance();
+    auto *toolkit = new QTranslator(application);
+    if (toolkit->load(QLocale(chosen()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(toolkit);
+    auto *own = new QTranslator(application);
+    if (!own->load(QStringLiteral(":/i18n/brightsum_") + chosen()))
+        return false;
+    QCoreApplication::installTranslator(own);
+    return true;
 }
 
 QString Language::localized(const QString &path)

@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("net.halvane.Brightsum"));
     DataFolder::enter(QApplication::applicationDirPath());
     Language::setCurrent(Language::pick(QLocale::system().uiLanguages()));
+    Language::installTranslators();
     ApplicationWindow window;
     if (!window.isReady())
         return 1;

@@ -6,12 +6,12 @@
 const std::array<Theme, Themes::count> &Themes::all()
 {
     static const std::array<Theme, count> themes{{
-        {QStringLiteral("Default"), {255, 200, 0, 255, 100, 0, 160, 100, 0}},
-        {QStringLiteral("Earth"), {140, 200, 40, 50, 220, 0, 20, 125, 0}},
-        {QStringLiteral("Fire"), {225, 35, 25, 255, 150, 0, 0, 0, 0}},
-        {QStringLiteral("Space"), {90, 90, 90, 0, 0, 0, 10, 10, 80}},
-        {QStringLiteral("Water"), {150, 255, 255, 0, 175, 255, 0, 115, 255}},
-        {QStringLiteral("Heart"), {250, 125, 165, 250, 80, 230, 150, 0, 250}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Default")), {255, 200, 0, 255, 100, 0, 160, 100, 0}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Earth")), {140, 200, 40, 50, 220, 0, 20, 125, 0}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Fire")), {225, 35, 25, 255, 150, 0, 0, 0, 0}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Space")), {90, 90, 90, 0, 0, 0, 10, 10, 80}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Water")), {150, 255, 255, 0, 175, 255, 0, 115, 255}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Heart")), {250, 125, 165, 250, 80, 230, 150, 0, 250}},
     }};
     return themes;
 }
@@ -41,11 +41,11 @@ Theme Themes::stored()
 const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
 {
     static const std::array<SoundSet, soundSetCount> sets{{
-        {QStringLiteral("Animals"), QStringLiteral("Animals")},
-        {QStringLiteral("Musical Instruments"), QStringLiteral("Music")},
-        {QStringLiteral("People"), QStringLiteral("People")},
-        {QStringLiteral("Technology"), QStringLiteral("Technology")},
-        {QStringLiteral("Transport"), QStringLiteral("Transport")},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Animals")), QStringLiteral("Animals")},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Musical Instruments")), QStringLiteral("Music")},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "People")), QStringLiteral("People")},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Technology")), QStringLiteral("Technology")},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Transport")), QStringLiteral("Transport")},
     }};
     return sets;
 }

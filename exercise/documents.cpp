@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/documents.h"
 
+#include "content/topics.h"
+
+#include <QCoreApplication>
+
 QString Documents::exercisePrintout(const QString &topicName, const QuestionRecords &questions)
 {
-    QString text = QStringLiteral("Brightsum ") + topicName + QStringLiteral(" Exercise\n\n");
+    QString text = QCoreApplication::translate("Documents", "Brightsum %1 Exercise").arg(Topics::shownName(topicName))
+        + QStringLiteral("\n\n");
     int number = 1;
     for (const QuestionRecord &question : questions)
         text += QString::number(number++) + QStringLiteral(". ") + question.text + QStringLiteral("\n\n");
@@ -13,17 +18,22 @@ QString Documents::exercisePrintout(const QString &topicName, const QuestionReco
 QString Documents::worksheet(const QString &topicName, const QuestionRecords &questions,
                              const WorksheetContents &contents)
 {
-    QString text = QStringLiteral("Brightsum ") + topicName + QStringLiteral(" Worksheet\n")
-        + QStringLiteral("Created with Brightsum. Visit ") + WebAddress + QStringLiteral("\n\n");
+    QString text = QCoreApplication::translate("Documents", "Brightsum %1 Worksheet").arg(Topics::shownName(topicName))
+        + QLatin1Char('\n')
+        + QCoreApplication::translate("Documents", "Created with Brightsum. Visit %1").arg(WebAddress)
+        + QStringLiteral("\n\n");
+    const QString options = QCoreApplication::translate("Documents", "Options: ");
+    const QString clue = QCoreApplication::translate("Documents", "Clue: ");
+    const QString answer = QCoreApplication::translate("Documents", "Answer: ");
     int number = 1;
     for (const QuestionRecord &question : questions) {
         text += QString::number(number++) + QStringLiteral(". ") + question.text;
         if (contents.choices)
-            text += QStringLiteral("\nOptions: ") + question.choice;
+            text += QLatin1Char('\n') + options + question.choice;
         if (contents.clues)
-            text += QStringLiteral("\nClue: ") + question.clue;
+            text += QLatin1Char('\n') + clue + question.clue;
         if (contents.answers)
-            text += QStringLiteral("\nAnswer: ") + QString::number(question.answerValue());
+            text += QLatin1Char('\n') + answer + QString::number(question.answerValue());
         text += QStringLiteral("\n\n");
     }
     return text;

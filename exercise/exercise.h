@@ -14,8 +14,11 @@ struct UnitWords
     QString volume;
     QString mass;
 
-    // "metric" (exactly) gives km, litres and kg; anything else miles, gallons and pounds.
+    // "metric" (exactly) gives km, litres and kg; anything else miles, gallons and pounds,
+    // each in the user's language.
     static UnitWords from(const QString &currency, const QString &measures);
+    // A currency or unit word as stored (in English) in the user's language.
+    static QString shown(const QString &word);
 };
 
 // Puts the words in place of the placeholders: each placeholder character is

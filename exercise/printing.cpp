@@ -4,6 +4,7 @@
 #include "exercise/mdiwindow.h"
 
 #include "app/prompts.h"
+#include "content/topics.h"
 #include "exercise/documents.h"
 #include "exercise/paper.h"
 #include "exercise/worksheetdialog.h"
@@ -58,7 +59,7 @@ void MDIWindow::worksheetExport()
         if (chosen.isEmpty())
             return;
         const QString fileName = Documents::withPdfSuffix(chosen);
-        const QString title = tr("Brightsum %1 Worksheet").arg(m_exercise.topicName());
+        const QString title = tr("Brightsum %1 Worksheet").arg(Topics::shownName(m_exercise.topicName()));
         if (const std::optional<QString> failure =
                 Paper::writePdf(title, fileName, [&text](QPrinter &printer) { printText(text, printer); })) {
             Ask::warning(this, tr("Worksheet Not Saved"),

@@ -2,6 +2,7 @@
 #include "options/optionsdialog.h"
 
 #include "app/prompts.h"
+#include "exercise/exercise.h"
 #include "users/firstrun.h"
 #include "users/password.h"
 #include "users/scorebook.h"
@@ -118,7 +119,8 @@ QWidget *OptionsDialog::createExercisesPage()
 QWidget *OptionsDialog::createLocalizationPage()
 {
     m_currency = new QComboBox;
-    m_currency->addItems(Localization::currencies());
+    for (const QString &stored : Localization::currencies())
+        m_currency->addItem(UnitWords::shown(stored), stored);
     m_currency->setAccessibleName(tr("Currency"));
     m_metric = new QRadioButton(tr("&Metric (metre, kilogram, second)"));
     m_imperial = new QRadioButton(tr("&Imperial (foot, pound, second)"));
@@ -162,7 +164,7 @@ QWidget *OptionsDialog::createPrivacyPage()
 
 void OptionsDialog::preset()
 {
-    const int currency = m_currency->findText(Store::value(Keys::currency, Fallback::optionsCurrency).toString());
+    const int currency = m_currency->findData(Store::value(Keys::currency, Fallback::optionsCurrency).toString());
     m_currency->setCurrentIndex(std::max(currency, 0));
 
     const bool metric = Store::value(Keys::measures, Fallback::measures).toString() == Localization::measures(true);
@@ -210,7 +212,7 @@ void OptionsDialog::writeSettings()
 {
     const QString face = m_fontFace->currentText();
     // What the controls hold is read here: the change runs on the store's thread.
-    Store::update([currency = m_currency->currentText(), measures = Localization::measures(m_metric->isChecked()),
+    Store::update([currency = m_currency->currentData().toString(), measures = Localization::measures(m_metric->isChecked()),
                    face = face.isEmpty() ? standInForArial() : face, size = m_fontSize->currentText(),
                    dialogs = m_enable->isChecked(), toolbar = m_toolbar->checkedId()](StoreMap &store) {
         store.setValue(Keys::currency, currency);

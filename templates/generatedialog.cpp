@@ -17,7 +17,7 @@ GenerateDialog::GenerateDialog(QWidget *parent)
     setWindowTitle(tr("Generate Questions"));
 
     m_topic = new QComboBox;
-    m_topic->addItems(Topics::names());
+    m_topic->addItems(Topics::shownNames(Topics::names()));
     m_topic->setAccessibleName(tr("Topic"));
     m_level = new QComboBox;
     for (int level = 1; level <= Generator::LevelCount; ++level)

@@ -106,27 +106,27 @@ void TemplateEditor::createToolBar()
     toolbar->setObjectName(QStringLiteral("Standard Toolbar"));
     toolbar->setIconSize(QSize(20, 20));
     // The main window's own commands hold Ctrl+N, Ctrl+O and Ctrl+S.
-    toolbar->addAction(addCommand(tr("New..."), QStringLiteral("new.png"), QStringLiteral("Creates a new template"),
+    toolbar->addAction(addCommand(tr("New..."), QStringLiteral("new.png"), tr("Creates a new template"),
                                   tr("Click this button to create a new template."),
                                   QKeySequence(QStringLiteral("Ctrl+Shift+N")), &TemplateEditor::newTemplate));
     toolbar->addAction(addCommand(tr("Open..."), QStringLiteral("open.png"),
-                                  QStringLiteral("Opens a saved template from a .dat file for editing"),
+                                  tr("Opens a saved template from a .dat file for editing"),
                                   tr("Click this button to open a saved template (*.dat) file for editing."),
                                   QKeySequence(QStringLiteral("Ctrl+Shift+O")), &TemplateEditor::openTemplate));
     toolbar->addAction(addCommand(tr("Save"), QStringLiteral("save.png"),
-                                  QStringLiteral("Saves the editing done to the current template "),
+                                  tr("Saves the editing done to the current template "),
                                   tr("Click this button to save all editing done to the current template."),
                                   QKeySequence(QStringLiteral("Ctrl+Shift+S")), &TemplateEditor::saveTemplate));
     toolbar->addAction(addCommand(tr("Previous"), QStringLiteral("previous.png"),
-                                  QStringLiteral("Navigates to the previous question of the template "),
+                                  tr("Navigates to the previous question of the template "),
                                   tr("Click this button to navigate to the previous question of the open template."),
                                   QKeySequence(Qt::Key_PageUp), &TemplateEditor::previous));
     toolbar->addAction(addCommand(tr("Next"), QStringLiteral("next.png"),
-                                  QStringLiteral("Navigates to the next question of the open template "),
+                                  tr("Navigates to the next question of the open template "),
                                   tr("Click this button to navigate to the next question of the open template."),
                                   QKeySequence(Qt::Key_PageDown), &TemplateEditor::next));
     toolbar->addAction(addCommand(tr("Generate..."), QStringLiteral("generate.png"),
-                                  QStringLiteral("Fills the template with twenty new questions on a topic"),
+                                  tr("Fills the template with twenty new questions on a topic"),
                                   tr("Click this button to fill the template with twenty new questions, from easier "
                                      "to harder, on a topic and at a level of your choice."),
                                   QKeySequence(QStringLiteral("Ctrl+Shift+G")), &TemplateEditor::generate));

@@ -3,6 +3,7 @@
 
 #include "users/store.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QSettings>
@@ -114,4 +115,26 @@ bool ScriptedPrompts::exec(QDialog &dialog)
 {
     asked.append({QStringLiteral("exec"), dialog.windowTitle(), QString()});
     return onExec ? onExec(dialog) : false;
+}
+
+PseudoTranslator::PseudoTranslator()
+{
+    QCoreApplication::installTranslator(this);
+}
+
+PseudoTranslator::~PseudoTranslator()
+{
+    QCoreApplication::removeTranslator(this);
+}
+
+QString PseudoTranslator::translate(const char *, const char *source, const char *, int) const
+{
+    if (!source || !*source)
+        return {};
+    return QStringLiteral("\u00ab") + QString::fromUtf8(source) + QStringLiteral("\u00bb");
+}
+
+bool PseudoTranslator::marked(const QString &text)
+{
+    return text.contains(QStringLiteral("\u00ab"));
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -80,4 +81,17 @@ public:
     ~RecordingSoundPlayer() override { SoundPlayer::install(nullptr); }
     void play(const QString &file) override { played.append(file); }
     QStringList played;
+};
+
+// Marks every text that passes through translation, as a catalogue of another
+// language would change it, so that a text shown unmarked is one no catalogue
+// can reach. Installed for its lifetime.
+class PseudoTranslator : public QTranslator
+{
+public:
+    PseudoTranslator();
+    ~PseudoTranslator() override;
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override;
+    bool isEmpty() const override { return false; }
+    static bool marked(const QString &text);
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: what the child does and what the window then shows, asks and stores.
 
+#include "content/topics.h"
 #include "exercise/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
@@ -8,6 +9,7 @@
 #include "users/store.h"
 
 #include <QLineEdit>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void closeQuestion();
     void failedSaveKeepsWindowOpen();
     void answerBoxTakesFiveCharacters();
+    void inAnotherLanguageWhatIsStoredStaysEnglish();
 };
 
 void TestMDIWindow::wrongAnswerShowsBoxWhenEnabled()
@@ -225,6 +228,32 @@ void TestMDIWindow::answerBoxTakesFiveCharacters()
     w->show();
     QTest::keyClicks(w->answerBox(), QStringLiteral("123456"));
     QCOMPARE(w->answerBox()->text(), QStringLiteral("12345"));
+}
+
+// A store and a saved file work whatever language the program is started in.
+void TestMDIWindow::inAnotherLanguageWhatIsStoredStaysEnglish()
+{
+    const PseudoTranslator translator;
+    ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    prompts.buttons = {QMessageBox::Yes};
+    prompts.fileNames = {folder.filePath(QStringLiteral("progress"))};
+    Accounts::signIn(QStringLiteral("Asha"));
+    auto saved = window();
+    saved->show();
+    QVERIFY(PseudoTranslator::marked(saved->windowTitle()));
+    type(*saved, QStringLiteral("1"));
+    QVERIFY(saved->close());
+    QCOMPARE(TestSupport::readFile(folder.filePath(QStringLiteral("progress.dat"))),
+             QByteArray("Addition\nAsha\n2\n0\n0\n1\n"));
+
+    auto completed = window();
+    playToTheEnd(*completed);
+    Store::waitForPending();
+    QCOMPARE(ScoreBook::records().first().topic, QStringLiteral("Addition"));
+    QStringList toDo = Topics::names();
+    toDo.removeOne(QStringLiteral("Addition"));
+    QCOMPARE(TestSupport::onDisk()->value(Keys::toDoList(QStringLiteral("Asha"))).toStringList(), toDo);
 }
 
 QTEST_MAIN(TestMDIWindow)

@@ -37,7 +37,7 @@ AccountWindow::AccountWindow(QWidget *parent)
     : QDialog(parent)
 {
     setModal(true);
-    setWindowTitle(QStringLiteral("User Accounts"));
+    setWindowTitle(tr("User Accounts"));
 
     auto *layout = new QVBoxLayout(this);
     auto *logo = new QLabel(this);
@@ -59,10 +59,10 @@ AccountWindow::AccountWindow(QWidget *parent)
     auto *buttons = new QHBoxLayout;
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    ok->setWhatsThis(QStringLiteral(
+    ok->setWhatsThis(tr(
         "Click this button to start Brightsum, once you have selected a user account or created a new one"));
     auto *exit = new QPushButton(tr("Exit"), this);
-    exit->setWhatsThis(QStringLiteral("Click this button to exit Brightsum"));
+    exit->setWhatsThis(tr("Click this button to exit Brightsum"));
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(exit);

@@ -2,6 +2,7 @@
 #include "users/firstrun.h"
 
 #include "app/prompts.h"
+#include "exercise/exercise.h"
 #include "users/password.h"
 #include "users/store.h"
 
@@ -78,7 +79,8 @@ bool FirstRun::run(QWidget *parent, const std::function<void(StoreMap &)> &along
 
     auto *currency = new QComboBox(&dialog);
     currency->setObjectName(QStringLiteral("currency"));
-    currency->addItems(Localization::currencies());
+    for (const QString &stored : Localization::currencies())
+        currency->addItem(UnitWords::shown(stored), stored);
     currency->setAccessibleName(tr("Currency"));
     layout->addWidget(groupOf(tr("Currency"), {currency}, &dialog));
 
@@ -123,6 +125,6 @@ bool FirstRun::run(QWidget *parent, const std::function<void(StoreMap &)> &along
     QObject::connect(done, &QPushButton::clicked, &dialog, &QDialog::accept);
     if (!Prompts::current().exec(dialog))
         return false;
-    return store(currency->currentText(), metric->isChecked(),
+    return store(currency->currentData().toString(), metric->isChecked(),
                  passwordSet ? std::nullopt : std::optional<QString>(password->text()), alongside);
 }

@@ -84,7 +84,7 @@ QList<QStringList> Progress::tableRows(const Figures &figures)
 {
     QList<QStringList> rows;
     for (const TopicFigures &topic : figures.topics)
-        rows.append({topic.topic, QString::number(topic.completed), QString::number(topic.first),
+        rows.append({Topics::shownName(topic.topic), QString::number(topic.completed), QString::number(topic.first),
                      QString::number(topic.best), QString::number(topic.latest), dateText(topic.latestAt)});
     return rows;
 }
@@ -110,9 +110,9 @@ QString Progress::chartDescription(const Figures &figures)
     QStringList parts{tr("Scores over time, oldest first.")};
     for (const TopicFigures &topic : figures.topics) {
         parts.append(topic.completed == 1
-                         ? tr("%1: one exercise, score %2.").arg(topic.topic).arg(topic.latest)
+                         ? tr("%1: one exercise, score %2.").arg(Topics::shownName(topic.topic)).arg(topic.latest)
                          : tr("%1: %2 exercises, from %3 at first to %4 at the latest, best %5.")
-                               .arg(topic.topic)
+                               .arg(Topics::shownName(topic.topic))
                                .arg(topic.completed)
                                .arg(topic.first)
                                .arg(topic.latest)

@@ -36,15 +36,10 @@ QColor colourOf(const QString &topic, int otherIndex)
     return otherColours[otherIndex % int(std::size(otherColours))];
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ProgressChart", text);
-}
-
 QCategoryAxis *timeAxis(const Progress::Figures &figures)
 {
     auto *axis = new QCategoryAxis;
-    axis->setTitleText(tr("Exercises, oldest first"));
+    axis->setTitleText(QCoreApplication::translate("ProgressChart", "Exercises, oldest first"));
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const int count = static_cast<int>(figures.timeline.size());
     axis->setRange(0.5, std::max(count, 1) + 0.5);
@@ -66,7 +61,7 @@ QCategoryAxis *timeAxis(const Progress::Figures &figures)
 QValueAxis *scoreAxis(const Progress::Figures &figures)
 {
     auto *axis = new QValueAxis;
-    axis->setTitleText(tr("Score"));
+    axis->setTitleText(QCoreApplication::translate("ProgressChart", "Score"));
     const int lowest = int(std::floor(double(figures.lowestScore) / ScoreStep)) * ScoreStep;
     // A little room above and below, so the markers of a full score show whole.
     axis->setRange(lowest - ScoreStep / 5.0, SavedExercise::MaxScore + ScoreStep / 5.0);
@@ -98,7 +93,7 @@ QChart *ProgressChart::build(const Progress::Figures &figures)
                 points.append(QPointF(exercise.position, exercise.score));
         }
         auto *series = new QLineSeries(chart);
-        series->setName(topic.topic);
+        series->setName(Topics::shownName(topic.topic));
         series->replace(points);
         QPen pen(colourOf(topic.topic, Topics::indexOf(topic.topic) < 0 ? others++ : 0));
         pen.setWidthF(2.5);

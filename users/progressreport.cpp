@@ -36,8 +36,8 @@ QString html(const Progress::Figures &figures, const QDate &printedOn)
     QString out = QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
                                  "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
                                  "<p style=\"font-size:16px\">%3<br>%4</p>")
-                      .arg(tr("Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
-                           tr("Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
+                      .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
+                           QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
                            Progress::summary(figures).toHtmlEscaped());
     out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\" "
                           "style=\"font-size:15px; border-color:#999999; border-style:solid\"><tr>");

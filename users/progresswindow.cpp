@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/progresswindow.h"
 
+#include "content/topics.h"
 #include "users/progresschart.h"
 #include "users/progressreport.h"
 #include "users/store.h"
@@ -49,7 +50,7 @@ public:
         switch (index.column()) {
         case 0: return exercise.position;
         case 1: return Progress::dateTimeText(exercise.completed);
-        case 2: return exercise.topic;
+        case 2: return Topics::shownName(exercise.topic);
         case 3: return exercise.clues;
         case 4: return exercise.choices;
         default: return exercise.score;

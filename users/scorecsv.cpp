@@ -90,6 +90,8 @@ bool hasControl(const QString &text)
 // Fields are views into the text; only a field with a doubled quote is copied.
 class Rows
 {
+    Q_DECLARE_TR_FUNCTIONS(ScoreCsv)
+
 public:
     using Fields = std::array<QStringView, ScoreCsv::Columns>;
 
@@ -279,30 +281,30 @@ bool isTimeText(QStringView text)
 QString toRecord(const Rows &rows, ScoreRecord &record, Texts &texts, QHash<QString, QString> &nameProblems)
 {
     if (rows.count() != ScoreCsv::Columns)
-        return tr("The row has %1 fields instead of %2.").arg(rows.count()).arg(ScoreCsv::Columns);
+        return QCoreApplication::translate("ScoreCsv", "The row has %1 fields instead of %2.").arg(rows.count()).arg(ScoreCsv::Columns);
     const Rows::Fields &fields = rows.fields();
     record.player = texts.of(unguardedView(fields[0]));
     auto known = nameProblems.constFind(record.player);
     if (known == nameProblems.cend())
         known = nameProblems.insert(record.player, Accounts::problemWithName(record.player));
     if (const QString &problem = *known; !problem.isEmpty())
-        return tr("The name \"%1\" cannot be used: %2").arg(record.player, problem);
+        return QCoreApplication::translate("ScoreCsv", "The name \"%1\" cannot be used: %2").arg(record.player, problem);
     record.topic = texts.of(unguardedView(fields[1]));
     if (record.topic.trimmed().isEmpty() || hasControl(record.topic))
-        return tr("The topic \"%1\" is not a topic's name.").arg(record.topic);
+        return QCoreApplication::translate("ScoreCsv", "The topic \"%1\" is not a topic's name.").arg(record.topic);
     if (!readCount(unguardedView(fields[2]), 0, Exercise::MaxClues, texts, record.clues))
-        return tr("The clues, \"%1\", are not a number from 0 to %2.").arg(fields[2]).arg(Exercise::MaxClues);
+        return QCoreApplication::translate("ScoreCsv", "The clues, \"%1\", are not a number from 0 to %2.").arg(fields[2]).arg(Exercise::MaxClues);
     if (!readCount(unguardedView(fields[3]), 0, Exercise::MaxChoices, texts, record.choices))
-        return tr("The choices, \"%1\", are not a number from 0 to %2.").arg(fields[3]).arg(Exercise::MaxChoices);
+        return QCoreApplication::translate("ScoreCsv", "The choices, \"%1\", are not a number from 0 to %2.").arg(fields[3]).arg(Exercise::MaxChoices);
     if (!readCount(unguardedView(fields[4]), SavedExercise::MinScore, SavedExercise::MaxScore, texts, record.score))
-        return tr("The score, \"%1\", is not a score an exercise can have.").arg(fields[4]);
+        return QCoreApplication::translate("ScoreCsv", "The score, \"%1\", is not a score an exercise can have.").arg(fields[4]);
     const QStringView completed = unguardedView(fields[5]).trimmed();
     if (isTimeText(completed)) {
         record.completed = completed.toString();
     } else if (!completed.isEmpty()) {
         const QDateTime when = QDateTime::fromString(completed.toString(), Qt::ISODate);
         if (!when.isValid())
-            return tr("\"%1\" is not a date and time such as 2025-03-14T15:42:07+01:00.").arg(completed);
+            return QCoreApplication::translate("ScoreCsv", "\"%1\" is not a date and time such as 2025-03-14T15:42:07+01:00.").arg(completed);
         record.completed = ScoreBook::timeText(when);
     }
     return {};

@@ -46,7 +46,7 @@ Sidebar::Sidebar(ApplicationWindow *window)
     m_htmlPage->setSearchPaths(Language::searchPaths(QStringLiteral("HTM")));
     m_htmlPage->setAccessibleName(tr("Page"));
 
-    const QString removal = QStringLiteral(
+    const QString removal = tr(
         "Remove all scores saved on this computer. This will also delete Brightsum's record of completed exercises "
         "for each user.");
     // Adults' tasks ask for the administrator password first, as clearing does.
@@ -58,7 +58,7 @@ Sidebar::Sidebar(ApplicationWindow *window)
     };
     m_everybodysTasks = buildTasksPage(
         {{tr("View My Scores"),
-          QStringLiteral("View scores that have been saved by Brightsum for exercises you have completed.")},
+          tr("View scores that have been saved by Brightsum for exercises you have completed.")},
          {tr("Clear Saved Scores"), removal},
          {tr("View a Child's Progress..."),
           tr("See how one child's scores have changed over time, topic by topic, and print them as a report.")},
@@ -72,14 +72,13 @@ Sidebar::Sidebar(ApplicationWindow *window)
          asAdult(&ApplicationWindow::importScores, window)});
     m_myTasks = buildTasksPage(
         {{tr("View Everybody's Scores"),
-          QStringLiteral("View scores that have been saved by Brightsum for exercises completed by all Brightsum "
-                         "users.")},
+          tr("View scores that have been saved by Brightsum for exercises completed by all Brightsum users.")},
          {tr("Clear Saved Scores"), removal},
          {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")}},
         {[window] { window->showScores(); }, [this] { clearScores(); }, [window] { window->showMyProgress(); }});
     m_templateTasks = buildTasksPage(
         {{tr("Open Sample Template"),
-          QStringLiteral("Learn how to use the Template Editor by opening a sample template for editing.")}},
+          tr("Learn how to use the Template Editor by opening a sample template for editing.")}},
         {[window] { window->openSampleTemplate(); }});
 
     m_pages = {m_userPage, m_htmlPage, m_everybodysTasks, m_myTasks, m_templateTasks};
@@ -199,9 +198,9 @@ void Sidebar::fillUserPage()
 
     const ScoreBook::Totals totals = ScoreBook::totalsOf(records, playerName);
     m_statistics->clear();
-    m_statistics->addItem(QStringLiteral("Number of clues used: ") + QString::number(totals.clues));
-    m_statistics->addItem(QStringLiteral("Number of choices used: ") + QString::number(totals.choices));
-    m_statistics->addItem(QStringLiteral("Total score: ") + QString::number(totals.score));
+    m_statistics->addItem(tr("Number of clues used: %1").arg(totals.clues));
+    m_statistics->addItem(tr("Number of choices used: %1").arg(totals.choices));
+    m_statistics->addItem(tr("Total score: %1").arg(totals.score));
 }
 
 void Sidebar::clearScores()
