@@ -109,7 +109,7 @@ ApplicationWindow::ApplicationWindow()
 
     m_statusLabel = new QLabel;
     useraccounts();
-    showStatus(tr("Welcome to Brightsum, ") + m_userName + QStringLiteral("!"));
+    showStatus(tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
 
     // Read the score records while the child picks a name, so that the user page

@@ -310,7 +310,7 @@ void ApplicationWindow::changeTheme(QAction *action)
             continue;
         Themes::store(theme);
         m_workspace->setBackground(QBrush(QPixmap(theme.tile())));
-        statusBar()->showMessage(tr("Theme set to ") + theme.name, 5000);
+        statusBar()->showMessage(tr("Theme set to %1").arg(tr(qPrintable(theme.name))), 5000);
         loadExerciseBank();
         return;
     }
@@ -322,7 +322,7 @@ void ApplicationWindow::changeSound(QAction *action)
         if (set.menuText != action->objectName())
             continue;
         Themes::storeSoundSet(set);
-        statusBar()->showMessage(tr("Sounds set to ") + set.value, 5000);
+        statusBar()->showMessage(tr("Sounds set to %1").arg(tr(qPrintable(set.value))), 5000);
         return;
     }
 }

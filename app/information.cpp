@@ -61,7 +61,7 @@ QString aboutText()
 {
     return Logo + bold(ApplicationWindow::tr("Brightsum 4.0 is made by the Halvane team.")) + QStringLiteral("<br><br>")
         + lines({ApplicationWindow::tr("Arithmetic practice for children."),
-                 ApplicationWindow::tr("Web: ") + Documents::WebAddress});
+                 ApplicationWindow::tr("Web: %1").arg(Documents::WebAddress)});
 }
 
 // A visible sidebar shows the page in place of its content; otherwise the

@@ -42,7 +42,7 @@ const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
 {
     static const std::array<SoundSet, soundSetCount> sets{{
         {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Animals")), QStringLiteral("Animals")},
-        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Musical Instruments")), QStringLiteral("Music")},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Musical Instruments")), QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Music"))},
         {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "People")), QStringLiteral("People")},
         {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Technology")), QStringLiteral("Technology")},
         {QString::fromLatin1(QT_TRANSLATE_NOOP("ApplicationWindow", "Transport")), QStringLiteral("Transport")},

@@ -30,7 +30,7 @@ AccountWindow *ApplicationWindow::accountWindow() const
 void ApplicationWindow::doLogin()
 {
     m_userName = AccountWindow::signedInName();
-    m_statusLabel->setText(tr("Signed in as: ") + m_userName);
+    m_statusLabel->setText(tr("Signed in as: %1").arg(m_userName));
     m_sidebar->setUserContent(m_userName);
 }
 

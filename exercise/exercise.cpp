@@ -110,8 +110,10 @@ int Exercise::rewardSoundNumber() const
 
 QString Exercise::completionText() const
 {
-    return QStringLiteral("You have successfully completed the exercise.\n\nTopic\t\t") + Topics::shownName(m_topicName)
-        + QStringLiteral("\nPlayer name\t\t") + m_playerName + QStringLiteral("\nNumber of clues\t\t")
-        + QString::number(m_cluesUsed) + QStringLiteral("\nNumber of choices\t") + QString::number(m_choicesUsed)
-        + QStringLiteral("\nTotal score\t\t") + QString::number(m_score);
+    // One pass over the text, so a name holding "%1" stays as it is.
+    return QCoreApplication::translate("Exercise",
+                                       "You have successfully completed the exercise.\n\nTopic\t\t%1\nPlayer name\t\t%2"
+                                       "\nNumber of clues\t\t%3\nNumber of choices\t%4\nTotal score\t\t%5")
+        .arg(Topics::shownName(m_topicName), m_playerName, QString::number(m_cluesUsed),
+             QString::number(m_choicesUsed), QString::number(m_score));
 }

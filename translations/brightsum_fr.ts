@@ -93,10 +93,6 @@ access. Please enter the administrator password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Welcome to Brightsum, </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>File Reading Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -181,14 +177,6 @@ Please check that this file can be written:
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme set to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds set to </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -277,10 +265,6 @@ Time limit: Unlimited</source>
     </message>
     <message>
         <source>Arithmetic practice for children.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Web: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -396,10 +380,6 @@ Time limit: Unlimited</source>
     <message>
         <source>Score records added: %1.
 Already on this computer, and so skipped: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Signed in as: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -826,6 +806,30 @@ Already on this computer, and so skipped: %2.</source>
         <source>Brightsum 4.0 is made by the Halvane team.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Brightsum, %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme set to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds set to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed in as: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -858,6 +862,19 @@ Already on this computer, and so skipped: %2.</source>
     </message>
     <message>
         <source>Answer: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Exercise</name>
+    <message>
+        <source>You have successfully completed the exercise.
+
+Topic		%1
+Player name		%2
+Number of clues		%3
+Number of choices	%4
+Total score		%5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
