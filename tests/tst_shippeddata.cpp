@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
@@ -26,6 +28,8 @@ private Q_SLOTS:
     void dataFolderHoldsTheWholeSet();
     void contentInTheUsersLanguage_data();
     void contentInTheUsersLanguage();
+    void everyTextIsTranslated_data();
+    void everyTextIsTranslated();
 };
 
 void TestShippedData::questionFilesAreSound_data()
@@ -151,6 +155,63 @@ void TestShippedData::contentInTheUsersLanguage()
     // Anything not translated is read in English.
     QCOMPARE(Language::localized(QStringLiteral("Art/Images/Addition_0.png")), QStringLiteral("Art/Images/Addition_0.png"));
     Language::setCurrent(QStringLiteral("en"));
+}
+
+void TestShippedData::everyTextIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Language::shipped())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Each catalogue translates every text, keeps its place markers and its
+// keyboard mnemonic, and is built into the program as written.
+void TestShippedData::everyTextIsTranslated()
+{
+    QFETCH(QString, language);
+    QFile catalogue(TestSupport::dataFolder() + QStringLiteral("/../translations/brightsum_") + language
+                    + QStringLiteral(".ts"));
+    QVERIFY(catalogue.open(QIODevice::ReadOnly));
+    QTranslator built;
+    QVERIFY(built.load(QStringLiteral(":/i18n/brightsum_") + language));
+    const QRegularExpression marker(QStringLiteral("%(\\d+|n)"));
+    const auto markers = [&](const QString &text) {
+        QStringList found;
+        for (auto match = marker.globalMatch(text); match.hasNext();)
+            found << match.next().captured();
+        found.sort();
+        return found;
+    };
+    QXmlStreamReader xml(&catalogue);
+    QString context, source;
+    QStringList problems;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++messages;
+            const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            const bool plural = source.contains(QLatin1String("%n"));
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            const QString where = context + QStringLiteral(": ") + source.left(50);
+            if (unfinished || translation.trimmed().isEmpty())
+                problems << where + QStringLiteral(" (not translated)");
+            else if (!plural && markers(translation) != markers(source))
+                problems << where + QStringLiteral(" (place markers)");
+            else if (source.contains(QRegularExpression(QStringLiteral("&\\w"))) != translation.contains(QRegularExpression(QStringLiteral("&\\w"))))
+                problems << where + QStringLiteral(" (mnemonic)");
+            else if (!plural && built.translate(qPrintable(context), source.toUtf8().constData()) != translation)
+                problems << where + QStringLiteral(" (not built into the program)");
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages > 400);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(TestShippedData)
