@@ -16,7 +16,7 @@
 namespace {
 
 // At most this many dates under the chart, so they never overlap.
-constexpr int DateLabels = 6;
+constexpr int DateLabels = 4;
 // Markers on every exercise while they stay apart.
 constexpr int MarkedExercises = 60;
 constexpr int ScoreStep = 10;
