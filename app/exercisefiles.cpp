@@ -82,7 +82,7 @@ void ApplicationWindow::chooseFile()
     // The exercise goes on under the player who saved it, whoever is signed in now.
     openExercise(saved.topic, saved.player, saved.score, saved.cluesUsed, saved.choicesUsed, saved.currentQuestion,
                  m_bank.topic(Topics::indexOf(saved.topic)));
-    showStatus(tr("New %1 exercise created").arg(saved.topic));
+    showStatus(tr("New %1 exercise created").arg(Topics::shownName(saved.topic)));
 }
 
 void ApplicationWindow::saveExe()

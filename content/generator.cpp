@@ -4,6 +4,7 @@
 #include "content/generator/draft.h"
 #include "content/generator/writer.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -122,7 +123,7 @@ QString listed(const QList<int> &numbers)
 QString Generator::levelAges(int level)
 {
     const int youngest = 4 + 2 * level;
-    return QStringLiteral("ages %1 to %2").arg(youngest).arg(youngest + 1);
+    return QCoreApplication::translate("Generator", "ages %1 to %2").arg(youngest).arg(youngest + 1);
 }
 
 QuestionRecords Generator::generate(int topic, int level, quint32 seed)

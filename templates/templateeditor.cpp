@@ -286,7 +286,7 @@ void TemplateEditor::generate()
     setWindowTitle(tr("Template Editor: New Template"));
     refresh();
     statusBar()->showMessage(tr("Generated %1 questions, level %2, set %3")
-                                 .arg(Topics::at(m_generatedTopic).name)
+                                 .arg(Topics::shownName(Topics::at(m_generatedTopic).name))
                                  .arg(m_generatedLevel)
                                  .arg(set),
                              StatusTimeout);

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 void TestSupport::initialise()
 {
@@ -119,6 +120,19 @@ bool ScriptedPrompts::exec(QDialog &dialog)
 
 PseudoTranslator::PseudoTranslator()
 {
+    QFile file(TestSupport::dataFolder() + QStringLiteral("/../translations/brightsum_fr.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("No catalogue to mark texts by");
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            m_catalogue.insert(context + QLatin1Char('|') + xml.readElementText());
+    }
     QCoreApplication::installTranslator(this);
 }
 
@@ -127,9 +141,12 @@ PseudoTranslator::~PseudoTranslator()
     QCoreApplication::removeTranslator(this);
 }
 
-QString PseudoTranslator::translate(const char *, const char *source, const char *, int) const
+QString PseudoTranslator::translate(const char *context, const char *source, const char *, int) const
 {
     if (!source || !*source)
+        return {};
+    const bool qts = context[0] == 'Q';
+    if (!qts && !m_catalogue.contains(QString::fromUtf8(context) + QLatin1Char('|') + QString::fromUtf8(source)))
         return {};
     return QStringLiteral("\u00ab") + QString::fromUtf8(source) + QStringLiteral("\u00bb");
 }

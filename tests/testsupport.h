@@ -5,6 +5,7 @@
 #include "exercise/soundplayer.h"
 
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QTranslator>
 
@@ -83,9 +84,10 @@ public:
     QStringList played;
 };
 
-// Marks every text that passes through translation, as a catalogue of another
-// language would change it, so that a text shown unmarked is one no catalogue
-// can reach. Installed for its lifetime.
+// Marks every text that passes through translation and that the program's
+// catalogues hold (or Qt's own, for its dialogs), as another language would
+// change it: a text shown unmarked is one no catalogue can reach. Installed
+// for its lifetime.
 class PseudoTranslator : public QTranslator
 {
 public:
@@ -94,4 +96,7 @@ public:
     QString translate(const char *context, const char *source, const char *disambiguation, int n) const override;
     bool isEmpty() const override { return false; }
     static bool marked(const QString &text);
+
+private:
+    QSet<QString> m_catalogue; // context and source text, as "context|source"
 };

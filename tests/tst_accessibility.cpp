@@ -10,6 +10,7 @@
 #include "exercise/mdiwindow.h"
 #include "exercise/worksheetdialog.h"
 #include "options/optionsdialog.h"
+#include "templates/generatedialog.h"
 #include "templates/templateeditor.h"
 #include "testsupport.h"
 #include "users/accountwindow.h"
@@ -366,11 +367,14 @@ void TestAccessibility::everyShownTextCanBeTranslated()
     WorksheetDialog worksheet(nullptr);
     prompts.onExec(worksheet);
     TemplateEditor editor(nullptr);
+    GenerateDialog generate(nullptr);
     ScoreWindow scores(nullptr, ScoreBook::records(), ScoreWindow::Everybody);
     ProgressWindow progress(nullptr, QStringLiteral("Asha"));
-    for (QWidget *child : {static_cast<QWidget *>(&editor), static_cast<QWidget *>(&scores),
-                           static_cast<QWidget *>(&progress)})
+    for (QWidget *child : {static_cast<QWidget *>(&editor), static_cast<QWidget *>(&generate),
+                           static_cast<QWidget *>(&scores), static_cast<QWidget *>(&progress)}) {
+        child->show();
         untranslated << untranslatedTexts(child, asTheyAre);
+    }
     untranslated.removeDuplicates();
     for (const QString &text : std::as_const(untranslated))
         qWarning("Not translatable: %s", qPrintable(text));

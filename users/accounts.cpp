@@ -4,7 +4,18 @@
 #include "content/topics.h"
 #include "users/store.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Accounts", text);
+}
+
+} // namespace
 
 QStringList Accounts::names()
 {
@@ -14,19 +25,19 @@ QStringList Accounts::names()
 QString Accounts::problemWithName(const QString &name)
 {
     if (name.size() > MaxNameLength)
-        return QStringLiteral("A name can be at most %1 letters long. Please choose a shorter name.").arg(MaxNameLength);
+        return tr("A name can be at most %1 letters long. Please choose a shorter name.").arg(MaxNameLength);
     const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
         return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
             || c.category() == QChar::Separator_Paragraph;
     });
     if (control)
-        return QStringLiteral("A name cannot hold a line break or another control character. Please type your name again.");
+        return tr("A name cannot hold a line break or another control character. Please type your name again.");
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("A name cannot contain \"/\" or \"\\\". Please choose another name.");
+        return tr("A name cannot contain \"/\" or \"\\\". Please choose another name.");
     if (!name.isEmpty() && name.trimmed().isEmpty())
-        return QStringLiteral("A name cannot be only blanks. Please type your name.");
+        return tr("A name cannot be only blanks. Please type your name.");
     if (name == QLatin1String("names"))
-        return QStringLiteral("The name \"names\" cannot be used. Please choose another name.");
+        return tr("The name \"names\" cannot be used. Please choose another name.");
     return {};
 }
 

@@ -100,7 +100,7 @@ bool AccountWindow::signIn()
         // A name put into the store by other means is held to the same rules.
         const QString problem = Accounts::problemWithName(chosen);
         if (!problem.isEmpty()) {
-            Ask::warning(this, QStringLiteral("User Accounts"), problem);
+            Ask::warning(this, tr("User Accounts"), problem);
             return false;
         }
         sharedSignedInName() = chosen;
@@ -108,12 +108,12 @@ bool AccountWindow::signIn()
     }
     const QString typed = m_newUser->text();
     if (typed.isEmpty()) {
-        Ask::critical(this, QStringLiteral("User Accounts"), tr("Please selct a user account or create a new one."));
+        Ask::critical(this, tr("User Accounts"), tr("Please selct a user account or create a new one."));
         return false;
     }
     const QString problem = Accounts::problemWithName(typed);
     if (!problem.isEmpty()) {
-        Ask::warning(this, QStringLiteral("User Accounts"), problem);
+        Ask::warning(this, tr("User Accounts"), problem);
         return false;
     }
     sharedSignedInName() = typed;

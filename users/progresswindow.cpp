@@ -60,7 +60,10 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const char *const headers[] = {"No.", "Completed", "Topic", "No. of Clues", "No. of Choices", "Score"};
+        static const char *const headers[] = {
+            QT_TRANSLATE_NOOP("ProgressWindow", "No."),          QT_TRANSLATE_NOOP("ProgressWindow", "Completed"),
+            QT_TRANSLATE_NOOP("ProgressWindow", "Topic"),        QT_TRANSLATE_NOOP("ProgressWindow", "No. of Clues"),
+            QT_TRANSLATE_NOOP("ProgressWindow", "No. of Choices"), QT_TRANSLATE_NOOP("ProgressWindow", "Score")};
         return ProgressWindow::tr(headers[section]);
     }
 
