@@ -901,9 +901,9 @@ Total score		%5</source>
 
 Sujet		%1
 Prénom		%2
-Indices utilisés	%3
-Choix utilisés		%4
-Score total		%5</translation>
+Indices		%3
+Choix		%4
+Score		%5</translation>
     </message>
 </context>
 <context>
