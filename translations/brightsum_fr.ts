@@ -558,7 +558,7 @@ Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
     </message>
     <message>
         <source>Sign out of your user account to allow somebody else to use Brightsum from their account</source>
-        <translation>Te déconnecter pour que quelqu&apos;un d&apos;autre puisse utiliser Brightsum avec son prénom</translation>
+        <translation>Ferme la session pour laisser quelqu&apos;un d&apos;autre utiliser Brightsum avec son prénom</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1191,7 +1191,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation>Paramètres régionaux</translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>View</source>
@@ -1655,7 +1655,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>See how one child&apos;s scores have changed over time, topic by topic, and print them as a report.</source>
-        <translation>Voir comment les scores d&apos;un enfant ont évolué, sujet par sujet, et les imprimer sous forme de bilan.</translation>
+        <translation>Voir les progrès d&apos;un enfant, sujet par sujet, et les imprimer sous forme de bilan.</translation>
     </message>
     <message>
         <source>Export Scores...</source>
@@ -1663,7 +1663,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.</source>
-        <translation>Enregistrer tous les scores dans un fichier CSV, à ouvrir dans un tableur ou à emporter sur un autre ordinateur.</translation>
+        <translation>Enregistrer tous les scores dans un fichier CSV, pour un tableur ou un autre ordinateur.</translation>
     </message>
     <message>
         <source>Import Scores...</source>
@@ -1671,7 +1671,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Add the score records of a CSV file exported on another computer. Records already here are not added twice.</source>
-        <translation>Ajouter les scores d&apos;un fichier CSV exporté sur un autre ordinateur. Les scores déjà présents ne sont pas ajoutés deux fois.</translation>
+        <translation>Ajouter les scores d&apos;un fichier CSV venu d&apos;un autre ordinateur, sans les doublons.</translation>
     </message>
     <message>
         <source>View Everybody&apos;s Scores</source>
@@ -1683,7 +1683,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>See how your scores have changed over time, topic by topic.</source>
-        <translation>Regarde comment tes scores ont évolué, sujet par sujet.</translation>
+        <translation>Voir comment tes scores ont évolué, sujet par sujet.</translation>
     </message>
     <message>
         <source>Open Sample Template</source>
@@ -1755,15 +1755,15 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Remove all scores saved on this computer. This will also delete Brightsum&apos;s record of completed exercises for each user.</source>
-        <translation>Supprimer tous les scores enregistrés sur cet ordinateur. Cela efface aussi la liste des exercices terminés de chaque utilisateur.</translation>
+        <translation>Supprimer tous les scores de cet ordinateur, et la liste des exercices terminés de chaque utilisateur.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises you have completed.</source>
-        <translation>Voir les scores que Brightsum a enregistrés pour les exercices que tu as terminés.</translation>
+        <translation>Voir les scores des exercices que tu as terminés.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises completed by all Brightsum users.</source>
-        <translation>Voir les scores que Brightsum a enregistrés pour les exercices terminés par tous les utilisateurs.</translation>
+        <translation>Voir les scores de tous les utilisateurs, pour tous les exercices terminés.</translation>
     </message>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
