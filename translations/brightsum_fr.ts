@@ -176,7 +176,7 @@ Vérifiez que ce fichier peut être modifié :
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation>S&amp;ons</translation>
+        <translation>&amp;Sons</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
