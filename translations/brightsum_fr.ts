@@ -5,105 +5,107 @@
     <name>AccountWindow</name>
     <message>
         <source>Welcome to Brightsum!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Brightsum !</translation>
     </message>
     <message>
         <source>Existing Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs existants</translation>
     </message>
     <message>
         <source>If you have used Brightsum before, select your name </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as déjà utilisé Brightsum ? Choisis ton prénom </translation>
     </message>
     <message>
         <source>New Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux utilisateurs</translation>
     </message>
     <message>
         <source>If you are new to Brightsum, type your name </source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est ta première fois ? Tape ton prénom </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Please selct a user account or create a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis ton prénom dans la liste, ou tape-le si c&apos;est ta première fois.</translation>
     </message>
     <message>
         <source>User Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes utilisateurs</translation>
     </message>
     <message>
         <source>Click this button to start Brightsum, once you have selected a user account or created a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour démarrer Brightsum, une fois que tu as choisi ou tapé ton prénom</translation>
     </message>
     <message>
         <source>Click this button to exit Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour quitter Brightsum</translation>
     </message>
 </context>
 <context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe administrateur</translation>
     </message>
     <message>
         <source>The feature you requested requires administrator
 access. Please enter the administrator password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fonction est réservée à l&apos;administrateur.
+Veuillez saisir le mot de passe administrateur :</translation>
     </message>
     <message>
         <source>Incorrect Password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect !</translation>
     </message>
     <message>
         <source>The password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe saisi est incorrect.</translation>
     </message>
 </context>
 <context>
     <name>AnalogClock</name>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge analogique</translation>
     </message>
 </context>
 <context>
     <name>AnswerBox</name>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse</translation>
     </message>
 </context>
 <context>
     <name>ApplicationWindow</name>
     <message>
         <source>Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace de travail</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>File Reading Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture</translation>
     </message>
     <message>
         <source>A critical data file has been corrupted or deleted.
 Try reinstalling Brightsum. Brightsum will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de données indispensable est endommagé ou a été supprimé.
+Essayez de réinstaller Brightsum. Brightsum va maintenant se fermer.</translation>
     </message>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages non enregistrés</translation>
     </message>
     <message>
         <source>Brightsum cannot save scores and settings on this computer: what was not saved is not kept, and what was saved before is left as it was.
@@ -112,130 +114,141 @@ Try reinstalling Brightsum. Brightsum will now exit.</source>
 
 Please check that this file can be written:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum ne peut pas enregistrer les scores et les réglages sur cet ordinateur : ce qui n&apos;a pas pu être enregistré est perdu, et ce qui l&apos;avait été avant reste tel quel.
+
+%1
+
+Vérifiez que ce fichier peut être modifié :
+%2</translation>
     </message>
     <message>
         <source>Settings Repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages réparés</translation>
     </message>
     <message numerus="yes">
         <source>Brightsum&apos;s settings file held %n line(s) that could not be read (line %1). They have been left out, and everything else in the file was kept.
 
 %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier de réglages de Brightsum contenait %n ligne illisible (ligne %1). Elle a été laissée de côté, et tout le reste du fichier a été gardé.
+
+%2</numerusform>
+            <numerusform>Le fichier de réglages de Brightsum contenait %n lignes illisibles (ligne %1). Elles ont été laissées de côté, et tout le reste du fichier a été gardé.
+
+%2</numerusform>
         </translation>
     </message>
     <message>
         <source>Waiting for another Brightsum on this computer to finish saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente d&apos;un autre Brightsum qui enregistre sur cet ordinateur...</translation>
     </message>
     <message>
         <source>&amp;%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1. %2</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scores</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;nêtre</translation>
     </message>
     <message>
         <source>&amp;Themes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Thèmes</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils standard</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Its first line is not one of the seven topics, so it is not a saved exercise that can be reopened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa première ligne n&apos;est pas l&apos;un des sept sujets : ce n&apos;est donc pas un exercice enregistré qu&apos;on peut rouvrir.</translation>
     </message>
     <message>
         <source>Its score, clues, choices or question number are outside what an exercise can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son score, ses indices, ses choix ou son numéro de question sont impossibles dans un exercice.</translation>
     </message>
     <message>
         <source>Its player&apos;s name is not one that can sign in to Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prénom qu&apos;il contient ne permet pas de se connecter à Brightsum.</translation>
     </message>
     <message>
         <source>New Exercise from Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice d&apos;après un modèle</translation>
     </message>
     <message>
         <source>Brightsum Templates (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèles Brightsum (*.dat)</translation>
     </message>
     <message>
         <source>Invalid Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle non valide</translation>
     </message>
     <message>
         <source>The template you have selected is not a valid template. It may not have a complete
 set of twenty questions, clues, options and answers, or may not be in the correct
 format. Contact the person who created/edited the template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle choisi n&apos;est pas valide. Il lui manque peut-être des questions, des indices,
+des choix ou des réponses (il en faut vingt de chaque), ou son format n&apos;est pas le bon.
+Adressez-vous à la personne qui a créé ou modifié ce modèle.</translation>
     </message>
     <message>
         <source>New %1 exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice créé : %1</translation>
     </message>
     <message>
         <source>Open Exercise Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un exercice</translation>
     </message>
     <message>
         <source>Brightsum Saved Exercises (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices Brightsum enregistrés (*.dat)</translation>
     </message>
     <message>
         <source>Cannot Open Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;exercice</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be opened as a saved exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être ouvert comme exercice enregistré.</translation>
     </message>
     <message>
         <source>Exercise progress saved to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l&apos;exercice enregistrée</translation>
     </message>
     <message>
         <source>Correct answer: Two points awarded
@@ -245,624 +258,633 @@ Number of clues: Three
 Number of choices: Three
 Number of questions: Twenty
 Time limit: Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse : tu gagnes deux points
+Mauvaise réponse : tu perds un point
+
+Nombre d&apos;indices : trois
+Nombre de choix : trois
+Nombre de questions : vingt
+Temps limite : aucun</translation>
     </message>
     <message>
         <source>Release History</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions précédentes</translation>
     </message>
     <message>
         <source>Beta Testers</source>
-        <translation type="unfinished"></translation>
+        <translation>Testeurs de la version bêta</translation>
     </message>
     <message>
         <source>Question Testers</source>
-        <translation type="unfinished"></translation>
+        <translation>Testeurs des questions</translation>
     </message>
     <message>
         <source>Concept</source>
-        <translation type="unfinished"></translation>
+        <translation>Idée de départ</translation>
     </message>
     <message>
         <source>Arithmetic practice for children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des exercices de calcul pour les enfants.</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire de l&apos;aide</translation>
     </message>
     <message>
         <source>What&apos;s New?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoi de neuf ?</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Remerciements</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>About Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Brightsum</translation>
     </message>
     <message>
         <source>No Saved Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun score enregistré</translation>
     </message>
     <message>
         <source>No scores to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a encore aucun score à afficher.</translation>
     </message>
     <message>
         <source>View a Child&apos;s Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la progression d&apos;un enfant</translation>
     </message>
     <message>
         <source>Whose progress would you like to see?</source>
-        <translation type="unfinished"></translation>
+        <translation>De quel enfant voulez-vous voir la progression ?</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant</translation>
     </message>
     <message>
         <source>Export Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les scores</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de tableur (*.csv)</translation>
     </message>
     <message>
         <source>Reading the saved scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des scores enregistrés...</translation>
     </message>
     <message>
         <source>Scores Not Exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores non exportés</translation>
     </message>
     <message>
         <source>The scores could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores n&apos;ont pas pu être enregistrés dans « %1 » : %2</translation>
     </message>
     <message>
         <source>1 score record was saved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un score a été enregistré dans « %2 ».</translation>
     </message>
     <message>
         <source>%1 score records were saved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 scores ont été enregistrés dans « %2 ».</translation>
     </message>
     <message>
         <source>Scores Exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores exportés</translation>
     </message>
     <message>
         <source>Import Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des scores</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de tableur (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : </translation>
     </message>
     <message>
         <source>Scores Not Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores non importés</translation>
     </message>
     <message>
         <source>No scores were imported from &quot;%1&quot;.
 
 %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun score n&apos;a été importé depuis « %1 ».
+
+%2%3</translation>
     </message>
     <message>
         <source>Scores Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores importés</translation>
     </message>
     <message>
         <source>Score records added: %1.
 Already on this computer, and so skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores ajoutés : %1.
+Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Terre</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Animaux</translation>
     </message>
     <message>
         <source>Musical Instruments</source>
-        <translation type="unfinished"></translation>
+        <translation>Instruments de musique</translation>
     </message>
     <message>
         <source>People</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes</translation>
     </message>
     <message>
         <source>Technology</source>
-        <translation type="unfinished"></translation>
+        <translation>Technologie</translation>
     </message>
     <message>
         <source>Transport</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports</translation>
     </message>
     <message>
         <source>Number Skills...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres...</translation>
     </message>
     <message>
         <source>Begins a new number skills exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice sur les nombres</translation>
     </message>
     <message>
         <source>Addition...</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition...</translation>
     </message>
     <message>
         <source>Begins a new addition exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice d&apos;addition</translation>
     </message>
     <message>
         <source>Subtraction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction...</translation>
     </message>
     <message>
         <source>Begins a new subtraction exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice de soustraction</translation>
     </message>
     <message>
         <source>Multiplication...</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication...</translation>
     </message>
     <message>
         <source>Begins a new multiplication exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice de multiplication</translation>
     </message>
     <message>
         <source>Division...</source>
-        <translation type="unfinished"></translation>
+        <translation>Division...</translation>
     </message>
     <message>
         <source>Begins a new division exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice de division</translation>
     </message>
     <message>
         <source>Fractions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fractions...</translation>
     </message>
     <message>
         <source>Begins a new fractions exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice sur les fractions</translation>
     </message>
     <message>
         <source>Money...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaie...</translation>
     </message>
     <message>
         <source>Begins a new money exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice sur la monnaie</translation>
     </message>
     <message>
         <source>New from Template...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau d&apos;après un modèle...</translation>
     </message>
     <message>
         <source>Creates a new exercise from an exercise template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un nouvel exercice à partir d&apos;un modèle</translation>
     </message>
     <message>
         <source>Click this button to start a new exercise from an exercise template</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour commencer un nouvel exercice à partir d&apos;un modèle</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir...</translation>
     </message>
     <message>
         <source>Opens a previously saved exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un exercice enregistré</translation>
     </message>
     <message>
         <source>Click this button to open a previously saved Brightsum exercise (*.dat) file from your hard disk drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour rouvrir un exercice Brightsum enregistré (fichier *.dat) sur ton ordinateur.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Saves the currently active exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre l&apos;exercice en cours</translation>
     </message>
     <message>
         <source>Click this button to save a currently active Brightsum exercise (*.dat) to your hard disk drive so that it can be opened in a later session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour enregistrer l&apos;exercice en cours (fichier *.dat) sur ton ordinateur et le finir plus tard.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer...</translation>
     </message>
     <message>
         <source>Prints the question set of the currently active exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime les questions de l&apos;exercice en cours</translation>
     </message>
     <message>
         <source>Click this button to print the questions of a currently active Brightsum exercise using your printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour imprimer les questions de l&apos;exercice en cours sur ton imprimante.</translation>
     </message>
     <message>
         <source>Change User</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Sign out of your user account to allow somebody else to use Brightsum from their account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la session pour laisser quelqu&apos;un d&apos;autre utiliser Brightsum avec son prénom</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Rules...</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles...</translation>
     </message>
     <message>
         <source>Displays Brightsum rules and scoring system</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les règles de Brightsum et le calcul des points</translation>
     </message>
     <message>
         <source>Click this button to display rules concerned with scoring points and clue and choice limitations in Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour lire les règles : les points que tu gagnes ou perds, et combien d&apos;indices et de choix tu as.</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores de tout le monde</translation>
     </message>
     <message>
         <source>Displays scores of all users</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les scores de tous les utilisateurs</translation>
     </message>
     <message>
         <source>Click this button to display all scores that have been saved on this computer by users who have finished Brightsum exercises previously.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour voir tous les scores enregistrés sur cet ordinateur par les personnes qui ont déjà terminé des exercices Brightsum.</translation>
     </message>
     <message>
         <source>My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes scores</translation>
     </message>
     <message>
         <source>Displays scores of the current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les scores de la personne connectée</translation>
     </message>
     <message>
         <source>Click this button to display scores that have been saved on this computer by the current user only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour voir seulement tes scores à toi, enregistrés sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge analogique</translation>
     </message>
     <message>
         <source>Displays an analog clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche une horloge analogique</translation>
     </message>
     <message>
         <source>Click this button to display an analog clock showing the current time as part of the workspace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour afficher dans l&apos;espace de travail une horloge à aiguilles qui donne l&apos;heure.</translation>
     </message>
     <message>
         <source>Digital Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge numérique</translation>
     </message>
     <message>
         <source>Displays a digital clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche une horloge numérique</translation>
     </message>
     <message>
         <source>Click this button to display a digital clock showing the current time as part of the workspace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour afficher dans l&apos;espace de travail une horloge à chiffres qui donne l&apos;heure.</translation>
     </message>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre latérale</translation>
     </message>
     <message>
         <source>Toggles sidebar visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou cache la barre latérale</translation>
     </message>
     <message>
         <source>Click this button to set whether the sidebar is visible or hiddle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour afficher ou cacher la barre latérale.</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Toggles full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Active ou quitte le plein écran</translation>
     </message>
     <message>
         <source>Click this button to set whether full screen mode is enabled or disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour passer en plein écran, ou pour en sortir.</translation>
     </message>
     <message>
         <source>Cl&amp;ose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close the active window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre active</translation>
     </message>
     <message>
         <source>Close &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout fermer</translation>
     </message>
     <message>
         <source>Close all the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme toutes les fenêtres</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaïque</translation>
     </message>
     <message>
         <source>Tile the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Place les fenêtres côte à côte</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>Cascade the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Empile les fenêtres en cascade</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivante</translation>
     </message>
     <message>
         <source>Move the focus to the next window</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à la fenêtre suivante</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédente</translation>
     </message>
     <message>
         <source>Move the focus to the previous window</source>
-        <translation type="unfinished"></translation>
+        <translation>Revient à la fenêtre précédente</translation>
     </message>
     <message>
         <source>Template Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de modèles...</translation>
     </message>
     <message>
         <source>Launches the Template Editor to create and edit exercise templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre l&apos;Éditeur de modèles pour créer et modifier des modèles d&apos;exercices</translation>
     </message>
     <message>
         <source>Click this button to create and edit exercise templates using the Template Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour créer et modifier des modèles d&apos;exercices avec l&apos;Éditeur de modèles</translation>
     </message>
     <message>
         <source>Worksheet Creator...</source>
-        <translation type="unfinished"></translation>
+        <translation>Créateur de fiches...</translation>
     </message>
     <message>
         <source>Convert the active exercise to a math worksheet that can be printed or saved as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme l&apos;exercice actif en fiche de calcul à imprimer ou à enregistrer en PDF</translation>
     </message>
     <message>
         <source>Use the Worksheet Creator to create a math worksheet from the active exercise for printing or saving to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilise le Créateur de fiches pour faire, à partir de l&apos;exercice actif, une fiche de calcul à imprimer ou à enregistrer en PDF</translation>
     </message>
     <message>
         <source>Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Options...</translation>
     </message>
     <message>
         <source>Displays the options dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la fenêtre des options</translation>
     </message>
     <message>
         <source>Click this button to display the Brightsum options and customize Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour afficher les options et régler Brightsum à ta façon</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>Displays help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le sommaire de l&apos;aide</translation>
     </message>
     <message>
         <source>Click this button to learn more about the software you love.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour en savoir plus sur ton logiciel préféré.</translation>
     </message>
     <message>
         <source>What&apos;s New?...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoi de neuf ?...</translation>
     </message>
     <message>
         <source>Displays a list of new features in Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la liste des nouveautés de Brightsum</translation>
     </message>
     <message>
         <source>Click this button to learn more about the new features introduced in this version of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour découvrir les nouveautés de cette version de Brightsum.</translation>
     </message>
     <message>
         <source>Version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Version...</translation>
     </message>
     <message>
         <source>Displays version information and checks for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et cherche les mises à jour</translation>
     </message>
     <message>
         <source>Click this button to display information about the exact version and build of this edition of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour voir la version exacte de cette édition de Brightsum.</translation>
     </message>
     <message>
         <source>Thanks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Remerciements...</translation>
     </message>
     <message>
         <source>Displays acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les remerciements</translation>
     </message>
     <message>
         <source>Click this button to display acknowledgements information about this edition of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour voir les remerciements de cette édition de Brightsum.</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>Displays about information</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les informations sur Brightsum</translation>
     </message>
     <message>
         <source>Click this button to display contact information and information about this edition of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur ce bouton pour voir qui a fait cette édition de Brightsum et comment nous contacter.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Begins a new exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence un nouvel exercice</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source>Displays high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les scores</translation>
     </message>
     <message>
         <source>Brightsum 4.0, released December 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 4.0, sorti en décembre 2026</translation>
     </message>
     <message>
         <source>Brightsum 3.0, May 2025</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 3.0, mai 2025</translation>
     </message>
     <message>
         <source>Brightsum 2.0, June 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 2.0, juin 2024</translation>
     </message>
     <message>
         <source>Brightsum 1.0, September 2023</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 1.0, septembre 2023</translation>
     </message>
     <message>
         <source>Brightsum 4.0 is made by the Halvane team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 4.0 est réalisé par l&apos;équipe Halvane.</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Welcome to Brightsum, %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Brightsum, %1 !</translation>
     </message>
     <message>
         <source>Theme set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème choisi : %1</translation>
     </message>
     <message>
         <source>Sounds set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons choisis : %1</translation>
     </message>
     <message>
         <source>Web: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web : %1</translation>
     </message>
     <message>
         <source>Signed in as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur : %1</translation>
     </message>
 </context>
 <context>
     <name>DigitalClock</name>
     <message>
         <source>Digital Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge numérique</translation>
     </message>
 </context>
 <context>
     <name>Documents</name>
     <message>
         <source>Brightsum %1 Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice Brightsum : %1</translation>
     </message>
     <message>
         <source>Brightsum %1 Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche Brightsum : %1</translation>
     </message>
     <message>
         <source>Created with Brightsum. Visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Créé avec Brightsum. Site web : %1</translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Choix : </translation>
     </message>
     <message>
         <source>Clue: </source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : </translation>
     </message>
     <message>
         <source>Answer: </source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse : </translation>
     </message>
 </context>
 <context>
@@ -875,14 +897,20 @@ Player name		%2
 Number of clues		%3
 Number of choices	%4
 Total score		%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as terminé l&apos;exercice, bien joué !
+
+Sujet		%1
+Prénom		%2
+Indices		%3
+Choix		%4
+Score		%5</translation>
     </message>
 </context>
 <context>
     <name>FirstRun</name>
     <message>
         <source>First Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier démarrage</translation>
     </message>
     <message>
         <source>Welcome to Brightsum. To customize your student/child&apos;s
@@ -891,1238 +919,1245 @@ settings can be changed later from the Options dialog.
 
 It is essential that you set an administrator password. This
 will be used to access several administrator-only features.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Brightsum. Pour adapter Brightsum à votre élève
+ou à votre enfant, faites vos choix ci-dessous. Vous pourrez
+les modifier plus tard dans la fenêtre Options.
+
+Il est indispensable de choisir un mot de passe administrateur.
+Il protège les fonctions réservées aux adultes.</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaie</translation>
     </message>
     <message>
         <source>&amp;Metric (metre, kilogram, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métrique (mètre, kilogramme, seconde)</translation>
     </message>
     <message>
         <source>&amp;Imperial (foot, pound, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impérial (pied, livre, seconde)</translation>
     </message>
     <message>
         <source>System of Measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de mesure</translation>
     </message>
     <message>
         <source>Administrator Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe administrateur</translation>
     </message>
     <message>
         <source>An administrator password is already set and stays as it is.
 It can be changed from the Options dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe administrateur existe déjà ; il reste inchangé.
+Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>GenerateDialog</name>
     <message>
         <source>Generate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer des questions</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sujet :</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau :</translation>
     </message>
     <message>
         <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vingt nouvelles questions, des plus faciles aux plus difficiles, remplacent celles du modèle. Rien n&apos;est enregistré tant que vous n&apos;avez pas choisi Enregistrer.</translation>
     </message>
     <message>
         <source>&amp;Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Générer</translation>
     </message>
 </context>
 <context>
     <name>MDIWindow</name>
     <message>
         <source>No clues left</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun indice</translation>
     </message>
     <message>
         <source>1 clue left</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste 1 indice</translation>
     </message>
     <message>
         <source>%1 clues left</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste %1 indices</translation>
     </message>
     <message>
         <source>No choices left</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun choix</translation>
     </message>
     <message>
         <source>1 choice left</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste 1 choix</translation>
     </message>
     <message>
         <source>%1 choices left</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste %1 choix</translation>
     </message>
     <message>
         <source>Welcome!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue !</translation>
     </message>
     <message>
         <source>%1 exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice : %1</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Type a whole number and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape un nombre entier et appuie sur Entrée</translation>
     </message>
     <message>
         <source>Question number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de la question</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix</translation>
     </message>
     <message>
         <source>Your Answer (hit enter):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse (appuie sur Entrée) :</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1 sur %2</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1</translation>
     </message>
     <message>
         <source>%1. %2. %3. %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2. %3. %4.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Clue displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice affiché</translation>
     </message>
     <message>
         <source>Clues depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;indices</translation>
     </message>
     <message>
         <source>You have finished using all three clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as déjà utilisé tes trois indices.</translation>
     </message>
     <message>
         <source>Choice displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix affiché</translation>
     </message>
     <message>
         <source>Choices depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de choix</translation>
     </message>
     <message>
         <source>You have finished using all three choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as déjà utilisé tes trois choix.</translation>
     </message>
     <message>
         <source>Wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauvaise réponse</translation>
     </message>
     <message>
         <source>Wrong Answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauvaise réponse !</translation>
     </message>
     <message>
         <source>You entered an incorrect answer. Try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas la bonne réponse. Essaie encore !</translation>
     </message>
     <message>
         <source>Wrong answer. Score: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauvaise réponse. Score : %1.</translation>
     </message>
     <message>
         <source>Correct answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse !</translation>
     </message>
     <message>
         <source>Correct answer! Score: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse ! Score : %1.</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo !</translation>
     </message>
     <message>
         <source>Score Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Score non enregistré</translation>
     </message>
     <message>
         <source>Your score could not be saved on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton score n&apos;a pas pu être enregistré sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Save Exercise Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;exercice</translation>
     </message>
     <message>
         <source>Brightsum Saved Exercises (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices Brightsum enregistrés (*.dat)</translation>
     </message>
     <message>
         <source>Exercise Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice non enregistré</translation>
     </message>
     <message>
         <source>The exercise could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice n&apos;a pas pu être enregistré dans « %1 » : %2</translation>
     </message>
     <message>
         <source>Saved exercise to hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice enregistré</translation>
     </message>
     <message>
         <source>Do you want to save your progress in this exercise?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veux-tu enregistrer ta progression dans cet exercice ?</translation>
     </message>
     <message>
         <source>Save Worksheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche en PDF</translation>
     </message>
     <message>
         <source>Brightsum %1 Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche Brightsum : %1</translation>
     </message>
     <message>
         <source>Worksheet Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche non enregistrée</translation>
     </message>
     <message>
         <source>The worksheet could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche n&apos;a pas pu être enregistrée dans « %1 » : %2</translation>
     </message>
     <message>
         <source>Worksheet saved as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche enregistrée en PDF</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Confidentialité</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Exercise question font face</source>
-        <translation type="unfinished"></translation>
+        <translation>Police des questions</translation>
     </message>
     <message>
         <source>Exercise question font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des caractères des questions</translation>
     </message>
     <message>
         <source>&amp;Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activer</translation>
     </message>
     <message>
         <source>&amp;Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Désactiver</translation>
     </message>
     <message>
         <source>Show a dialog after a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une fenêtre après chaque mauvaise réponse</translation>
     </message>
     <message>
         <source>Show no dialog after a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;afficher aucune fenêtre après une mauvaise réponse</translation>
     </message>
     <message>
         <source>Exercise Question Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police des questions</translation>
     </message>
     <message>
         <source>Font Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>Police :</translation>
     </message>
     <message>
         <source>Font Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Exercise Wrong Answer Dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtres après une mauvaise réponse</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaie</translation>
     </message>
     <message>
         <source>&amp;Metric (metre, kilogram, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métrique (mètre, kilogramme, seconde)</translation>
     </message>
     <message>
         <source>&amp;Imperial (foot, pound, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impérial (pied, livre, seconde)</translation>
     </message>
     <message>
         <source>System of Measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de mesure</translation>
     </message>
     <message>
         <source>&amp;Small icons only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petites icônes seules</translation>
     </message>
     <message>
         <source>&amp;Text only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte seul</translation>
     </message>
     <message>
         <source>&amp;Text beside icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à &amp;côté des icônes</translation>
     </message>
     <message>
         <source>&amp;Text underneath icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte s&amp;ous les icônes</translation>
     </message>
     <message>
         <source>Standard Toolbar View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage de la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Clear saved scores and user accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les scores enregistrés et les comptes utilisateurs</translation>
     </message>
     <message>
         <source>Clear all saved data and reset to original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les données enregistrées et revenir aux réglages d&apos;origine</translation>
     </message>
     <message>
         <source>Old administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien mot de passe administrateur</translation>
     </message>
     <message>
         <source>New administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe administrateur</translation>
     </message>
     <message>
         <source>Clear Private Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les données personnelles</translation>
     </message>
     <message>
         <source>Clear saved scores and user account data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les scores enregistrés et les comptes utilisateurs :</translation>
     </message>
     <message>
         <source>Clear all saved data and reset to original settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer et revenir aux réglages d&apos;origine :</translation>
     </message>
     <message>
         <source>Administrator Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe administrateur</translation>
     </message>
     <message>
         <source>Enter the old administrator password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;ancien mot de passe administrateur :</translation>
     </message>
     <message>
         <source>Enter the new administrator password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nouveau mot de passe administrateur :</translation>
     </message>
     <message>
         <source>Incorrect Password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect !</translation>
     </message>
     <message>
         <source>The old administrator password you entered is incorrect.
 The password has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancien mot de passe administrateur saisi est incorrect.
+Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
     <name>Paper</name>
     <message>
         <source>No pages were made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune page n&apos;a été produite.</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>undated</source>
-        <translation type="unfinished"></translation>
+        <translation>sans date</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>Exercises completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices terminés</translation>
     </message>
     <message>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier score</translation>
     </message>
     <message>
         <source>Best score</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score</translation>
     </message>
     <message>
         <source>Latest score</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier score</translation>
     </message>
     <message>
         <source>Last completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière fois</translation>
     </message>
     <message>
         <source>%1 has not completed an exercise yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a encore terminé aucun exercice.</translation>
     </message>
     <message>
         <source>Exercises completed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices terminés : %1</translation>
     </message>
     <message>
         <source> (undated: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (sans date : %1)</translation>
     </message>
     <message>
         <source>%1, from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du %2 au %3.</translation>
     </message>
     <message>
         <source>Scores over time, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores au fil du temps, du plus ancien au plus récent.</translation>
     </message>
     <message>
         <source>%1: one exercise, score %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un exercice, score %2.</translation>
     </message>
     <message>
         <source>%1: %2 exercises, from %3 at first to %4 at the latest, best %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 exercices, score %3 au premier et %4 au dernier, meilleur score %5.</translation>
     </message>
 </context>
 <context>
     <name>ProgressChart</name>
     <message>
         <source>Exercises, oldest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices, du plus ancien au plus récent</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
 </context>
 <context>
     <name>ProgressReport</name>
     <message>
         <source>Made with Brightsum, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé avec Brightsum, %1</translation>
     </message>
     <message>
         <source>Save Progress Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le bilan en PDF</translation>
     </message>
     <message>
         <source>Brightsum progress report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de progression Brightsum : %1</translation>
     </message>
     <message>
         <source>Report Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan non enregistré</translation>
     </message>
     <message>
         <source>The report could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bilan n&apos;a pas pu être enregistré dans « %1 » : %2</translation>
     </message>
     <message>
         <source>Brightsum progress report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de progression Brightsum</translation>
     </message>
     <message>
         <source>Printed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression : %1</translation>
     </message>
     <message>
         <source>Progress by topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression par sujet</translation>
     </message>
     <message>
         <source>Scores over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores au fil du temps</translation>
     </message>
     <message>
         <source>Every exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les exercices</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>&amp;Every exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tous les exercices</translation>
     </message>
     <message>
         <source>&amp;Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer le bilan...</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le bilan en P&amp;DF...</translation>
     </message>
     <message>
         <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la progression de cet enfant sur une page : le tableau et le graphique.</translation>
     </message>
     <message>
         <source>Saves this child&apos;s progress on one page as a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la progression de cet enfant sur une page, dans un fichier PDF.</translation>
     </message>
     <message>
         <source>Reading the saved scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des scores enregistrés...</translation>
     </message>
     <message>
         <source>Progress report sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan envoyé à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Progress report saved as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan enregistré en PDF</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein.</translation>
     </message>
     <message>
         <source>What was written could not be read back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui a été écrit n&apos;a pas pu être relu.</translation>
     </message>
 </context>
 <context>
     <name>ScoreCsv</name>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mo.</translation>
     </message>
     <message>
         <source>The line is not text in UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne n&apos;est pas du texte en UTF-8.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The first line is not the header &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne n&apos;est pas l&apos;en-tête « %1 ».</translation>
     </message>
     <message>
         <source>The file holds more than %1 records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient plus de %1 scores.</translation>
     </message>
     <message>
         <source>The row has more than %1 fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne a plus de %1 champs.</translation>
     </message>
     <message>
         <source>The row has %1 fields instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne a %1 champs au lieu de %2.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prénom « %1 » ne peut pas être utilisé : %2</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not a topic&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet « %1 » n&apos;est pas un nom de sujet.</translation>
     </message>
     <message>
         <source>The clues, &quot;%1&quot;, are not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les indices, « %1 », ne sont pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>The choices, &quot;%1&quot;, are not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les choix, « %1 », ne sont pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>The score, &quot;%1&quot;, is not a score an exercise can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le score, « %1 », n&apos;est pas un score possible pour un exercice.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time such as 2025-03-14T15:42:07+01:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date et une heure comme 2025-03-14T15:42:07+01:00.</translation>
     </message>
     <message>
         <source>A quote stands inside a field that does not start with one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guillemet se trouve dans un champ qui ne commence pas par un guillemet.</translation>
     </message>
     <message>
         <source>A field is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ dépasse %1 caractères.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ entre guillemets n&apos;est pas fermé.</translation>
     </message>
     <message>
         <source>A quoted field goes on after its closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ entre guillemets continue après son guillemet fermant.</translation>
     </message>
 </context>
 <context>
     <name>ScoreTransfer</name>
     <message>
         <source>It is not a file that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier lisible.</translation>
     </message>
     <message>
         <source>Brightsum cannot write its settings on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
     <name>ScoreWindow</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>No. of Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices</translation>
     </message>
     <message>
         <source>No. of Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores de tout le monde</translation>
     </message>
     <message>
         <source>My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes scores</translation>
     </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre latérale</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page</translation>
     </message>
     <message>
         <source>View My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir mes scores</translation>
     </message>
     <message>
         <source>Clear Saved Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les scores enregistrés</translation>
     </message>
     <message>
         <source>View a Child&apos;s Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la progression d&apos;un enfant...</translation>
     </message>
     <message>
         <source>See how one child&apos;s scores have changed over time, topic by topic, and print them as a report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les progrès d&apos;un enfant, sujet par sujet, et les imprimer sous forme de bilan.</translation>
     </message>
     <message>
         <source>Export Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les scores...</translation>
     </message>
     <message>
         <source>Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer tous les scores dans un fichier CSV, pour un tableur ou un autre ordinateur.</translation>
     </message>
     <message>
         <source>Import Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des scores...</translation>
     </message>
     <message>
         <source>Add the score records of a CSV file exported on another computer. Records already here are not added twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les scores d&apos;un fichier CSV venu d&apos;un autre ordinateur, sans les doublons.</translation>
     </message>
     <message>
         <source>View Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les scores de tout le monde</translation>
     </message>
     <message>
         <source>View My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir ma progression</translation>
     </message>
     <message>
         <source>See how your scores have changed over time, topic by topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir comment tes scores ont évolué, sujet par sujet.</translation>
     </message>
     <message>
         <source>Open Sample Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le modèle d&apos;exemple</translation>
     </message>
     <message>
         <source>Your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta page</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Exercises to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices à faire</translation>
     </message>
     <message>
         <source>Recently completed exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices terminés récemment</translation>
     </message>
     <message>
         <source>Performance statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Additional tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres actions</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores de tout le monde</translation>
     </message>
     <message>
         <source>My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes scores</translation>
     </message>
     <message>
         <source>Template Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de modèles</translation>
     </message>
     <message>
         <source>Saved Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores enregistrés</translation>
     </message>
     <message>
         <source>All saved scores have been cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les scores enregistrés ont été effacés.</translation>
     </message>
     <message>
         <source>Scores Not Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores non effacés</translation>
     </message>
     <message>
         <source>The saved scores could not be cleared: Brightsum cannot write its settings on this computer. Every score is still stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores enregistrés n&apos;ont pas pu être effacés : Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur. Tous les scores sont toujours là.</translation>
     </message>
     <message>
         <source>Number of clues used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices utilisés : %1</translation>
     </message>
     <message>
         <source>Number of choices used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix utilisés : %1</translation>
     </message>
     <message>
         <source>Total score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score total : %1</translation>
     </message>
     <message>
         <source>Remove all scores saved on this computer. This will also delete Brightsum&apos;s record of completed exercises for each user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les scores de cet ordinateur, et la liste des exercices terminés de chaque utilisateur.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises you have completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les scores des exercices que tu as terminés.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises completed by all Brightsum users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les scores de tous les utilisateurs, pour tous les exercices terminés.</translation>
     </message>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprendre à se servir de l&apos;Éditeur de modèles en ouvrant un modèle d&apos;exemple.</translation>
     </message>
 </context>
 <context>
     <name>StoreFile</name>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>It is too large to be a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est trop gros pour être un fichier de réglages.</translation>
     </message>
     <message>
         <source>No working copy can be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire une copie de travail dans %1.</translation>
     </message>
     <message>
         <source>Only part of the settings was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n&apos;ont été lus qu&apos;en partie.</translation>
     </message>
 </context>
 <context>
     <name>StoreLock</name>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 ne peut pas être utilisé.</translation>
     </message>
     <message>
         <source>Another Brightsum kept the settings busy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Brightsum bloquait l&apos;accès aux réglages.</translation>
     </message>
 </context>
 <context>
     <name>TemplateEditor</name>
     <message>
         <source>Template Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de modèles</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils standard</translation>
     </message>
     <message>
         <source>New...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau...</translation>
     </message>
     <message>
         <source>Click this button to create a new template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce bouton pour créer un nouveau modèle.</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir...</translation>
     </message>
     <message>
         <source>Click this button to open a saved template (*.dat) file for editing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce bouton pour ouvrir un modèle enregistré (fichier *.dat) et le modifier.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Click this button to save all editing done to the current template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce bouton pour enregistrer toutes les modifications du modèle.</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédente</translation>
     </message>
     <message>
         <source>Click this button to navigate to the previous question of the open template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce bouton pour aller à la question précédente du modèle.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivante</translation>
     </message>
     <message>
         <source>Click this button to navigate to the next question of the open template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce bouton pour aller à la question suivante du modèle.</translation>
     </message>
     <message>
         <source>Generate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer...</translation>
     </message>
     <message>
         <source>Click this button to fill the template with twenty new questions, from easier to harder, on a topic and at a level of your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce bouton pour remplir le modèle avec vingt nouvelles questions, des plus faciles aux plus difficiles, sur le sujet et au niveau de votre choix.</translation>
     </message>
     <message>
         <source>Question number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de la question</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1 sur %2</translation>
     </message>
     <message>
         <source>Open Template Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un modèle</translation>
     </message>
     <message>
         <source>Brightsum Templates (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèles Brightsum (*.dat)</translation>
     </message>
     <message>
         <source>Template Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle non ouvert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be a template. The template being edited is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est trop gros pour être un modèle. Le modèle en cours de modification est conservé.</translation>
     </message>
     <message>
         <source>Template Editor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de modèles : %1</translation>
     </message>
     <message>
         <source>Opened template for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle ouvert pour modification</translation>
     </message>
     <message>
         <source>Save Template Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le modèle</translation>
     </message>
     <message>
         <source>Template Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle non enregistré</translation>
     </message>
     <message>
         <source>The template could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle n&apos;a pas pu être enregistré dans « %1 » : %2</translation>
     </message>
     <message>
         <source>Saved template to hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle enregistré</translation>
     </message>
     <message>
         <source>Template Editor: New Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de modèles : nouveau modèle</translation>
     </message>
     <message>
         <source>Generated %1 questions, level %2, set %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions générées : %1, niveau %2, série %3</translation>
     </message>
     <message>
         <source>Save Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le modèle</translation>
     </message>
     <message>
         <source>Do you want to save this template?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer ce modèle ?</translation>
     </message>
     <message>
         <source>Creates a new template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un nouveau modèle</translation>
     </message>
     <message>
         <source>Opens a saved template from a .dat file for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un modèle enregistré (fichier .dat) pour le modifier</translation>
     </message>
     <message>
         <source>Saves the editing done to the current template </source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les modifications du modèle </translation>
     </message>
     <message>
         <source>Navigates to the previous question of the template </source>
-        <translation type="unfinished"></translation>
+        <translation>Va à la question précédente du modèle </translation>
     </message>
     <message>
         <source>Navigates to the next question of the open template </source>
-        <translation type="unfinished"></translation>
+        <translation>Va à la question suivante du modèle </translation>
     </message>
     <message>
         <source>Fills the template with twenty new questions on a topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplit le modèle avec vingt nouvelles questions sur un sujet</translation>
     </message>
 </context>
 <context>
     <name>Topics</name>
     <message>
         <source>Number Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>New number skills exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice sur les nombres créé</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>New addition exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice d&apos;addition créé</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>New subtraction exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice de soustraction créé</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>New multiplication exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice de multiplication créé</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>New division exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice de division créé</translation>
     </message>
     <message>
         <source>Fractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fractions</translation>
     </message>
     <message>
         <source>New fractions exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice sur les fractions créé</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Monnaie</translation>
     </message>
     <message>
         <source>New money exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice sur la monnaie créé</translation>
     </message>
 </context>
 <context>
     <name>UnitWords</name>
     <message>
         <source>rupees</source>
-        <translation type="unfinished"></translation>
+        <translation>roupies</translation>
     </message>
     <message>
         <source>euros</source>
-        <translation type="unfinished"></translation>
+        <translation>euros</translation>
     </message>
     <message>
         <source>dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>dollars</translation>
     </message>
     <message>
         <source>dinars</source>
-        <translation type="unfinished"></translation>
+        <translation>dinars</translation>
     </message>
     <message>
         <source>yen</source>
-        <translation type="unfinished"></translation>
+        <translation>yens</translation>
     </message>
     <message>
         <source>yuan</source>
-        <translation type="unfinished"></translation>
+        <translation>yuans</translation>
     </message>
     <message>
         <source>francs</source>
-        <translation type="unfinished"></translation>
+        <translation>francs</translation>
     </message>
     <message>
         <source>pesos</source>
-        <translation type="unfinished"></translation>
+        <translation>pesos</translation>
     </message>
     <message>
         <source>pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>livres</translation>
     </message>
     <message>
         <source>dirhams</source>
-        <translation type="unfinished"></translation>
+        <translation>dirhams</translation>
     </message>
     <message>
         <source>runds</source>
-        <translation type="unfinished"></translation>
+        <translation>rands</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>litres</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>miles</source>
-        <translation type="unfinished"></translation>
+        <translation>miles</translation>
     </message>
     <message>
         <source>gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>gallons</translation>
     </message>
 </context>
 <context>
     <name>WorksheetDialog</name>
     <message>
         <source>Worksheet Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Créateur de fiches</translation>
     </message>
     <message>
         <source>Worksheet Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de la fiche</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions</translation>
     </message>
     <message>
         <source>Answer Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de réponses</translation>
     </message>
     <message>
         <source>Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Publish Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en PDF</translation>
     </message>
     <message>
         <source>Sends the worksheet to a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie la fiche à une imprimante</translation>
     </message>
     <message>
         <source>Writes the worksheet to a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la fiche dans un fichier PDF</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Creates the worksheet in the chosen way</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée la fiche de la façon choisie</translation>
     </message>
 </context>
 </TS>
