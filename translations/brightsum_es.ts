@@ -901,9 +901,9 @@ Total score		%5</source>
 
 Ejercicio		%1
 Nombre		%2
-Pistas usadas		%3
-Opciones usadas	%4
-Puntuación total		%5</translation>
+Número de pistas	%3
+Número de opciones	%4
+Puntuación total	%5</translation>
     </message>
 </context>
 <context>
@@ -1655,7 +1655,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>See how one child&apos;s scores have changed over time, topic by topic, and print them as a report.</source>
-        <translation>Muestra cómo han cambiado con el tiempo las puntuaciones de un niño en cada tipo de ejercicio, y permite imprimirlas como informe.</translation>
+        <translation>Muestra cómo evolucionan las puntuaciones de un niño en cada tipo de ejercicio, con un informe para imprimir.</translation>
     </message>
     <message>
         <source>Export Scores...</source>
@@ -1663,7 +1663,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.</source>
-        <translation>Guarda todas las puntuaciones en un archivo CSV, para abrirlo en una hoja de cálculo o llevarlo a otro ordenador.</translation>
+        <translation>Guarda todas las puntuaciones en un archivo CSV, para una hoja de cálculo o para otro ordenador.</translation>
     </message>
     <message>
         <source>Import Scores...</source>
@@ -1671,7 +1671,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Add the score records of a CSV file exported on another computer. Records already here are not added twice.</source>
-        <translation>Añade las puntuaciones de un archivo CSV exportado en otro ordenador. Las que ya están aquí no se añaden dos veces.</translation>
+        <translation>Añade las puntuaciones de un archivo CSV de otro ordenador. Las que ya están aquí no se repiten.</translation>
     </message>
     <message>
         <source>View Everybody&apos;s Scores</source>
@@ -1755,7 +1755,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Remove all scores saved on this computer. This will also delete Brightsum&apos;s record of completed exercises for each user.</source>
-        <translation>Borra todas las puntuaciones guardadas en este ordenador. También borra la lista de ejercicios terminados de cada usuario.</translation>
+        <translation>Borra todas las puntuaciones de este ordenador y la lista de ejercicios terminados de cada usuario.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises you have completed.</source>
@@ -1763,7 +1763,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises completed by all Brightsum users.</source>
-        <translation>Mira las puntuaciones que Brightsum ha guardado de los ejercicios terminados por todos los usuarios.</translation>
+        <translation>Mira las puntuaciones guardadas de los ejercicios que han terminado todos los usuarios.</translation>
     </message>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
@@ -1956,7 +1956,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Opens a saved template from a .dat file for editing</source>
-        <translation>Abre una plantilla guardada en un archivo .dat para editarla</translation>
+        <translation>Abre una plantilla guardada (.dat) para editarla</translation>
     </message>
     <message>
         <source>Saves the editing done to the current template </source>
@@ -1972,7 +1972,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Fills the template with twenty new questions on a topic</source>
-        <translation>Llena la plantilla con veinte preguntas nuevas de un tipo de ejercicio</translation>
+        <translation>Llena la plantilla con veinte preguntas nuevas</translation>
     </message>
 </context>
 <context>
