@@ -204,7 +204,7 @@ Compruebe que se puede escribir en este archivo:
     </message>
     <message>
         <source>Its player&apos;s name is not one that can sign in to Brightsum.</source>
-        <translation>El nombre que lleva no sirve para entrar en Brightsum.</translation>
+        <translation>El nombre de quien lo empezó no sirve para entrar en Brightsum.</translation>
     </message>
     <message>
         <source>New Exercise from Template</source>
@@ -1655,7 +1655,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>See how one child&apos;s scores have changed over time, topic by topic, and print them as a report.</source>
-        <translation>Muestra cómo evolucionan las puntuaciones de un niño en cada tipo de ejercicio, con un informe para imprimir.</translation>
+        <translation>Muestra la evolución de las puntuaciones de un niño en cada tipo de ejercicio y permite imprimirla.</translation>
     </message>
     <message>
         <source>Export Scores...</source>
