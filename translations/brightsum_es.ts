@@ -5,105 +5,107 @@
     <name>AccountWindow</name>
     <message>
         <source>Welcome to Brightsum!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Te damos la bienvenida a Brightsum!</translation>
     </message>
     <message>
         <source>Existing Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuarios existentes</translation>
     </message>
     <message>
         <source>If you have used Brightsum before, select your name </source>
-        <translation type="unfinished"></translation>
+        <translation>Si ya has usado Brightsum, elige tu nombre </translation>
     </message>
     <message>
         <source>New Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuarios nuevos</translation>
     </message>
     <message>
         <source>If you are new to Brightsum, type your name </source>
-        <translation type="unfinished"></translation>
+        <translation>Si es tu primera vez en Brightsum, escribe tu nombre </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Please selct a user account or create a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige tu nombre en la lista o escribe uno nuevo.</translation>
     </message>
     <message>
         <source>User Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas de usuario</translation>
     </message>
     <message>
         <source>Click this button to start Brightsum, once you have selected a user account or created a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para empezar, cuando hayas elegido tu nombre o escrito uno nuevo</translation>
     </message>
     <message>
         <source>Click this button to exit Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para salir de Brightsum</translation>
     </message>
 </context>
 <context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de administrador</translation>
     </message>
     <message>
         <source>The feature you requested requires administrator
 access. Please enter the administrator password:</source>
-        <translation type="unfinished"></translation>
+        <translation>La función que ha pedido necesita acceso de administrador.
+Escriba la contraseña de administrador:</translation>
     </message>
     <message>
         <source>Incorrect Password!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Contraseña incorrecta!</translation>
     </message>
     <message>
         <source>The password you entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña que ha escrito no es correcta.</translation>
     </message>
 </context>
 <context>
     <name>AnalogClock</name>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj analógico</translation>
     </message>
 </context>
 <context>
     <name>AnswerBox</name>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta</translation>
     </message>
 </context>
 <context>
     <name>ApplicationWindow</name>
     <message>
         <source>Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de trabajo</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
     <message>
         <source>File Reading Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer un archivo</translation>
     </message>
     <message>
         <source>A critical data file has been corrupted or deleted.
 Try reinstalling Brightsum. Brightsum will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un archivo de datos imprescindible o está dañado.
+Pruebe a instalar Brightsum de nuevo. Brightsum se cerrará ahora.</translation>
     </message>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración no guardada</translation>
     </message>
     <message>
         <source>Brightsum cannot save scores and settings on this computer: what was not saved is not kept, and what was saved before is left as it was.
@@ -112,130 +114,141 @@ Try reinstalling Brightsum. Brightsum will now exit.</source>
 
 Please check that this file can be written:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum no puede guardar las puntuaciones y la configuración en este ordenador: lo que no se ha guardado se pierde, y lo que ya estaba guardado queda como estaba.
+
+%1
+
+Compruebe que se puede escribir en este archivo:
+%2</translation>
     </message>
     <message>
         <source>Settings Repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración reparada</translation>
     </message>
     <message numerus="yes">
         <source>Brightsum&apos;s settings file held %n line(s) that could not be read (line %1). They have been left out, and everything else in the file was kept.
 
 %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El archivo de configuración de Brightsum tenía %n línea que no se podía leer (línea %1). Se ha dejado fuera, y el resto del archivo se ha conservado.
+
+%2</numerusform>
+            <numerusform>El archivo de configuración de Brightsum tenía %n líneas que no se podían leer (línea %1). Se han dejado fuera, y el resto del archivo se ha conservado.
+
+%2</numerusform>
         </translation>
     </message>
     <message>
         <source>Waiting for another Brightsum on this computer to finish saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que otro Brightsum de este ordenador termine de guardar...</translation>
     </message>
     <message>
         <source>&amp;%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1. %2</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntuaciones</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;ntana</translation>
     </message>
     <message>
         <source>&amp;Themes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonidos</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo.</translation>
     </message>
     <message>
         <source>Its first line is not one of the seven topics, so it is not a saved exercise that can be reopened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su primera línea no es ninguno de los siete tipos de ejercicio, así que no es un ejercicio guardado que se pueda volver a abrir.</translation>
     </message>
     <message>
         <source>Its score, clues, choices or question number are outside what an exercise can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su puntuación, sus pistas, sus opciones o su número de pregunta no son posibles en un ejercicio.</translation>
     </message>
     <message>
         <source>Its player&apos;s name is not one that can sign in to Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de quien lo empezó no sirve para entrar en Brightsum.</translation>
     </message>
     <message>
         <source>New Exercise from Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo ejercicio desde plantilla</translation>
     </message>
     <message>
         <source>Brightsum Templates (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantillas de Brightsum (*.dat)</translation>
     </message>
     <message>
         <source>Invalid Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla no válida</translation>
     </message>
     <message>
         <source>The template you have selected is not a valid template. It may not have a complete
 set of twenty questions, clues, options and answers, or may not be in the correct
 format. Contact the person who created/edited the template.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla elegida no es válida. Puede que no tenga las veinte preguntas
+con sus pistas, opciones y respuestas, o que no tenga el formato correcto.
+Consulte a la persona que creó o editó la plantilla.</translation>
     </message>
     <message>
         <source>New %1 exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de %1</translation>
     </message>
     <message>
         <source>Open Exercise Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un ejercicio</translation>
     </message>
     <message>
         <source>Brightsum Saved Exercises (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios guardados de Brightsum (*.dat)</translation>
     </message>
     <message>
         <source>Cannot Open Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el ejercicio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be opened as a saved exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede abrir como ejercicio guardado.</translation>
     </message>
     <message>
         <source>Exercise progress saved to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio guardado en el disco</translation>
     </message>
     <message>
         <source>Correct answer: Two points awarded
@@ -245,624 +258,633 @@ Number of clues: Three
 Number of choices: Three
 Number of questions: Twenty
 Time limit: Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta: ganas dos puntos
+Respuesta incorrecta: pierdes un punto
+
+Número de pistas: tres
+Número de opciones: tres
+Número de preguntas: veinte
+Tiempo límite: ninguno</translation>
     </message>
     <message>
         <source>Release History</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <source>Beta Testers</source>
-        <translation type="unfinished"></translation>
+        <translation>Probadores de la versión beta</translation>
     </message>
     <message>
         <source>Question Testers</source>
-        <translation type="unfinished"></translation>
+        <translation>Probadores de las preguntas</translation>
     </message>
     <message>
         <source>Concept</source>
-        <translation type="unfinished"></translation>
+        <translation>Idea original</translation>
     </message>
     <message>
         <source>Arithmetic practice for children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Práctica de cálculo para niños y niñas.</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de la ayuda</translation>
     </message>
     <message>
         <source>What&apos;s New?</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimientos</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>About Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brightsum</translation>
     </message>
     <message>
         <source>No Saved Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay puntuaciones guardadas</translation>
     </message>
     <message>
         <source>No scores to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay puntuaciones que mostrar.</translation>
     </message>
     <message>
         <source>View a Child&apos;s Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el progreso de un niño</translation>
     </message>
     <message>
         <source>Whose progress would you like to see?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿De quién quiere ver el progreso?</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño o niña</translation>
     </message>
     <message>
         <source>Export Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar puntuaciones</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojas de cálculo (*.csv)</translation>
     </message>
     <message>
         <source>Reading the saved scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo las puntuaciones guardadas...</translation>
     </message>
     <message>
         <source>Scores Not Exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones no exportadas</translation>
     </message>
     <message>
         <source>The scores could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las puntuaciones en «%1»: %2</translation>
     </message>
     <message>
         <source>1 score record was saved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado 1 puntuación en «%2».</translation>
     </message>
     <message>
         <source>%1 score records were saved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han guardado %1 puntuaciones en «%2».</translation>
     </message>
     <message>
         <source>Scores Exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones exportadas</translation>
     </message>
     <message>
         <source>Import Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar puntuaciones</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojas de cálculo (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: </translation>
     </message>
     <message>
         <source>Scores Not Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones no importadas</translation>
     </message>
     <message>
         <source>No scores were imported from &quot;%1&quot;.
 
 %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha importado ninguna puntuación de «%1».
+
+%2%3</translation>
     </message>
     <message>
         <source>Scores Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones importadas</translation>
     </message>
     <message>
         <source>Score records added: %1.
 Already on this computer, and so skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones añadidas: %1.
+Ya estaban en este ordenador y se han omitido: %2.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierra</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuego</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazón</translation>
     </message>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Animales</translation>
     </message>
     <message>
         <source>Musical Instruments</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumentos musicales</translation>
     </message>
     <message>
         <source>People</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas</translation>
     </message>
     <message>
         <source>Technology</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecnología</translation>
     </message>
     <message>
         <source>Transport</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <source>Number Skills...</source>
-        <translation type="unfinished"></translation>
+        <translation>Números...</translation>
     </message>
     <message>
         <source>Begins a new number skills exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de Números</translation>
     </message>
     <message>
         <source>Addition...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma...</translation>
     </message>
     <message>
         <source>Begins a new addition exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de Suma</translation>
     </message>
     <message>
         <source>Subtraction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta...</translation>
     </message>
     <message>
         <source>Begins a new subtraction exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de Resta</translation>
     </message>
     <message>
         <source>Multiplication...</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación...</translation>
     </message>
     <message>
         <source>Begins a new multiplication exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de Multiplicación</translation>
     </message>
     <message>
         <source>Division...</source>
-        <translation type="unfinished"></translation>
+        <translation>División...</translation>
     </message>
     <message>
         <source>Begins a new division exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de División</translation>
     </message>
     <message>
         <source>Fractions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fracciones...</translation>
     </message>
     <message>
         <source>Begins a new fractions exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de Fracciones</translation>
     </message>
     <message>
         <source>Money...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero...</translation>
     </message>
     <message>
         <source>Begins a new money exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo de Dinero</translation>
     </message>
     <message>
         <source>New from Template...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo desde plantilla...</translation>
     </message>
     <message>
         <source>Creates a new exercise from an exercise template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un ejercicio nuevo a partir de una plantilla</translation>
     </message>
     <message>
         <source>Click this button to start a new exercise from an exercise template</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para empezar un ejercicio nuevo a partir de una plantilla</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir...</translation>
     </message>
     <message>
         <source>Opens a previously saved exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un ejercicio guardado</translation>
     </message>
     <message>
         <source>Click this button to open a previously saved Brightsum exercise (*.dat) file from your hard disk drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para abrir un ejercicio de Brightsum que guardaste en el ordenador (archivo *.dat).</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Saves the currently active exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el ejercicio que estás haciendo</translation>
     </message>
     <message>
         <source>Click this button to save a currently active Brightsum exercise (*.dat) to your hard disk drive so that it can be opened in a later session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para guardar en el ordenador el ejercicio que estás haciendo (archivo *.dat) y terminarlo otro día.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Prints the question set of the currently active exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime las preguntas del ejercicio que estás haciendo</translation>
     </message>
     <message>
         <source>Click this button to print the questions of a currently active Brightsum exercise using your printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para imprimir las preguntas del ejercicio que estás haciendo.</translation>
     </message>
     <message>
         <source>Change User</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de usuario</translation>
     </message>
     <message>
         <source>Sign out of your user account to allow somebody else to use Brightsum from their account</source>
-        <translation type="unfinished"></translation>
+        <translation>Sal de tu cuenta para que otra persona pueda usar Brightsum con la suya</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Rules...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas...</translation>
     </message>
     <message>
         <source>Displays Brightsum rules and scoring system</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las reglas de Brightsum y cómo se ganan los puntos</translation>
     </message>
     <message>
         <source>Click this button to display rules concerned with scoring points and clue and choice limitations in Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver las reglas de Brightsum: cómo se ganan y se pierden puntos, y cuántas pistas y opciones tienes.</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones de todos</translation>
     </message>
     <message>
         <source>Displays scores of all users</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las puntuaciones de todos los usuarios</translation>
     </message>
     <message>
         <source>Click this button to display all scores that have been saved on this computer by users who have finished Brightsum exercises previously.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver todas las puntuaciones guardadas en este ordenador por quienes ya han terminado ejercicios de Brightsum.</translation>
     </message>
     <message>
         <source>My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis puntuaciones</translation>
     </message>
     <message>
         <source>Displays scores of the current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra tus puntuaciones</translation>
     </message>
     <message>
         <source>Click this button to display scores that have been saved on this computer by the current user only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver solo las puntuaciones que tú has guardado en este ordenador.</translation>
     </message>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj analógico</translation>
     </message>
     <message>
         <source>Displays an analog clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra un reloj analógico</translation>
     </message>
     <message>
         <source>Click this button to display an analog clock showing the current time as part of the workspace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver un reloj con agujas que marca la hora.</translation>
     </message>
     <message>
         <source>Digital Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj digital</translation>
     </message>
     <message>
         <source>Displays a digital clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra un reloj digital</translation>
     </message>
     <message>
         <source>Click this button to display a digital clock showing the current time as part of the workspace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver un reloj con números que marca la hora.</translation>
     </message>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra lateral</translation>
     </message>
     <message>
         <source>Toggles sidebar visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra lateral</translation>
     </message>
     <message>
         <source>Click this button to set whether the sidebar is visible or hiddle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para mostrar u ocultar la barra lateral.</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Toggles full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva la pantalla completa</translation>
     </message>
     <message>
         <source>Click this button to set whether full screen mode is enabled or disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para activar o desactivar la pantalla completa.</translation>
     </message>
     <message>
         <source>Cl&amp;ose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Close the active window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana activa</translation>
     </message>
     <message>
         <source>Close &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar &amp;todas</translation>
     </message>
     <message>
         <source>Close all the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra todas las ventanas</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
         <source>Tile the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone las ventanas una al lado de otra</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>Casca&amp;da</translation>
     </message>
     <message>
         <source>Cascade the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Apila las ventanas en cascada</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Move the focus to the next window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa a la ventana siguiente</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>Move the focus to the previous window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa a la ventana anterior</translation>
     </message>
     <message>
         <source>Template Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de plantillas...</translation>
     </message>
     <message>
         <source>Launches the Template Editor to create and edit exercise templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el Editor de plantillas para crear y editar plantillas de ejercicios</translation>
     </message>
     <message>
         <source>Click this button to create and edit exercise templates using the Template Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el Editor de plantillas, donde se crean y se editan plantillas de ejercicios</translation>
     </message>
     <message>
         <source>Worksheet Creator...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creador de fichas...</translation>
     </message>
     <message>
         <source>Convert the active exercise to a math worksheet that can be printed or saved as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte el ejercicio activo en una ficha de cálculo para imprimir o guardar como PDF</translation>
     </message>
     <message>
         <source>Use the Worksheet Creator to create a math worksheet from the active exercise for printing or saving to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa el Creador de fichas para hacer, a partir del ejercicio activo, una ficha de cálculo que se puede imprimir o guardar como PDF</translation>
     </message>
     <message>
         <source>Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias...</translation>
     </message>
     <message>
         <source>Displays the options dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las preferencias</translation>
     </message>
     <message>
         <source>Click this button to display the Brightsum options and customize Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las preferencias de Brightsum para adaptar el programa</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda...</translation>
     </message>
     <message>
         <source>Displays help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el índice de la ayuda</translation>
     </message>
     <message>
         <source>Click this button to learn more about the software you love.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para saber más sobre Brightsum.</translation>
     </message>
     <message>
         <source>What&apos;s New?...</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades...</translation>
     </message>
     <message>
         <source>Displays a list of new features in Brightsum</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las novedades de Brightsum</translation>
     </message>
     <message>
         <source>Click this button to learn more about the new features introduced in this version of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver las novedades de esta versión de Brightsum.</translation>
     </message>
     <message>
         <source>Version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión...</translation>
     </message>
     <message>
         <source>Displays version information and checks for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre la versión</translation>
     </message>
     <message>
         <source>Click this button to display information about the exact version and build of this edition of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver qué versión de Brightsum tienes.</translation>
     </message>
     <message>
         <source>Thanks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimientos...</translation>
     </message>
     <message>
         <source>Displays acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los agradecimientos</translation>
     </message>
     <message>
         <source>Click this button to display acknowledgements information about this edition of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver a quién damos las gracias por esta versión de Brightsum.</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>Displays about information</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre Brightsum</translation>
     </message>
     <message>
         <source>Click this button to display contact information and information about this edition of Brightsum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en este botón para ver quién hace Brightsum y cómo ponerte en contacto.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Begins a new exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un ejercicio nuevo</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones</translation>
     </message>
     <message>
         <source>Displays high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las puntuaciones</translation>
     </message>
     <message>
         <source>Brightsum 4.0, released December 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 4.0, publicada en diciembre de 2026</translation>
     </message>
     <message>
         <source>Brightsum 3.0, May 2025</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 3.0, mayo de 2025</translation>
     </message>
     <message>
         <source>Brightsum 2.0, June 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 2.0, junio de 2024</translation>
     </message>
     <message>
         <source>Brightsum 1.0, September 2023</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 1.0, septiembre de 2023</translation>
     </message>
     <message>
         <source>Brightsum 4.0 is made by the Halvane team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum 4.0 es obra del equipo Halvane.</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Welcome to Brightsum, %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hola, %1! Te damos la bienvenida a Brightsum.</translation>
     </message>
     <message>
         <source>Theme set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema elegido: %1</translation>
     </message>
     <message>
         <source>Sounds set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos elegidos: %1</translation>
     </message>
     <message>
         <source>Web: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Web: %1</translation>
     </message>
     <message>
         <source>Signed in as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Has entrado como: %1</translation>
     </message>
 </context>
 <context>
     <name>DigitalClock</name>
     <message>
         <source>Digital Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj digital</translation>
     </message>
 </context>
 <context>
     <name>Documents</name>
     <message>
         <source>Brightsum %1 Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum: ejercicio de %1</translation>
     </message>
     <message>
         <source>Brightsum %1 Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum: ficha de %1</translation>
     </message>
     <message>
         <source>Created with Brightsum. Visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho con Brightsum. Más información en %1</translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones: </translation>
     </message>
     <message>
         <source>Clue: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: </translation>
     </message>
     <message>
         <source>Answer: </source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta: </translation>
     </message>
 </context>
 <context>
@@ -875,14 +897,20 @@ Player name		%2
 Number of clues		%3
 Number of choices	%4
 Total score		%5</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Has terminado el ejercicio! ¡Muy bien!
+
+Ejercicio		%1
+Nombre		%2
+Número de pistas	%3
+Número de opciones	%4
+Puntuación total	%5</translation>
     </message>
 </context>
 <context>
     <name>FirstRun</name>
     <message>
         <source>First Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer inicio</translation>
     </message>
     <message>
         <source>Welcome to Brightsum. To customize your student/child&apos;s
@@ -891,1238 +919,1245 @@ settings can be changed later from the Options dialog.
 
 It is essential that you set an administrator password. This
 will be used to access several administrator-only features.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le damos la bienvenida a Brightsum. Para adaptar Brightsum a su alumno
+o a su hijo, elija las opciones de abajo. Podrá cambiarlas más tarde
+en la ventana Preferencias.
+
+Es imprescindible que elija una contraseña de administrador.
+Se usará para entrar en varias funciones reservadas a los adultos.</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>&amp;Metric (metre, kilogram, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métrico (metro, kilogramo, segundo)</translation>
     </message>
     <message>
         <source>&amp;Imperial (foot, pound, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imperial (pie, libra, segundo)</translation>
     </message>
     <message>
         <source>System of Measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de medidas</translation>
     </message>
     <message>
         <source>Administrator Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de administrador</translation>
     </message>
     <message>
         <source>An administrator password is already set and stays as it is.
 It can be changed from the Options dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una contraseña de administrador y se conserva.
+Se puede cambiar en la ventana Preferencias.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>GenerateDialog</name>
     <message>
         <source>Generate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar preguntas</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ejercicio</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de ejercicio:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nivel:</translation>
     </message>
     <message>
         <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veinte preguntas nuevas, de más fácil a más difícil, sustituyen a las de la plantilla. No se guarda nada hasta que elija Guardar.</translation>
     </message>
     <message>
         <source>&amp;Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generar</translation>
     </message>
 </context>
 <context>
     <name>MDIWindow</name>
     <message>
         <source>No clues left</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan pistas</translation>
     </message>
     <message>
         <source>1 clue left</source>
-        <translation type="unfinished"></translation>
+        <translation>Queda 1 pista</translation>
     </message>
     <message>
         <source>%1 clues left</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %1 pistas</translation>
     </message>
     <message>
         <source>No choices left</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan opciones</translation>
     </message>
     <message>
         <source>1 choice left</source>
-        <translation type="unfinished"></translation>
+        <translation>Queda 1 opción</translation>
     </message>
     <message>
         <source>%1 choices left</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %1 opciones</translation>
     </message>
     <message>
         <source>Welcome!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hola!</translation>
     </message>
     <message>
         <source>%1 exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio de %1</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Type a whole number and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número entero y pulsa Intro</translation>
     </message>
     <message>
         <source>Question number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pregunta</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Your Answer (hit enter):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta (pulsa Intro):</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1 de %2</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1</translation>
     </message>
     <message>
         <source>%1. %2. %3. %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2. %3. %4.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Clue displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista mostrada</translation>
     </message>
     <message>
         <source>Clues depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan pistas</translation>
     </message>
     <message>
         <source>You have finished using all three clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya has usado las tres pistas.</translation>
     </message>
     <message>
         <source>Choice displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones mostradas</translation>
     </message>
     <message>
         <source>Choices depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan opciones</translation>
     </message>
     <message>
         <source>You have finished using all three choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya has usado las tres opciones.</translation>
     </message>
     <message>
         <source>Wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta incorrecta</translation>
     </message>
     <message>
         <source>Wrong Answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Respuesta incorrecta!</translation>
     </message>
     <message>
         <source>You entered an incorrect answer. Try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa respuesta no es correcta. ¡Inténtalo otra vez!</translation>
     </message>
     <message>
         <source>Wrong answer. Score: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta incorrecta. Puntuación: %1.</translation>
     </message>
     <message>
         <source>Correct answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Respuesta correcta!</translation>
     </message>
     <message>
         <source>Correct answer! Score: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Respuesta correcta! Puntuación: %1.</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena!</translation>
     </message>
     <message>
         <source>Score Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación no guardada</translation>
     </message>
     <message>
         <source>Your score could not be saved on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar tu puntuación en este ordenador.</translation>
     </message>
     <message>
         <source>Save Exercise Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el ejercicio</translation>
     </message>
     <message>
         <source>Brightsum Saved Exercises (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios guardados de Brightsum (*.dat)</translation>
     </message>
     <message>
         <source>Exercise Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio no guardado</translation>
     </message>
     <message>
         <source>The exercise could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el ejercicio en «%1»: %2</translation>
     </message>
     <message>
         <source>Saved exercise to hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio guardado en el disco</translation>
     </message>
     <message>
         <source>Do you want to save your progress in this exercise?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres guardar lo que llevas hecho en este ejercicio?</translation>
     </message>
     <message>
         <source>Save Worksheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la ficha como PDF</translation>
     </message>
     <message>
         <source>Brightsum %1 Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum: ficha de %1</translation>
     </message>
     <message>
         <source>Worksheet Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha no guardada</translation>
     </message>
     <message>
         <source>The worksheet could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la ficha en «%1»: %2</translation>
     </message>
     <message>
         <source>Worksheet saved as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha guardada como PDF</translation>
     </message>
 </context>
 <context>
     <name>OptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>Localization</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración regional</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidad</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Exercise question font face</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de letra de las preguntas</translation>
     </message>
     <message>
         <source>Exercise question font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra de las preguntas</translation>
     </message>
     <message>
         <source>&amp;Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activar</translation>
     </message>
     <message>
         <source>&amp;Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desactivar</translation>
     </message>
     <message>
         <source>Show a dialog after a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar un cuadro después de una respuesta incorrecta</translation>
     </message>
     <message>
         <source>Show no dialog after a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar ningún cuadro después de una respuesta incorrecta</translation>
     </message>
     <message>
         <source>Exercise Question Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra de las preguntas</translation>
     </message>
     <message>
         <source>Font Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de letra:</translation>
     </message>
     <message>
         <source>Font Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra:</translation>
     </message>
     <message>
         <source>Exercise Wrong Answer Dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos de respuesta incorrecta</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>&amp;Metric (metre, kilogram, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métrico (metro, kilogramo, segundo)</translation>
     </message>
     <message>
         <source>&amp;Imperial (foot, pound, second)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imperial (pie, libra, segundo)</translation>
     </message>
     <message>
         <source>System of Measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de medidas</translation>
     </message>
     <message>
         <source>&amp;Small icons only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solo iconos pequeños</translation>
     </message>
     <message>
         <source>&amp;Text only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo &amp;texto</translation>
     </message>
     <message>
         <source>&amp;Text beside icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto &amp;junto a los iconos</translation>
     </message>
     <message>
         <source>&amp;Text underneath icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto &amp;debajo de los iconos</translation>
     </message>
     <message>
         <source>Standard Toolbar View</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo de la barra de herramientas</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Clear saved scores and user accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar las puntuaciones guardadas y las cuentas de usuario</translation>
     </message>
     <message>
         <source>Clear all saved data and reset to original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los datos guardados y volver a la configuración original</translation>
     </message>
     <message>
         <source>Old administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de administrador antigua</translation>
     </message>
     <message>
         <source>New administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de administrador nueva</translation>
     </message>
     <message>
         <source>Clear Private Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar datos privados</translation>
     </message>
     <message>
         <source>Clear saved scores and user account data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar las puntuaciones guardadas y las cuentas de usuario:</translation>
     </message>
     <message>
         <source>Clear all saved data and reset to original settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los datos y volver a la configuración original:</translation>
     </message>
     <message>
         <source>Administrator Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de administrador</translation>
     </message>
     <message>
         <source>Enter the old administrator password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la contraseña antigua:</translation>
     </message>
     <message>
         <source>Enter the new administrator password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la contraseña nueva:</translation>
     </message>
     <message>
         <source>Incorrect Password!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Contraseña incorrecta!</translation>
     </message>
     <message>
         <source>The old administrator password you entered is incorrect.
 The password has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña antigua que ha escrito no es correcta.
+La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
     <name>Paper</name>
     <message>
         <source>No pages were made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha creado ninguna página.</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>undated</source>
-        <translation type="unfinished"></translation>
+        <translation>sin fecha</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Exercises completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios terminados</translation>
     </message>
     <message>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera puntuación</translation>
     </message>
     <message>
         <source>Best score</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor puntuación</translation>
     </message>
     <message>
         <source>Latest score</source>
-        <translation type="unfinished"></translation>
+        <translation>Última puntuación</translation>
     </message>
     <message>
         <source>Last completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Última vez</translation>
     </message>
     <message>
         <source>%1 has not completed an exercise yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 todavía no ha terminado ningún ejercicio.</translation>
     </message>
     <message>
         <source>Exercises completed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios terminados: %1</translation>
     </message>
     <message>
         <source> (undated: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (sin fecha: %1)</translation>
     </message>
     <message>
         <source>%1, from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, del %2 al %3.</translation>
     </message>
     <message>
         <source>Scores over time, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones a lo largo del tiempo, de la más antigua a la más reciente.</translation>
     </message>
     <message>
         <source>%1: one exercise, score %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un ejercicio, puntuación %2.</translation>
     </message>
     <message>
         <source>%1: %2 exercises, from %3 at first to %4 at the latest, best %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ejercicios, de %3 puntos al principio a %4 en el último; la mejor puntuación, %5.</translation>
     </message>
 </context>
 <context>
     <name>ProgressChart</name>
     <message>
         <source>Exercises, oldest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios, del más antiguo al más reciente</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
 </context>
 <context>
     <name>ProgressReport</name>
     <message>
         <source>Made with Brightsum, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho con Brightsum, %1</translation>
     </message>
     <message>
         <source>Save Progress Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el informe de progreso como PDF</translation>
     </message>
     <message>
         <source>Brightsum progress report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de progreso de Brightsum: %1</translation>
     </message>
     <message>
         <source>Report Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe no guardado</translation>
     </message>
     <message>
         <source>The report could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el informe en «%1»: %2</translation>
     </message>
     <message>
         <source>Brightsum progress report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de progreso de Brightsum</translation>
     </message>
     <message>
         <source>Printed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso el %1</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso: %1</translation>
     </message>
     <message>
         <source>Progress by topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso por tipo de ejercicio</translation>
     </message>
     <message>
         <source>Scores over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones a lo largo del tiempo</translation>
     </message>
     <message>
         <source>Every exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los ejercicios</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>&amp;Every exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos los ejercicios</translation>
     </message>
     <message>
         <source>&amp;Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir informe...</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe como P&amp;DF...</translation>
     </message>
     <message>
         <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime el progreso de este niño en una página: la tabla y el gráfico.</translation>
     </message>
     <message>
         <source>Saves this child&apos;s progress on one page as a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el progreso de este niño en una página, en un archivo PDF.</translation>
     </message>
     <message>
         <source>Reading the saved scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo las puntuaciones guardadas...</translation>
     </message>
     <message>
         <source>Progress report sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de progreso enviado a la impresora</translation>
     </message>
     <message>
         <source>Progress report saved as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de progreso guardado como PDF</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno.</translation>
     </message>
     <message>
         <source>What was written could not be read back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que se ha escrito no se ha podido volver a leer.</translation>
     </message>
 </context>
 <context>
     <name>ScoreCsv</name>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ocupa más de %1 MB.</translation>
     </message>
     <message>
         <source>The line is not text in UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea no es texto en UTF-8.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The first line is not the header &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea no es el encabezado «%1».</translation>
     </message>
     <message>
         <source>The file holds more than %1 records.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene más de %1 registros.</translation>
     </message>
     <message>
         <source>The row has more than %1 fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila tiene más de %1 campos.</translation>
     </message>
     <message>
         <source>The row has %1 fields instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila tiene %1 campos en lugar de %2.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre «%1» no se puede usar: %2</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not a topic&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es el nombre de un tipo de ejercicio.</translation>
     </message>
     <message>
         <source>The clues, &quot;%1&quot;, are not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pistas, «%1», no son un número del 0 al %2.</translation>
     </message>
     <message>
         <source>The choices, &quot;%1&quot;, are not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones, «%1», no son un número del 0 al %2.</translation>
     </message>
     <message>
         <source>The score, &quot;%1&quot;, is not a score an exercise can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación, «%1», no es una puntuación posible en un ejercicio.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time such as 2025-03-14T15:42:07+01:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha y hora como 2025-03-14T15:42:07+01:00.</translation>
     </message>
     <message>
         <source>A quote stands inside a field that does not start with one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay unas comillas dentro de un campo que no empieza por comillas.</translation>
     </message>
     <message>
         <source>A field is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo tiene más de %1 caracteres.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo entre comillas no se cierra.</translation>
     </message>
     <message>
         <source>A quoted field goes on after its closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo entre comillas sigue después de cerrar las comillas.</translation>
     </message>
 </context>
 <context>
     <name>ScoreTransfer</name>
     <message>
         <source>It is not a file that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo que se pueda leer.</translation>
     </message>
     <message>
         <source>Brightsum cannot write its settings on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightsum no puede guardar su configuración en este ordenador.</translation>
     </message>
 </context>
 <context>
     <name>ScoreWindow</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>No. of Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de pistas</translation>
     </message>
     <message>
         <source>No. of Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de opciones</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones de todos</translation>
     </message>
     <message>
         <source>My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis puntuaciones</translation>
     </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra lateral</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página</translation>
     </message>
     <message>
         <source>View My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver mis puntuaciones</translation>
     </message>
     <message>
         <source>Clear Saved Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar las puntuaciones guardadas</translation>
     </message>
     <message>
         <source>View a Child&apos;s Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el progreso de un niño...</translation>
     </message>
     <message>
         <source>See how one child&apos;s scores have changed over time, topic by topic, and print them as a report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la evolución de las puntuaciones de un niño en cada tipo de ejercicio y permite imprimirla.</translation>
     </message>
     <message>
         <source>Export Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar puntuaciones...</translation>
     </message>
     <message>
         <source>Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda todas las puntuaciones en un archivo CSV, para una hoja de cálculo o para otro ordenador.</translation>
     </message>
     <message>
         <source>Import Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar puntuaciones...</translation>
     </message>
     <message>
         <source>Add the score records of a CSV file exported on another computer. Records already here are not added twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade las puntuaciones de un archivo CSV de otro ordenador. Las que ya están aquí no se repiten.</translation>
     </message>
     <message>
         <source>View Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver las puntuaciones de todos</translation>
     </message>
     <message>
         <source>View My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver mi progreso</translation>
     </message>
     <message>
         <source>See how your scores have changed over time, topic by topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira cómo han cambiado con el tiempo tus puntuaciones en cada tipo de ejercicio.</translation>
     </message>
     <message>
         <source>Open Sample Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la plantilla de ejemplo</translation>
     </message>
     <message>
         <source>Your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu página</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Exercises to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios pendientes</translation>
     </message>
     <message>
         <source>Recently completed exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios terminados hace poco</translation>
     </message>
     <message>
         <source>Performance statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Additional tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tareas</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones de todos</translation>
     </message>
     <message>
         <source>My Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis puntuaciones</translation>
     </message>
     <message>
         <source>Template Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de plantillas</translation>
     </message>
     <message>
         <source>Saved Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones guardadas</translation>
     </message>
     <message>
         <source>All saved scores have been cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han borrado todas las puntuaciones guardadas.</translation>
     </message>
     <message>
         <source>Scores Not Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones no borradas</translation>
     </message>
     <message>
         <source>The saved scores could not be cleared: Brightsum cannot write its settings on this computer. Every score is still stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido borrar las puntuaciones guardadas: Brightsum no puede guardar su configuración en este ordenador. Todas las puntuaciones siguen guardadas.</translation>
     </message>
     <message>
         <source>Number of clues used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas usadas: %1</translation>
     </message>
     <message>
         <source>Number of choices used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones usadas: %1</translation>
     </message>
     <message>
         <source>Total score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación total: %1</translation>
     </message>
     <message>
         <source>Remove all scores saved on this computer. This will also delete Brightsum&apos;s record of completed exercises for each user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra todas las puntuaciones de este ordenador y la lista de ejercicios terminados de cada usuario.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises you have completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira las puntuaciones que Brightsum ha guardado de los ejercicios que has terminado.</translation>
     </message>
     <message>
         <source>View scores that have been saved by Brightsum for exercises completed by all Brightsum users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira las puntuaciones guardadas de los ejercicios que han terminado todos los usuarios.</translation>
     </message>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una plantilla de ejemplo para aprender a usar el Editor de plantillas.</translation>
     </message>
 </context>
 <context>
     <name>StoreFile</name>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo.</translation>
     </message>
     <message>
         <source>It is too large to be a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es demasiado grande para ser un archivo de configuración.</translation>
     </message>
     <message>
         <source>No working copy can be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede hacer una copia de trabajo en %1.</translation>
     </message>
     <message>
         <source>Only part of the settings was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se ha podido leer una parte de la configuración.</translation>
     </message>
 </context>
 <context>
     <name>StoreLock</name>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de bloqueo %1.</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo de bloqueo %1.</translation>
     </message>
     <message>
         <source>Another Brightsum kept the settings busy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro Brightsum tenía la configuración ocupada.</translation>
     </message>
 </context>
 <context>
     <name>TemplateEditor</name>
     <message>
         <source>Template Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de plantillas</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>New...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo...</translation>
     </message>
     <message>
         <source>Click this button to create a new template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este botón para crear una plantilla nueva.</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir...</translation>
     </message>
     <message>
         <source>Click this button to open a saved template (*.dat) file for editing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este botón para abrir y editar una plantilla guardada (archivo *.dat).</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Click this button to save all editing done to the current template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este botón para guardar los cambios de esta plantilla.</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Click this button to navigate to the previous question of the open template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este botón para ir a la pregunta anterior de la plantilla.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Click this button to navigate to the next question of the open template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este botón para ir a la pregunta siguiente de la plantilla.</translation>
     </message>
     <message>
         <source>Generate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar...</translation>
     </message>
     <message>
         <source>Click this button to fill the template with twenty new questions, from easier to harder, on a topic and at a level of your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este botón para llenar la plantilla con veinte preguntas nuevas, de más fácil a más difícil, del tipo de ejercicio y el nivel que elija.</translation>
     </message>
     <message>
         <source>Question number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pregunta</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1 de %2</translation>
     </message>
     <message>
         <source>Open Template Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una plantilla</translation>
     </message>
     <message>
         <source>Brightsum Templates (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantillas de Brightsum (*.dat)</translation>
     </message>
     <message>
         <source>Template Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla no abierta</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be a template. The template being edited is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es demasiado grande para ser una plantilla. Se conserva la plantilla que está editando.</translation>
     </message>
     <message>
         <source>Template Editor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de plantillas: %1</translation>
     </message>
     <message>
         <source>Opened template for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla abierta para editar</translation>
     </message>
     <message>
         <source>Save Template Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la plantilla</translation>
     </message>
     <message>
         <source>Template Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla no guardada</translation>
     </message>
     <message>
         <source>The template could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la plantilla en «%1»: %2</translation>
     </message>
     <message>
         <source>Saved template to hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla guardada en el disco</translation>
     </message>
     <message>
         <source>Template Editor: New Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de plantillas: plantilla nueva</translation>
     </message>
     <message>
         <source>Generated %1 questions, level %2, set %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han generado preguntas de %1, nivel %2, serie %3</translation>
     </message>
     <message>
         <source>Save Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la plantilla</translation>
     </message>
     <message>
         <source>Do you want to save this template?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere guardar esta plantilla?</translation>
     </message>
     <message>
         <source>Creates a new template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una plantilla nueva</translation>
     </message>
     <message>
         <source>Opens a saved template from a .dat file for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una plantilla guardada (.dat) para editarla</translation>
     </message>
     <message>
         <source>Saves the editing done to the current template </source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los cambios de esta plantilla </translation>
     </message>
     <message>
         <source>Navigates to the previous question of the template </source>
-        <translation type="unfinished"></translation>
+        <translation>Va a la pregunta anterior de la plantilla </translation>
     </message>
     <message>
         <source>Navigates to the next question of the open template </source>
-        <translation type="unfinished"></translation>
+        <translation>Va a la pregunta siguiente de la plantilla </translation>
     </message>
     <message>
         <source>Fills the template with twenty new questions on a topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Llena la plantilla con veinte preguntas nuevas</translation>
     </message>
 </context>
 <context>
     <name>Topics</name>
     <message>
         <source>Number Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>New number skills exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de Números</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>New addition exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>New subtraction exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>New multiplication exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de Multiplicación</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>New division exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de División</translation>
     </message>
     <message>
         <source>Fractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fracciones</translation>
     </message>
     <message>
         <source>New fractions exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de Fracciones</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero</translation>
     </message>
     <message>
         <source>New money exercise created</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un ejercicio de Dinero</translation>
     </message>
 </context>
 <context>
     <name>UnitWords</name>
     <message>
         <source>rupees</source>
-        <translation type="unfinished"></translation>
+        <translation>rupias</translation>
     </message>
     <message>
         <source>euros</source>
-        <translation type="unfinished"></translation>
+        <translation>euros</translation>
     </message>
     <message>
         <source>dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>dólares</translation>
     </message>
     <message>
         <source>dinars</source>
-        <translation type="unfinished"></translation>
+        <translation>dinares</translation>
     </message>
     <message>
         <source>yen</source>
-        <translation type="unfinished"></translation>
+        <translation>yenes</translation>
     </message>
     <message>
         <source>yuan</source>
-        <translation type="unfinished"></translation>
+        <translation>yuanes</translation>
     </message>
     <message>
         <source>francs</source>
-        <translation type="unfinished"></translation>
+        <translation>francos</translation>
     </message>
     <message>
         <source>pesos</source>
-        <translation type="unfinished"></translation>
+        <translation>pesos</translation>
     </message>
     <message>
         <source>pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>libras</translation>
     </message>
     <message>
         <source>dirhams</source>
-        <translation type="unfinished"></translation>
+        <translation>dírhams</translation>
     </message>
     <message>
         <source>runds</source>
-        <translation type="unfinished"></translation>
+        <translation>rands</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>litros</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>miles</source>
-        <translation type="unfinished"></translation>
+        <translation>millas</translation>
     </message>
     <message>
         <source>gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>galones</translation>
     </message>
 </context>
 <context>
     <name>WorksheetDialog</name>
     <message>
         <source>Worksheet Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Creador de fichas</translation>
     </message>
     <message>
         <source>Worksheet Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido de la ficha</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Answer Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de respuesta</translation>
     </message>
     <message>
         <source>Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>Publish Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de publicar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>&amp;Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como PDF</translation>
     </message>
     <message>
         <source>Sends the worksheet to a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía la ficha a una impresora</translation>
     </message>
     <message>
         <source>Writes the worksheet to a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la ficha en un archivo PDF</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Creates the worksheet in the chosen way</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea la ficha de la forma elegida</translation>
     </message>
 </context>
 </TS>
