@@ -49,6 +49,29 @@
     </message>
 </context>
 <context>
+    <name>Accounts</name>
+    <message>
+        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
+        <translation>Un nombre puede tener como máximo %1 letras. Elige un nombre más corto.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
+        <translation>Un nombre no puede contener saltos de línea ni otros caracteres de control. Vuelve a escribir tu nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
+        <translation>Un nombre no puede contener «/» ni «\». Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot be only blanks. Please type your name.</source>
+        <translation>Un nombre no puede tener solo espacios. Escribe tu nombre.</translation>
+    </message>
+    <message>
+        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
+        <translation>No se puede usar el nombre «names». Elige otro nombre.</translation>
+    </message>
+</context>
+<context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
@@ -997,6 +1020,13 @@ Se puede cambiar en la ventana Preferencias.</translation>
     </message>
 </context>
 <context>
+    <name>Generator</name>
+    <message>
+        <source>ages %1 to %2</source>
+        <translation>de %1 a %2 años</translation>
+    </message>
+</context>
+<context>
     <name>MDIWindow</name>
     <message>
         <source>No clues left</source>
@@ -1501,6 +1531,30 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Progress report saved as PDF</source>
         <translation>Informe de progreso guardado como PDF</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>No. of Clues</source>
+        <translation>N.º de pistas</translation>
+    </message>
+    <message>
+        <source>No. of Choices</source>
+        <translation>N.º de opciones</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>AccountWindow</name>
     <message>
         <source>Welcome to Brightsum!</source>
-        <translation>Bienvenue dans Brightsum !</translation>
+        <translation>Bienvenue dans Brightsum&#xa0;!</translation>
     </message>
     <message>
         <source>Existing Users</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>If you have used Brightsum before, select your name </source>
-        <translation>Tu as déjà utilisé Brightsum ? Choisis ton prénom </translation>
+        <translation>Tu as déjà utilisé Brightsum&#xa0;? Choisis ton prénom </translation>
     </message>
     <message>
         <source>New Users</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>If you are new to Brightsum, type your name </source>
-        <translation>C&apos;est ta première fois ? Tape ton prénom </translation>
+        <translation>C&apos;est ta première fois&#xa0;? Tape ton prénom </translation>
     </message>
     <message>
         <source>OK</source>
@@ -49,6 +49,29 @@
     </message>
 </context>
 <context>
+    <name>Accounts</name>
+    <message>
+        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
+        <translation>Un prénom peut avoir au plus %1 lettres. Choisis un prénom plus court.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
+        <translation>Un prénom ne peut contenir ni retour à la ligne ni autre caractère de contrôle. Tape ton prénom à nouveau.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
+        <translation>Un prénom ne peut contenir ni « / » ni « \ ». Choisis un autre prénom.</translation>
+    </message>
+    <message>
+        <source>A name cannot be only blanks. Please type your name.</source>
+        <translation>Un prénom ne peut pas être fait que d'espaces. Tape ton prénom.</translation>
+    </message>
+    <message>
+        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
+        <translation>Le prénom « names » ne peut pas être utilisé. Choisis un autre prénom.</translation>
+    </message>
+</context>
+<context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
@@ -58,11 +81,11 @@
         <source>The feature you requested requires administrator
 access. Please enter the administrator password:</source>
         <translation>Cette fonction est réservée à l&apos;administrateur.
-Veuillez saisir le mot de passe administrateur :</translation>
+Veuillez saisir le mot de passe administrateur&#xa0;:</translation>
     </message>
     <message>
         <source>Incorrect Password!</source>
-        <translation>Mot de passe incorrect !</translation>
+        <translation>Mot de passe incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>The password you entered is incorrect.</source>
@@ -114,11 +137,11 @@ Essayez de réinstaller Brightsum. Brightsum va maintenant se fermer.</translati
 
 Please check that this file can be written:
 %2</source>
-        <translation>Brightsum ne peut pas enregistrer les scores et les réglages sur cet ordinateur : ce qui n&apos;a pas pu être enregistré est perdu, et ce qui l&apos;avait été avant reste tel quel.
+        <translation>Brightsum ne peut pas enregistrer les scores et les réglages sur cet ordinateur&#xa0;: ce qui n&apos;a pas pu être enregistré est perdu, et ce qui l&apos;avait été avant reste tel quel.
 
 %1
 
-Vérifiez que ce fichier peut être modifié :
+Vérifiez que ce fichier peut être modifié&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -196,7 +219,7 @@ Vérifiez que ce fichier peut être modifié :
     </message>
     <message>
         <source>Its first line is not one of the seven topics, so it is not a saved exercise that can be reopened.</source>
-        <translation>Sa première ligne n&apos;est pas l&apos;un des sept sujets : ce n&apos;est donc pas un exercice enregistré qu&apos;on peut rouvrir.</translation>
+        <translation>Sa première ligne n&apos;est pas l&apos;un des sept sujets&#xa0;: ce n&apos;est donc pas un exercice enregistré qu&apos;on peut rouvrir.</translation>
     </message>
     <message>
         <source>Its score, clues, choices or question number are outside what an exercise can hold.</source>
@@ -228,7 +251,7 @@ Adressez-vous à la personne qui a créé ou modifié ce modèle.</translation>
     </message>
     <message>
         <source>New %1 exercise created</source>
-        <translation>Nouvel exercice créé : %1</translation>
+        <translation>Nouvel exercice créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Open Exercise Dialog</source>
@@ -244,7 +267,7 @@ Adressez-vous à la personne qui a créé ou modifié ce modèle.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be opened as a saved exercise.</source>
-        <translation>« %1 » ne peut pas être ouvert comme exercice enregistré.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert comme exercice enregistré.</translation>
     </message>
     <message>
         <source>Exercise progress saved to disk</source>
@@ -258,13 +281,13 @@ Number of clues: Three
 Number of choices: Three
 Number of questions: Twenty
 Time limit: Unlimited</source>
-        <translation>Bonne réponse : tu gagnes deux points
-Mauvaise réponse : tu perds un point
+        <translation>Bonne réponse&#xa0;: tu gagnes deux points
+Mauvaise réponse&#xa0;: tu perds un point
 
-Nombre d&apos;indices : trois
-Nombre de choix : trois
-Nombre de questions : vingt
-Temps limite : aucun</translation>
+Nombre d&apos;indices&#xa0;: trois
+Nombre de choix&#xa0;: trois
+Nombre de questions&#xa0;: vingt
+Temps limite&#xa0;: aucun</translation>
     </message>
     <message>
         <source>Release History</source>
@@ -300,7 +323,7 @@ Temps limite : aucun</translation>
     </message>
     <message>
         <source>What&apos;s New?</source>
-        <translation>Quoi de neuf ?</translation>
+        <translation>Quoi de neuf&#xa0;?</translation>
     </message>
     <message>
         <source>Version</source>
@@ -332,7 +355,7 @@ Temps limite : aucun</translation>
     </message>
     <message>
         <source>Whose progress would you like to see?</source>
-        <translation>De quel enfant voulez-vous voir la progression ?</translation>
+        <translation>De quel enfant voulez-vous voir la progression&#xa0;?</translation>
     </message>
     <message>
         <source>Child</source>
@@ -356,15 +379,15 @@ Temps limite : aucun</translation>
     </message>
     <message>
         <source>The scores could not be saved to &quot;%1&quot;: %2</source>
-        <translation>Les scores n&apos;ont pas pu être enregistrés dans « %1 » : %2</translation>
+        <translation>Les scores n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>1 score record was saved to &quot;%2&quot;.</source>
-        <translation>Un score a été enregistré dans « %2 ».</translation>
+        <translation>Un score a été enregistré dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 score records were saved to &quot;%2&quot;.</source>
-        <translation>%1 scores ont été enregistrés dans « %2 ».</translation>
+        <translation>%1 scores ont été enregistrés dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Scores Exported</source>
@@ -380,7 +403,7 @@ Temps limite : aucun</translation>
     </message>
     <message>
         <source>Line %1: </source>
-        <translation>Ligne %1 : </translation>
+        <translation>Ligne %1&#xa0;: </translation>
     </message>
     <message>
         <source>Scores Not Imported</source>
@@ -390,7 +413,7 @@ Temps limite : aucun</translation>
         <source>No scores were imported from &quot;%1&quot;.
 
 %2%3</source>
-        <translation>Aucun score n&apos;a été importé depuis « %1 ».
+        <translation>Aucun score n&apos;a été importé depuis «&#xa0;%1&#xa0;».
 
 %2%3</translation>
     </message>
@@ -401,8 +424,8 @@ Temps limite : aucun</translation>
     <message>
         <source>Score records added: %1.
 Already on this computer, and so skipped: %2.</source>
-        <translation>Scores ajoutés : %1.
-Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
+        <translation>Scores ajoutés&#xa0;: %1.
+Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Default</source>
@@ -574,7 +597,7 @@ Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
     </message>
     <message>
         <source>Click this button to display rules concerned with scoring points and clue and choice limitations in Brightsum.</source>
-        <translation>Clique sur ce bouton pour lire les règles : les points que tu gagnes ou perds, et combien d&apos;indices et de choix tu as.</translation>
+        <translation>Clique sur ce bouton pour lire les règles&#xa0;: les points que tu gagnes ou perds, et combien d&apos;indices et de choix tu as.</translation>
     </message>
     <message>
         <source>Everybody&apos;s Scores</source>
@@ -746,7 +769,7 @@ Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
     </message>
     <message>
         <source>What&apos;s New?...</source>
-        <translation>Quoi de neuf ?...</translation>
+        <translation>Quoi de neuf&#xa0;?...</translation>
     </message>
     <message>
         <source>Displays a list of new features in Brightsum</source>
@@ -834,23 +857,23 @@ Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
     </message>
     <message>
         <source>Welcome to Brightsum, %1!</source>
-        <translation>Bienvenue dans Brightsum, %1 !</translation>
+        <translation>Bienvenue dans Brightsum, %1&#xa0;!</translation>
     </message>
     <message>
         <source>Theme set to %1</source>
-        <translation>Thème choisi : %1</translation>
+        <translation>Thème choisi&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sounds set to %1</source>
-        <translation>Sons choisis : %1</translation>
+        <translation>Sons choisis&#xa0;: %1</translation>
     </message>
     <message>
         <source>Web: %1</source>
-        <translation>Site web : %1</translation>
+        <translation>Site web&#xa0;: %1</translation>
     </message>
     <message>
         <source>Signed in as: %1</source>
-        <translation>Utilisateur : %1</translation>
+        <translation>Utilisateur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -864,27 +887,27 @@ Déjà présents sur cet ordinateur, donc ignorés : %2.</translation>
     <name>Documents</name>
     <message>
         <source>Brightsum %1 Exercise</source>
-        <translation>Exercice Brightsum : %1</translation>
+        <translation>Exercice Brightsum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Brightsum %1 Worksheet</source>
-        <translation>Fiche Brightsum : %1</translation>
+        <translation>Fiche Brightsum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Created with Brightsum. Visit %1</source>
-        <translation>Créé avec Brightsum. Site web : %1</translation>
+        <translation>Créé avec Brightsum. Site web&#xa0;: %1</translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation>Choix : </translation>
+        <translation>Choix&#xa0;: </translation>
     </message>
     <message>
         <source>Clue: </source>
-        <translation>Indice : </translation>
+        <translation>Indice&#xa0;: </translation>
     </message>
     <message>
         <source>Answer: </source>
-        <translation>Réponse : </translation>
+        <translation>Réponse&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -897,7 +920,7 @@ Player name		%2
 Number of clues		%3
 Number of choices	%4
 Total score		%5</source>
-        <translation>Tu as terminé l&apos;exercice, bien joué !
+        <translation>Tu as terminé l&apos;exercice, bien joué&#xa0;!
 
 Sujet		%1
 Prénom		%2
@@ -949,7 +972,7 @@ Il protège les fonctions réservées aux adultes.</translation>
     <message>
         <source>An administrator password is already set and stays as it is.
 It can be changed from the Options dialog.</source>
-        <translation>Un mot de passe administrateur existe déjà ; il reste inchangé.
+        <translation>Un mot de passe administrateur existe déjà&#xa0;; il reste inchangé.
 Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
@@ -981,11 +1004,11 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation>&amp;Sujet :</translation>
+        <translation>&amp;Sujet&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation>&amp;Niveau :</translation>
+        <translation>&amp;Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
@@ -994,6 +1017,13 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     <message>
         <source>&amp;Generate</source>
         <translation>&amp;Générer</translation>
+    </message>
+</context>
+<context>
+    <name>Generator</name>
+    <message>
+        <source>ages %1 to %2</source>
+        <translation>%1 à %2 ans</translation>
     </message>
 </context>
 <context>
@@ -1024,11 +1054,11 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Welcome!</source>
-        <translation>Bienvenue !</translation>
+        <translation>Bienvenue&#xa0;!</translation>
     </message>
     <message>
         <source>%1 exercise</source>
-        <translation>Exercice : %1</translation>
+        <translation>Exercice&#xa0;: %1</translation>
     </message>
     <message>
         <source>Question</source>
@@ -1056,7 +1086,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Your Answer (hit enter):</source>
-        <translation>Ta réponse (appuie sur Entrée) :</translation>
+        <translation>Ta réponse (appuie sur Entrée)&#xa0;:</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
@@ -1064,7 +1094,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation>Score : %1</translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1. %2. %3. %4.</source>
@@ -1072,7 +1102,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clue displayed</source>
@@ -1104,27 +1134,27 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Wrong Answer!</source>
-        <translation>Mauvaise réponse !</translation>
+        <translation>Mauvaise réponse&#xa0;!</translation>
     </message>
     <message>
         <source>You entered an incorrect answer. Try again!</source>
-        <translation>Ce n&apos;est pas la bonne réponse. Essaie encore !</translation>
+        <translation>Ce n&apos;est pas la bonne réponse. Essaie encore&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong answer. Score: %1.</source>
-        <translation>Mauvaise réponse. Score : %1.</translation>
+        <translation>Mauvaise réponse. Score&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Correct answer!</source>
-        <translation>Bonne réponse !</translation>
+        <translation>Bonne réponse&#xa0;!</translation>
     </message>
     <message>
         <source>Correct answer! Score: %1.</source>
-        <translation>Bonne réponse ! Score : %1.</translation>
+        <translation>Bonne réponse&#xa0;! Score&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Bravo !</translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Score Not Saved</source>
@@ -1148,7 +1178,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>The exercise could not be saved to &quot;%1&quot;: %2</source>
-        <translation>L&apos;exercice n&apos;a pas pu être enregistré dans « %1 » : %2</translation>
+        <translation>L&apos;exercice n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Saved exercise to hard disk</source>
@@ -1156,7 +1186,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Do you want to save your progress in this exercise?</source>
-        <translation>Veux-tu enregistrer ta progression dans cet exercice ?</translation>
+        <translation>Veux-tu enregistrer ta progression dans cet exercice&#xa0;?</translation>
     </message>
     <message>
         <source>Save Worksheet as PDF</source>
@@ -1164,7 +1194,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Brightsum %1 Worksheet</source>
-        <translation>Fiche Brightsum : %1</translation>
+        <translation>Fiche Brightsum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Worksheet Not Saved</source>
@@ -1172,7 +1202,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>The worksheet could not be saved to &quot;%1&quot;: %2</source>
-        <translation>La fiche n&apos;a pas pu être enregistrée dans « %1 » : %2</translation>
+        <translation>La fiche n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Worksheet saved as PDF</source>
@@ -1239,11 +1269,11 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Font Face:</source>
-        <translation>Police :</translation>
+        <translation>Police&#xa0;:</translation>
     </message>
     <message>
         <source>Font Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Exercise Wrong Answer Dialogs</source>
@@ -1311,11 +1341,11 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Clear saved scores and user account data:</source>
-        <translation>Effacer les scores enregistrés et les comptes utilisateurs :</translation>
+        <translation>Effacer les scores enregistrés et les comptes utilisateurs&#xa0;:</translation>
     </message>
     <message>
         <source>Clear all saved data and reset to original settings:</source>
-        <translation>Tout effacer et revenir aux réglages d&apos;origine :</translation>
+        <translation>Tout effacer et revenir aux réglages d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <source>Administrator Password</source>
@@ -1323,15 +1353,15 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>Enter the old administrator password:</source>
-        <translation>Saisissez l&apos;ancien mot de passe administrateur :</translation>
+        <translation>Saisissez l&apos;ancien mot de passe administrateur&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the new administrator password:</source>
-        <translation>Saisissez le nouveau mot de passe administrateur :</translation>
+        <translation>Saisissez le nouveau mot de passe administrateur&#xa0;:</translation>
     </message>
     <message>
         <source>Incorrect Password!</source>
-        <translation>Mot de passe incorrect !</translation>
+        <translation>Mot de passe incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>The old administrator password you entered is incorrect.
@@ -1383,11 +1413,11 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Exercises completed: %1</source>
-        <translation>Exercices terminés : %1</translation>
+        <translation>Exercices terminés&#xa0;: %1</translation>
     </message>
     <message>
         <source> (undated: %1)</source>
-        <translation> (sans date : %1)</translation>
+        <translation> (sans date&#xa0;: %1)</translation>
     </message>
     <message>
         <source>%1, from %2 to %3.</source>
@@ -1399,11 +1429,11 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>%1: one exercise, score %2.</source>
-        <translation>%1 : un exercice, score %2.</translation>
+        <translation>%1&#xa0;: un exercice, score %2.</translation>
     </message>
     <message>
         <source>%1: %2 exercises, from %3 at first to %4 at the latest, best %5.</source>
-        <translation>%1 : %2 exercices, score %3 au premier et %4 au dernier, meilleur score %5.</translation>
+        <translation>%1&#xa0;: %2 exercices, score %3 au premier et %4 au dernier, meilleur score %5.</translation>
     </message>
 </context>
 <context>
@@ -1429,7 +1459,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Brightsum progress report: %1</source>
-        <translation>Bilan de progression Brightsum : %1</translation>
+        <translation>Bilan de progression Brightsum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Report Not Saved</source>
@@ -1437,7 +1467,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>The report could not be saved to &quot;%1&quot;: %2</source>
-        <translation>Le bilan n&apos;a pas pu être enregistré dans « %1 » : %2</translation>
+        <translation>Le bilan n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Brightsum progress report</source>
@@ -1452,7 +1482,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <name>ProgressWindow</name>
     <message>
         <source>Progress: %1</source>
-        <translation>Progression : %1</translation>
+        <translation>Progression&#xa0;: %1</translation>
     </message>
     <message>
         <source>Progress by topic</source>
@@ -1484,7 +1514,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation>Imprime la progression de cet enfant sur une page : le tableau et le graphique.</translation>
+        <translation>Imprime la progression de cet enfant sur une page&#xa0;: le tableau et le graphique.</translation>
     </message>
     <message>
         <source>Saves this child&apos;s progress on one page as a PDF file.</source>
@@ -1501,6 +1531,30 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Progress report saved as PDF</source>
         <translation>Bilan enregistré en PDF</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé le</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>No. of Clues</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>No. of Choices</source>
+        <translation>Choix</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
     </message>
 </context>
 <context>
@@ -1534,7 +1588,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>The first line is not the header &quot;%1&quot;.</source>
-        <translation>La première ligne n&apos;est pas l&apos;en-tête « %1 ».</translation>
+        <translation>La première ligne n&apos;est pas l&apos;en-tête «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The file holds more than %1 records.</source>
@@ -1550,27 +1604,27 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be used: %2</source>
-        <translation>Le prénom « %1 » ne peut pas être utilisé : %2</translation>
+        <translation>Le prénom «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not a topic&apos;s name.</source>
-        <translation>Le sujet « %1 » n&apos;est pas un nom de sujet.</translation>
+        <translation>Le sujet «&#xa0;%1&#xa0;» n&apos;est pas un nom de sujet.</translation>
     </message>
     <message>
         <source>The clues, &quot;%1&quot;, are not a number from 0 to %2.</source>
-        <translation>Les indices, « %1 », ne sont pas un nombre de 0 à %2.</translation>
+        <translation>Les indices, «&#xa0;%1&#xa0;», ne sont pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>The choices, &quot;%1&quot;, are not a number from 0 to %2.</source>
-        <translation>Les choix, « %1 », ne sont pas un nombre de 0 à %2.</translation>
+        <translation>Les choix, «&#xa0;%1&#xa0;», ne sont pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>The score, &quot;%1&quot;, is not a score an exercise can have.</source>
-        <translation>Le score, « %1 », n&apos;est pas un score possible pour un exercice.</translation>
+        <translation>Le score, «&#xa0;%1&#xa0;», n&apos;est pas un score possible pour un exercice.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time such as 2025-03-14T15:42:07+01:00.</source>
-        <translation>« %1 » n&apos;est pas une date et une heure comme 2025-03-14T15:42:07+01:00.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date et une heure comme 2025-03-14T15:42:07+01:00.</translation>
     </message>
     <message>
         <source>A quote stands inside a field that does not start with one.</source>
@@ -1739,19 +1793,19 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>The saved scores could not be cleared: Brightsum cannot write its settings on this computer. Every score is still stored.</source>
-        <translation>Les scores enregistrés n&apos;ont pas pu être effacés : Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur. Tous les scores sont toujours là.</translation>
+        <translation>Les scores enregistrés n&apos;ont pas pu être effacés&#xa0;: Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur. Tous les scores sont toujours là.</translation>
     </message>
     <message>
         <source>Number of clues used: %1</source>
-        <translation>Indices utilisés : %1</translation>
+        <translation>Indices utilisés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Number of choices used: %1</source>
-        <translation>Choix utilisés : %1</translation>
+        <translation>Choix utilisés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total score: %1</source>
-        <translation>Score total : %1</translation>
+        <translation>Score total&#xa0;: %1</translation>
     </message>
     <message>
         <source>Remove all scores saved on this computer. This will also delete Brightsum&apos;s record of completed exercises for each user.</source>
@@ -1908,11 +1962,11 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be a template. The template being edited is kept.</source>
-        <translation>« %1 » est trop gros pour être un modèle. Le modèle en cours de modification est conservé.</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop gros pour être un modèle. Le modèle en cours de modification est conservé.</translation>
     </message>
     <message>
         <source>Template Editor: %1</source>
-        <translation>Éditeur de modèles : %1</translation>
+        <translation>Éditeur de modèles&#xa0;: %1</translation>
     </message>
     <message>
         <source>Opened template for editing</source>
@@ -1928,7 +1982,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>The template could not be saved to &quot;%1&quot;: %2</source>
-        <translation>Le modèle n&apos;a pas pu être enregistré dans « %1 » : %2</translation>
+        <translation>Le modèle n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Saved template to hard disk</source>
@@ -1936,11 +1990,11 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Template Editor: New Template</source>
-        <translation>Éditeur de modèles : nouveau modèle</translation>
+        <translation>Éditeur de modèles&#xa0;: nouveau modèle</translation>
     </message>
     <message>
         <source>Generated %1 questions, level %2, set %3</source>
-        <translation>Questions générées : %1, niveau %2, série %3</translation>
+        <translation>Questions générées&#xa0;: %1, niveau %2, série %3</translation>
     </message>
     <message>
         <source>Save Template</source>
@@ -1948,7 +2002,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Do you want to save this template?</source>
-        <translation>Voulez-vous enregistrer ce modèle ?</translation>
+        <translation>Voulez-vous enregistrer ce modèle&#xa0;?</translation>
     </message>
     <message>
         <source>Creates a new template</source>
