@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -107,10 +108,16 @@ QGroupBox *Sidebar::buildUserPage()
     return page;
 }
 
-QGroupBox *Sidebar::buildTasksPage(const QList<QPair<QString, QString>> &tasks,
-                                   const QList<std::function<void()>> &actions)
+QWidget *Sidebar::buildTasksPage(const QList<QPair<QString, QString>> &tasks,
+                                 const QList<std::function<void()>> &actions)
 {
-    auto *page = new QGroupBox(tr("Additional tasks"), this);
+    // A short window, or a language of longer words, scrolls the tasks rather than cutting them off.
+    auto *scroller = new QScrollArea(this);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto *page = new QGroupBox(tr("Additional tasks"), scroller);
     auto *layout = new QVBoxLayout(page);
     for (qsizetype i = 0; i < tasks.size(); ++i) {
         auto *button = new QPushButton(tasks.at(i).first, page);
@@ -123,7 +130,8 @@ QGroupBox *Sidebar::buildTasksPage(const QList<QPair<QString, QString>> &tasks,
         layout->addWidget(label);
     }
     layout->addStretch();
-    return page;
+    scroller->setWidget(page);
+    return scroller;
 }
 
 void Sidebar::switchTo(QWidget *page, const QString &title)

@@ -45,7 +45,7 @@ public Q_SLOTS:
 
 private:
     QGroupBox *buildUserPage();
-    QGroupBox *buildTasksPage(const QList<QPair<QString, QString>> &tasks, const QList<std::function<void()>> &actions);
+    QWidget *buildTasksPage(const QList<QPair<QString, QString>> &tasks, const QList<std::function<void()>> &actions);
     void switchTo(QWidget *page, const QString &title);
     void fillUserPage();
     void recordsChanged();
@@ -58,9 +58,9 @@ private:
     QListWidget *m_statistics = nullptr;
     QTextBrowser *m_htmlPage = nullptr;
     QUrl m_htmlAddress;
-    QGroupBox *m_everybodysTasks = nullptr;
-    QGroupBox *m_myTasks = nullptr;
-    QGroupBox *m_templateTasks = nullptr;
+    QWidget *m_everybodysTasks = nullptr;
+    QWidget *m_myTasks = nullptr;
+    QWidget *m_templateTasks = nullptr;
     QList<QWidget *> m_pages; // the five pages above, one shown at a time
     QString m_player;         // whose page the user page is
     bool m_waitingForRecords = false;
