@@ -9,6 +9,8 @@
 //
 //   xvfb-run -a build/bench/bench_startup [runs]    medians of `runs` starts of each (15 by default)
 //   ... [--also PROGRAM]...    another build of the program (its data folder beside it), in the same turns
+//   bench_startup --stores DIR    only writes the three stores, as XDG_CONFIG_HOME folders DIR/0, DIR/5000 and
+//                                 DIR/50000, to profile a start by hand
 
 #include "bench/benchsupport.h"
 #include "users/store.h"
@@ -97,13 +99,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype storesOnly = arguments.indexOf(QStringLiteral("--stores"));
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && storesOnly < 0) {
         out << "bench_startup measures under an X server: xvfb-run -a " << argv[0] << " [runs]\n";
         return 2;
     }
     int runs = 15;
     QStringList programs{besideBench(QStringLiteral("../brightsum"))};
-    const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments.at(i) == QLatin1String("--also") && i + 1 < arguments.size())
             programs.append(QFileInfo(arguments.at(++i)).absoluteFilePath());
@@ -113,9 +116,11 @@ int main(int argc, char *argv[])
 
     // Each store in a configuration folder of its own, written by the program's writer.
     QTemporaryDir scratch;
+    const QString root = storesOnly > 0 && storesOnly + 1 < arguments.size() ? arguments.at(storesOnly + 1)
+                                                                            : scratch.path();
     QList<Variant> variants{{QStringLiteral("bare window"), besideBench(QStringLiteral("bench_bare")), scratch.path(), {}, {}, {}}};
     for (const int records : {0, 5000, 50000}) {
-        const QString folder = scratch.filePath(QString::number(records));
+        const QString folder = QDir(root).filePath(QString::number(records));
         QDir().mkpath(folder);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
         if (!Bench::writeStore(records)) {
@@ -132,6 +137,8 @@ int main(int argc, char *argv[])
         }
     }
 
+    if (storesOnly > 0)
+        return 0;
     out << "start-up under X (DISPLAY " << qEnvironmentVariable("DISPLAY") << "), " << runs
         << " starts of each, taking turns; before: " << Bench::machineLoad() << "\n";
     out.flush();
