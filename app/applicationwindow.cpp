@@ -332,7 +332,7 @@ void ApplicationWindow::newTopicExercise(int topic)
     if (!loadExerciseBank())
         return;
     openExercise(Topics::at(topic).name, m_userName, 0, 0, 0, 0, m_bank.topic(topic));
-    showStatus(Topics::at(topic).statusMessage);
+    showStatus(Topics::at(topic).shownStatusMessage());
 }
 
 void ApplicationWindow::newNumb() { newTopicExercise(0); }

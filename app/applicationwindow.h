@@ -55,6 +55,13 @@ public:
 public Q_SLOTS:
     void showMyScores();
     void showScores();
+    // One child's progress: the signed-in child's own, or (after the
+    // administrator password) the one chosen from the stored names.
+    void showMyProgress();
+    void showChildProgress();
+    // Every score record out to a CSV file, and records from one into the store.
+    void exportScores();
+    void importScores();
     void openSampleTemplate();
     void useraccounts();
     void about();
@@ -119,6 +126,8 @@ private:
     MDIWindow *activeExercise() const;
     // Everybody's scores, or the signed-in user's, in a new score window.
     void showScoreWindow(bool onePlayer);
+    void showProgress(const QString &player);
+    void writeScores(const QString &fileName);
     void showStatus(const QString &message);
 
     bool m_ready = false;

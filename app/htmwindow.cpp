@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/htmwindow.h"
 
+#include "app/language.h"
+
 #include <QCloseEvent>
 #include <QTextBrowser>
 
@@ -18,7 +20,7 @@ HTMWindow::HTMWindow(QWidget *parent, const QString &title, const QString &page)
     m_browser = new QTextBrowser(this);
     m_browser->setWindowTitle(title);
     m_browser->setAccessibleName(title);
-    m_browser->setSearchPaths({QStringLiteral("HTM")});
+    m_browser->setSearchPaths(Language::searchPaths(QStringLiteral("HTM")));
     m_browser->setSource(QUrl(page));
     m_browser->show();
     setCentralWidget(m_browser);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicationwindow.h"
 #include "app/datafolder.h"
+#include "app/language.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -13,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("4.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.halvane.Brightsum"));
     DataFolder::enter(QApplication::applicationDirPath());
+    Language::setCurrent(Language::pick(QLocale::system().uiLanguages()));
     ApplicationWindow window;
     if (!window.isReady())
         return 1;

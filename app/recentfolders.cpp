@@ -25,6 +25,7 @@ QString RecentFolders::key(Kind kind)
     case Kind::Exercises: return QStringLiteral("/folders/exercises");
     case Kind::Templates: return QStringLiteral("/folders/templates");
     case Kind::Worksheets: return QStringLiteral("/folders/worksheets");
+    case Kind::Records: return QStringLiteral("/folders/records");
     }
     return {};
 }

@@ -9,10 +9,11 @@
 namespace RecentFolders {
 
 // Kinds of file whose dialogs share one remembered folder.
-enum class Kind { Exercises, Templates, Worksheets };
+enum class Kind { Exercises, Templates, Worksheets, Records };
 
-// The store key of a kind: "/folders/exercises", "/folders/templates" or
-// "/folders/worksheets". The group lies outside those the clear operations
+// The store key of a kind: "/folders/exercises", "/folders/templates",
+// "/folders/worksheets" (worksheets and progress reports) or "/folders/records"
+// (score records exported or imported). The group lies outside those the clear operations
 // remove, because a folder is neither a score nor a setting of the exercises.
 QString key(Kind kind);
 

@@ -1,21 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/topics.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
 
+struct Source
+{
+    const char *name;
+    const char *statusMessage;
+};
+
 const std::array<Topic, Topics::count> &table()
 {
-    static const std::array<Topic, Topics::count> topics{{
-        {QStringLiteral("Number Skills"), QStringLiteral("New number skills exercise created")},
-        {QStringLiteral("Addition"), QStringLiteral("New addition exercise created")},
-        {QStringLiteral("Subtraction"), QStringLiteral("New subtraction exercise created")},
-        {QStringLiteral("Multiplication"), QStringLiteral("New multiplication exercise created")},
-        {QStringLiteral("Division"), QStringLiteral("New division exercise created")},
-        {QStringLiteral("Fractions"), QStringLiteral("New fractions exercise created")},
-        {QStringLiteral("Money"), QStringLiteral("New money exercise created")},
-    }};
+    // The texts as written, marked for the translation tools: both are shown
+    // translated, and the names are stored as they are.
+    static const Source sources[Topics::count] = {
+        {QT_TRANSLATE_NOOP("Topics", "Number Skills"), QT_TRANSLATE_NOOP("Topics", "New number skills exercise created")},
+        {QT_TRANSLATE_NOOP("Topics", "Addition"), QT_TRANSLATE_NOOP("Topics", "New addition exercise created")},
+        {QT_TRANSLATE_NOOP("Topics", "Subtraction"), QT_TRANSLATE_NOOP("Topics", "New subtraction exercise created")},
+        {QT_TRANSLATE_NOOP("Topics", "Multiplication"), QT_TRANSLATE_NOOP("Topics", "New multiplication exercise created")},
+        {QT_TRANSLATE_NOOP("Topics", "Division"), QT_TRANSLATE_NOOP("Topics", "New division exercise created")},
+        {QT_TRANSLATE_NOOP("Topics", "Fractions"), QT_TRANSLATE_NOOP("Topics", "New fractions exercise created")},
+        {QT_TRANSLATE_NOOP("Topics", "Money"), QT_TRANSLATE_NOOP("Topics", "New money exercise created")},
+    };
+    static const std::array<Topic, Topics::count> topics = [] {
+        std::array<Topic, Topics::count> made;
+        for (int i = 0; i < Topics::count; ++i)
+            made[size_t(i)] = {QString::fromLatin1(sources[i].name), QString::fromLatin1(sources[i].statusMessage)};
+        return made;
+    }();
     return topics;
 }
 
@@ -33,6 +49,24 @@ int Topics::indexOf(const QString &name)
             return i;
     }
     return -1;
+}
+
+QString Topic::shownStatusMessage() const
+{
+    return QCoreApplication::translate("Topics", statusMessage.toLatin1().constData());
+}
+
+QString Topics::shownName(const QString &stored)
+{
+    return indexOf(stored) >= 0 ? QCoreApplication::translate("Topics", stored.toLatin1().constData()) : stored;
+}
+
+QStringList Topics::shownNames(const QStringList &stored)
+{
+    QStringList shown;
+    for (const QString &name : stored)
+        shown << shownName(name);
+    return shown;
 }
 
 QStringList Topics::names()

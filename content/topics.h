@@ -8,8 +8,12 @@
 // exercise bank and the order of a new user's list of exercises to do.
 struct Topic
 {
-    QString name;          // display name, window title and score-record topic
-    QString statusMessage; // shown when a new exercise of the topic opens
+    // The name as stored (score records, lists of topics to do, saved
+    // exercises), in English whatever the language, and the base of the topic's
+    // file names.
+    QString name;
+    QString statusMessage; // shown (translated) when a new exercise of the topic opens
+    QString shownStatusMessage() const;
     QString questionFile() const { return QStringLiteral("Exercises/") + name + QStringLiteral(".dat"); }
 };
 
@@ -20,7 +24,11 @@ constexpr int count = 7;
 const Topic &at(int index);
 // Index of the topic with exactly this display name, or -1.
 int indexOf(const QString &name);
-// The seven display names in topic order.
+// The seven stored names in topic order.
 QStringList names();
+// The name shown for a stored topic name: a built-in topic's name in the
+// language of the program, and any other (a template's) as it is.
+QString shownName(const QString &stored);
+QStringList shownNames(const QStringList &stored);
 
 } // namespace Topics

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercise.h"
 
+#include "content/topics.h"
+
 #include <algorithm>
 
 UnitWords UnitWords::from(const QString &currency, const QString &measures)
@@ -84,7 +86,7 @@ int Exercise::rewardSoundNumber() const
 
 QString Exercise::completionText() const
 {
-    return QStringLiteral("You have successfully completed the exercise.\n\nTopic\t\t") + m_topicName
+    return QStringLiteral("You have successfully completed the exercise.\n\nTopic\t\t") + Topics::shownName(m_topicName)
         + QStringLiteral("\nPlayer name\t\t") + m_playerName + QStringLiteral("\nNumber of clues\t\t")
         + QString::number(m_cluesUsed) + QStringLiteral("\nNumber of choices\t") + QString::number(m_choicesUsed)
         + QStringLiteral("\nTotal score\t\t") + QString::number(m_score);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/mdiwindow.h"
 
+#include "app/language.h"
 #include "app/prompts.h"
 #include "app/themes.h"
 #include "content/safefile.h"
 #include "content/savedexercise.h"
+#include "content/topics.h"
 #include "exercise/answerbox.h"
 #include "exercise/soundplayer.h"
 #include "users/accounts.h"
@@ -105,7 +107,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
-    setWindowTitle(topicName);
+    setWindowTitle(Topics::shownName(topicName));
     setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
@@ -136,7 +138,7 @@ void MDIWindow::buildPage()
     m_progressMark.load(QStringLiteral("Art/Circle/") + m_look.themeName + QStringLiteral(".png"));
 
     m_page = new ExercisePage(this);
-    m_page->setAccessibleName(tr("%1 exercise").arg(m_exercise.topicName()));
+    m_page->setAccessibleName(tr("%1 exercise").arg(Topics::shownName(m_exercise.topicName())));
     setCentralWidget(m_page);
 
     m_questionLabel = new QLabel(m_page);
@@ -189,7 +191,7 @@ void MDIWindow::paintPage(QPainter &painter) const
 
     painter.setPen(Qt::black);
     painter.setFont(QFont(QStringLiteral("Arial"), 22, QFont::Normal));
-    painter.drawText(QPoint(10, 60), m_exercise.topicName());
+    painter.drawText(QPoint(10, 60), Topics::shownName(m_exercise.topicName()));
 
     if (!m_tile.isNull())
         painter.drawTiledPixmap(QRect(20, 220, 340, 140), m_tile);
@@ -211,8 +213,8 @@ void MDIWindow::paintPage(QPainter &painter) const
     }
 
     painter.drawPixmap(380, 70,
-                       picture(QStringLiteral("Art/Images/") + m_exercise.topicName() + QLatin1Char('_')
-                               + QString::number(m_exercise.currentQuestion()) + QStringLiteral(".png")));
+                       picture(Language::localized(QStringLiteral("Art/Images/") + m_exercise.topicName() + QLatin1Char('_')
+                               + QString::number(m_exercise.currentQuestion()) + QStringLiteral(".png"))));
 
     const int score = m_exercise.score();
     const int tens = score > 0 ? score / 10 : 0;
@@ -324,7 +326,8 @@ void MDIWindow::saveScore()
     // child goes on; the sidebar shows both at once. The window has closed by
     // the time a failure is known, so it is told over the window's workspace.
     const ScoreRecord record{m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
-                             QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score())};
+                             QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score()),
+                             ScoreBook::timeText(QDateTime::currentDateTime())};
     const QPointer<QWidget> over = window();
     ScoreBook::appendLater(
         record,

@@ -4,16 +4,13 @@
 #include "exercise/mdiwindow.h"
 
 #include "app/prompts.h"
-#include "content/safefile.h"
 #include "exercise/documents.h"
+#include "exercise/paper.h"
 #include "exercise/worksheetdialog.h"
 
 #include <QDir>
-#include <QFile>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -37,50 +34,12 @@ void printText(const QString &text, QPrinter &printer)
     document.print(&printer);
 }
 
-// Shows the platform's print dialog for a full-page printer; true when accepted.
-bool choosePrinter(QWidget *parent, QPrinter &printer)
-{
-    printer.setFullPage(true);
-    QPrintDialog dialog(&printer, parent);
-    return Prompts::current().exec(dialog);
-}
-
-// Writes the text to a PDF file and returns why it failed, or nothing when the
-// file was written. The pages are made in a scratch folder and then put in place
-// whole, so a file that cannot be written is noticed and an existing file is never
-// left half-overwritten.
-std::optional<QString> writePdf(const QString &text, const QString &title, const QString &fileName)
-{
-    const QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return scratch.errorString();
-    const QString draft = scratch.filePath(QStringLiteral("worksheet.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(draft);
-    printer.setDocName(title);
-    printText(text, printer);
-
-    QFile pages(draft);
-    if (!pages.open(QIODevice::ReadOnly))
-        return pages.errorString();
-    const QByteArray bytes = pages.readAll();
-    // A document cut short (a full scratch folder) lacks its end-of-file mark.
-    if (bytes.isEmpty() || !bytes.trimmed().endsWith("%%EOF"))
-        return MDIWindow::tr("No pages were made.");
-
-    const QString problem = SafeFile::replace(fileName, bytes);
-    if (!problem.isEmpty())
-        return problem;
-    return std::nullopt;
-}
-
 } // namespace
 
 void MDIWindow::printExercise()
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (!choosePrinter(this, printer))
+    if (!Paper::choosePrinter(this, printer))
         return;
     printText(Documents::exercisePrintout(m_exercise.topicName(), m_exercise.questions()), printer);
 }
@@ -100,7 +59,8 @@ void MDIWindow::worksheetExport()
             return;
         const QString fileName = Documents::withPdfSuffix(chosen);
         const QString title = tr("Brightsum %1 Worksheet").arg(m_exercise.topicName());
-        if (const std::optional<QString> failure = writePdf(text, title, fileName)) {
+        if (const std::optional<QString> failure =
+                Paper::writePdf(title, fileName, [&text](QPrinter &printer) { printText(text, printer); })) {
             Ask::warning(this, tr("Worksheet Not Saved"),
                          tr("The worksheet could not be saved to \"%1\": %2")
                              .arg(QDir::toNativeSeparators(fileName), *failure));
@@ -111,7 +71,7 @@ void MDIWindow::worksheetExport()
     }
     case WorksheetDialog::Publish::Print: {
         QPrinter printer(QPrinter::HighResolution);
-        if (choosePrinter(this, printer))
+        if (Paper::choosePrinter(this, printer))
             printText(text, printer);
         return;
     }

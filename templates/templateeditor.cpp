@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "templates/templateeditor.h"
 
+#include "app/language.h"
 #include "app/prompts.h"
 #include "content/generator.h"
 #include "content/safefile.h"
@@ -169,7 +170,7 @@ QAction *TemplateEditor::command(const QString &text) const
 void TemplateEditor::openSample()
 {
     if (mayReplace())
-        load(SampleTemplate);
+        load(Language::localized(SampleTemplate));
 }
 
 void TemplateEditor::refresh()

@@ -13,11 +13,15 @@
 #include "templates/templateeditor.h"
 #include "testsupport.h"
 #include "users/accountwindow.h"
+#include "users/accounts.h"
 #include "users/firstrun.h"
+#include "users/progresswindow.h"
 #include "users/scorewindow.h"
 #include "users/sidebar.h"
+#include "users/store.h"
 
 #include <QAccessible>
+#include <QChartView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -187,7 +191,12 @@ void TestAccessibility::dialogs()
     FirstRun::run(nullptr);
     WorksheetDialog worksheet(nullptr);
     prompts.onExec(worksheet);
-    QCOMPARE(checked, 3);
+    // The choice of a child whose progress to see.
+    Accounts::signIn(QStringLiteral("Asha"));
+    TestSupport::store(Keys::width, 700);
+    ApplicationWindow window;
+    window.showChildProgress();
+    QCOMPARE(checked, 4);
 }
 
 void TestAccessibility::childWindows()
@@ -198,11 +207,18 @@ void TestAccessibility::childWindows()
     ScoreWindow scores(nullptr, {{QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"),
                                   QStringLiteral("0"), QStringLiteral("38")}},
                        ScoreWindow::Everybody);
+    ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
+                       QStringLiteral("38"), QStringLiteral("2025-03-14T15:42:07+01:00")});
+    ProgressWindow progress(nullptr, QStringLiteral("Asha"));
     for (QWidget *window : {static_cast<QWidget *>(&editor), static_cast<QWidget *>(&page),
-                            static_cast<QWidget *>(&scores)}) {
+                            static_cast<QWidget *>(&scores), static_cast<QWidget *>(&progress)}) {
         window->show();
         checkControls(window);
     }
+    // The chart's facts in words, and the same as a list on the next page.
+    QVERIFY(accessibleText(progress.chartView(), QAccessible::Description).contains(QStringLiteral("score 38")));
+    progress.findChild<QTabWidget *>()->setCurrentIndex(1);
+    checkControls(&progress);
 
     // The clocks take no focus; what they paint is told all the same.
     AnalogClock analog(nullptr);

@@ -130,8 +130,15 @@ void TestMDIWindow::completionStoresRecordAndToDo()
     QCOMPARE(prompts.count(QStringLiteral("Congratulations!")), 1);
     QVERIFY(prompts.asked.last().text.endsWith(QStringLiteral("Number of clues\t\t1\nNumber of choices\t0\nTotal score\t\t40")));
     QCOMPARE(ScoreBook::count(), 1);
-    QCOMPARE(ScoreBook::records().first(), (ScoreRecord{QStringLiteral("Asha"), QStringLiteral("Addition"),
-                                                        QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("40")}));
+    const ScoreRecord stored = ScoreBook::records().first();
+    QCOMPARE(stored, (ScoreRecord{QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"),
+                                  QStringLiteral("0"), QStringLiteral("40"), stored.completed}));
+    // Dated to the second, with its offset from UTC, when it was completed.
+    QVERIFY2(qAbs(stored.completedAt().secsTo(QDateTime::currentDateTime())) < 60, qPrintable(stored.completed));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$"))
+                 .match(stored.completed)
+                 .hasMatch(),
+             qPrintable(stored.completed));
     QVERIFY(!Accounts::toDo(QStringLiteral("Asha")).contains(QStringLiteral("Addition")));
     QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 6);
     QVERIFY(!w->isVisible());

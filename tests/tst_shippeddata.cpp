@@ -2,10 +2,12 @@
 // The data shipped with the program: question files and the sample template.
 
 #include "app/datafolder.h"
+#include "app/language.h"
 #include "content/questionfile.h"
 #include "content/topics.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void questionFilesAreSound();
     void dataFolderHoldsTheWholeSet_data();
     void dataFolderHoldsTheWholeSet();
+    void contentInTheUsersLanguage_data();
+    void contentInTheUsersLanguage();
 };
 
 void TestShippedData::questionFilesAreSound_data()
@@ -121,6 +125,32 @@ void TestShippedData::dataFolderHoldsTheWholeSet()
     const QString found = DataFolder::find({folder.path(), TestSupport::dataFolder()});
     QCOMPARE(found, QDir(taken ? folder.path() : TestSupport::dataFolder()).absolutePath());
     QVERIFY(DataFolder::find({folder.path()}).isEmpty() != taken);
+}
+
+void TestShippedData::contentInTheUsersLanguage_data()
+{
+    QTest::addColumn<QStringList>("userLanguages"); // most wanted first, as the system gives them
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("French") << QStringList{QStringLiteral("fr-FR"), QStringLiteral("en-US")} << QStringLiteral("fr");
+    QTest::newRow("a language not shipped, then Spanish") << QStringList{QStringLiteral("de-DE"), QStringLiteral("es-MX")}
+                                                          << QStringLiteral("es");
+    QTest::newRow("English before French") << QStringList{QStringLiteral("en-GB"), QStringLiteral("fr")} << QStringLiteral("en");
+    QTest::newRow("the C locale") << QStringList{QStringLiteral("C")} << QStringLiteral("en");
+}
+
+void TestShippedData::contentInTheUsersLanguage()
+{
+    QFETCH(QStringList, userLanguages);
+    QFETCH(QString, spoken);
+    QCOMPARE(Language::pick(userLanguages), spoken);
+    QDir::setCurrent(TestSupport::dataFolder());
+    Language::setCurrent(spoken);
+    const QString folder = spoken == QLatin1String("en") ? QString() : spoken + QLatin1Char('/');
+    QCOMPARE(Language::localized(QStringLiteral("Exercises/Addition.dat")), QStringLiteral("Exercises/") + folder + QStringLiteral("Addition.dat"));
+    QCOMPARE(Language::localized(QStringLiteral("HTM/help.htm")), QStringLiteral("HTM/") + folder + QStringLiteral("help.htm"));
+    // Anything not translated is read in English.
+    QCOMPARE(Language::localized(QStringLiteral("Art/Images/Addition_0.png")), QStringLiteral("Art/Images/Addition_0.png"));
+    Language::setCurrent(QStringLiteral("en"));
 }
 
 QTEST_GUILESS_MAIN(TestShippedData)

@@ -32,14 +32,17 @@ QString Accounts::problemWithName(const QString &name)
 
 void Accounts::signIn(const QString &name)
 {
-    Store::post([name](StoreMap &store) {
-        QStringList all = store.value(Keys::accountNames, QString()).toStringList();
-        if (!all.contains(name)) {
-            all.append(name);
-            store.setValue(Keys::toDoList(name), Topics::names());
-        }
-        store.setValue(Keys::accountNames, all);
-    });
+    Store::post([name](StoreMap &store) { addIn(store, name); });
+}
+
+void Accounts::addIn(StoreMap &store, const QString &name)
+{
+    QStringList all = store.value(Keys::accountNames, QString()).toStringList();
+    if (!all.contains(name)) {
+        all.append(name);
+        store.setValue(Keys::toDoList(name), Topics::names());
+    }
+    store.setValue(Keys::accountNames, all);
 }
 
 QStringList Accounts::toDo(const QString &name)

@@ -28,6 +28,8 @@ QString problemWithName(const QString &name);
 // gets all seven topics to do. The name list is written back in either case.
 // Reads see the account at once; it is written without waiting.
 void signIn(const QString &name);
+// The same within a change of the store already under way.
+void addIn(StoreMap &store, const QString &name);
 
 // The topics the user has still to complete.
 QStringList toDo(const QString &name);

@@ -3,6 +3,8 @@
 
 #include "users/store.h"
 
+#include <QHash>
+
 #include <memory>
 
 namespace {
@@ -23,7 +25,16 @@ ScoreRecord readRecord(const StoreMap &store, int number)
 {
     auto field = [&](int k) { return store.value(Keys::scoreField(number, k)).toString(); };
     return {field(ScoreRecord::Player), field(ScoreRecord::Topic), field(ScoreRecord::Clues),
-            field(ScoreRecord::Choices), field(ScoreRecord::Score)};
+            field(ScoreRecord::Choices), field(ScoreRecord::Score), field(ScoreRecord::Completed)};
+}
+
+void writeRecord(StoreMap &store, int number, const ScoreRecord &record)
+{
+    for (int k = 0; k < ScoreRecord::FieldCount; ++k)
+        store.setValue(Keys::scoreField(number, k), record.field(k));
+    // An undated record stays as records were before they were dated.
+    if (!record.completed.isEmpty())
+        store.setValue(Keys::scoreField(number, ScoreRecord::Completed), record.completed);
 }
 
 bool isPresent(const StoreMap &store, int number)
@@ -42,6 +53,12 @@ int recordBound(const StoreMap &store)
 
 } // namespace
 
+// Records are told apart by all six fields.
+static size_t qHash(const ScoreRecord &record, size_t seed = 0)
+{
+    return qHashMulti(seed, record.player, record.topic, record.clues, record.choices, record.score, record.completed);
+}
+
 QString ScoreRecord::field(int index) const
 {
     switch (index) {
@@ -50,8 +67,14 @@ QString ScoreRecord::field(int index) const
     case Clues: return clues;
     case Choices: return choices;
     case Score: return score;
+    case Completed: return completed;
     default: return {};
     }
+}
+
+QDateTime ScoreRecord::completedAt() const
+{
+    return completed.isEmpty() ? QDateTime() : QDateTime::fromString(completed, Qt::ISODate);
 }
 
 ScoreBook::Extent ScoreBook::extentOf(const StoreMap &store)
@@ -96,8 +119,7 @@ int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
 {
     const int number = extentOf(store).last + 1;
     store.setValue(Keys::scoreCount, number);
-    for (int k = 0; k < ScoreRecord::FieldCount; ++k)
-        store.setValue(Keys::scoreField(number, k), record.field(k));
+    writeRecord(store, number, record);
     return number;
 }
 
@@ -135,6 +157,43 @@ void ScoreBook::readInto(QList<ScoreRecord> &known, const StoreMap &store)
     known.reserve(stored);
     for (int n = static_cast<int>(known.size()) + 1; n <= stored; ++n)
         known.append(readRecord(store, n));
+}
+
+QString ScoreBook::timeText(const QDateTime &when)
+{
+    // Written out here: the toolkit writes "Z" for UTC, and records keep one form.
+    const int offset = when.offsetFromUtc();
+    const QDateTime there = when.toOffsetFromUtc(offset);
+    const int minutes = std::abs(offset) / 60;
+    return there.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known)
+{
+    readInto(known, store);
+    QHash<ScoreRecord, int> unmatched;
+    unmatched.reserve(known.size());
+    for (const ScoreRecord &record : std::as_const(known))
+        ++unmatched[record];
+
+    // Numbered once: the store's size, which bounds the numbers a reader
+    // trusts, is that of the file before these records were added.
+    int number = extentOf(store).last;
+    Merged merged;
+    for (const ScoreRecord &record : records) {
+        const auto match = unmatched.find(record);
+        if (match != unmatched.end() && *match > 0) {
+            --*match;
+            ++merged.skipped;
+            continue;
+        }
+        writeRecord(store, ++number, record);
+        ++merged.added;
+    }
+    if (merged.added > 0)
+        store.setValue(Keys::scoreCount, number);
+    return merged;
 }
 
 bool ScoreBook::clear()

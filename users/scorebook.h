@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,23 +10,29 @@
 
 class StoreMap;
 
-// One completed exercise: who played, which topic, the clues and choices used
-// and the final score, each kept as text.
+// One completed exercise: who played, which topic, the clues and choices used,
+// the final score and when it was completed, each kept as text.
 struct ScoreRecord
 {
-    enum Field { Player, Topic, Clues, Choices, Score, FieldCount };
+    // Fields 0 to 4 are those every reader of the store knows. The completion
+    // time follows them as field 5: records written before it was kept have
+    // none, and readers that know only the five fields never see it.
+    enum Field { Player, Topic, Clues, Choices, Score, FieldCount, Completed = FieldCount };
 
     QString player;
     QString topic;
     QString clues;
     QString choices;
     QString score;
+    QString completed = QString(); // ISO 8601 with the offset from UTC, or empty: undated
 
     QString field(int index) const;
+    // When it was completed, or an invalid time for an undated record.
+    QDateTime completedAt() const;
     bool operator==(const ScoreRecord &other) const
     {
         return player == other.player && topic == other.topic && clues == other.clues && choices == other.choices
-            && score == other.score;
+            && score == other.score && completed == other.completed;
     }
     bool operator!=(const ScoreRecord &other) const { return !(*this == other); }
 };
@@ -67,6 +74,24 @@ void appendLater(const ScoreRecord &record, const std::function<void(StoreMap &)
 int appendTo(StoreMap &store, const ScoreRecord &record);
 // Brings a list of records read from a store up to date with it.
 void readInto(QList<ScoreRecord> &known, const StoreMap &store);
+
+// A completion time as records keep it, "2025-03-14T15:42:07+01:00": the
+// wall-clock time the child saw and its offset from UTC, so it means the same
+// instant on a computer in another time zone and sorts as text within one.
+QString timeText(const QDateTime &when);
+
+// Appends, in one change, the records not already in the store, and tells how
+// many were added and how many were there already. Records are counted: a
+// record present twice in the store lets the same record come twice more
+// before a third is added, so undated records that are alike stay apart.
+struct Merged
+{
+    int added = 0;
+    int skipped = 0;
+};
+// `known` may hold records read from this store before (Store::records()):
+// they are checked against it, and only the records stored since are read.
+Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known = {});
 
 // Removes every record; false when the store could not be written.
 bool clear();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/scorewindow.h"
 
+#include "content/topics.h"
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -30,13 +32,17 @@ public:
     {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
             return {};
-        return m_records.at(index.row()).field(index.column());
+        const QString text = m_records.at(index.row()).field(index.column());
+        return index.column() == ScoreRecord::Topic ? Topics::shownName(text) : text;
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const char *const headers[] = {"Name", "Topic", "No. of Clues", "No. of Choices", "Score"};
+        static const char *const headers[] = {QT_TRANSLATE_NOOP("ScoreWindow", "Name"), QT_TRANSLATE_NOOP("ScoreWindow", "Topic"),
+                                              QT_TRANSLATE_NOOP("ScoreWindow", "No. of Clues"),
+                                              QT_TRANSLATE_NOOP("ScoreWindow", "No. of Choices"),
+                                              QT_TRANSLATE_NOOP("ScoreWindow", "Score")};
         return ScoreWindow::tr(headers[section]);
     }
 

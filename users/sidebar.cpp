@@ -2,7 +2,9 @@
 #include "users/sidebar.h"
 
 #include "app/applicationwindow.h"
+#include "app/language.h"
 #include "app/prompts.h"
+#include "content/topics.h"
 #include "users/accounts.h"
 #include "users/adminpassword.h"
 #include "users/scorebook.h"
@@ -41,23 +43,40 @@ Sidebar::Sidebar(ApplicationWindow *window)
     setMinimumWidth(MinimumWidth);
 
     m_htmlPage = new QTextBrowser(this);
-    m_htmlPage->setSearchPaths({QStringLiteral("HTM")});
+    m_htmlPage->setSearchPaths(Language::searchPaths(QStringLiteral("HTM")));
     m_htmlPage->setAccessibleName(tr("Page"));
 
     const QString removal = QStringLiteral(
         "Remove all scores saved on this computer. This will also delete Brightsum's record of completed exercises "
         "for each user.");
+    // Adults' tasks ask for the administrator password first, as clearing does.
+    const auto asAdult = [this](void (ApplicationWindow::*command)(), ApplicationWindow *target) {
+        return [this, command, target] {
+            if (m_password->checkPassword())
+                (target->*command)();
+        };
+    };
     m_everybodysTasks = buildTasksPage(
         {{tr("View My Scores"),
           QStringLiteral("View scores that have been saved by Brightsum for exercises you have completed.")},
-         {tr("Clear Saved Scores"), removal}},
-        {[window] { window->showMyScores(); }, [this] { clearScores(); }});
+         {tr("Clear Saved Scores"), removal},
+         {tr("View a Child's Progress..."),
+          tr("See how one child's scores have changed over time, topic by topic, and print them as a report.")},
+         {tr("Export Scores..."),
+          tr("Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.")},
+         {tr("Import Scores..."),
+          tr("Add the score records of a CSV file exported on another computer. Records already here are not "
+             "added twice.")}},
+        {[window] { window->showMyScores(); }, [this] { clearScores(); },
+         asAdult(&ApplicationWindow::showChildProgress, window), asAdult(&ApplicationWindow::exportScores, window),
+         asAdult(&ApplicationWindow::importScores, window)});
     m_myTasks = buildTasksPage(
         {{tr("View Everybody's Scores"),
           QStringLiteral("View scores that have been saved by Brightsum for exercises completed by all Brightsum "
                          "users.")},
-         {tr("Clear Saved Scores"), removal}},
-        {[window] { window->showScores(); }, [this] { clearScores(); }});
+         {tr("Clear Saved Scores"), removal},
+         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")}},
+        {[window] { window->showScores(); }, [this] { clearScores(); }, [window] { window->showMyProgress(); }});
     m_templateTasks = buildTasksPage(
         {{tr("Open Sample Template"),
           QStringLiteral("Learn how to use the Template Editor by opening a sample template for editing.")}},
@@ -174,9 +193,9 @@ void Sidebar::fillUserPage()
     m_name->setText(playerName);
 
     m_toDo->clear();
-    m_toDo->addItems(Accounts::toDo(playerName));
+    m_toDo->addItems(Topics::shownNames(Accounts::toDo(playerName)));
     m_recent->clear();
-    m_recent->addItems(ScoreBook::recentTopicsOf(records, playerName));
+    m_recent->addItems(Topics::shownNames(ScoreBook::recentTopicsOf(records, playerName)));
 
     const ScoreBook::Totals totals = ScoreBook::totalsOf(records, playerName);
     m_statistics->clear();

@@ -103,7 +103,7 @@ QString storePath()
 void shutDown();
 
 // The view is the last snapshot with the changes not yet done applied again.
-void rebase(const Snapshot &snapshot)
+void rebase(const Snapshot &snapshot, bool dropped)
 {
     State &s = state();
     s.view = snapshot.light;
@@ -111,7 +111,8 @@ void rebase(const Snapshot &snapshot)
     for (const Pending &change : std::as_const(s.pending))
         change.change(s.view);
     s.view.remove(Keys::scoresGroup);
-    const bool recordsChanged = !s.recordsRead || s.records != snapshot.records;
+    // A dropped change takes back what it showed at once: a record, a list of topics.
+    const bool recordsChanged = dropped || !s.recordsRead || s.records != snapshot.records;
     s.records = snapshot.records;
     s.recordsRead = true;
     if (recordsChanged)
@@ -129,7 +130,7 @@ void arrive(const Snapshot &snapshot, const Outcome &outcome)
         s.pending.removeFirst();
     }
     s.settled = std::max(s.settled, snapshot.settled);
-    rebase(snapshot);
+    rebase(snapshot, !outcome.written);
     if (!outcome.written && s.failed)
         s.failed(outcome.problem);
     if (!outcome.repairedLines.isEmpty() && s.repaired)

@@ -147,7 +147,8 @@ void reopen();
 
 } // namespace Store
 
-// Tells the windows when the score records have been read, or read again.
+// Tells the windows when the score records have been read, or read again, or
+// when a change they showed at once could not be written and was taken back.
 class StoreEvents : public QObject
 {
     Q_OBJECT

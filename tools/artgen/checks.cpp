@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks.h"
+#include "families.h"
 #include "questions.h"
 #include "themes.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QStringList>
@@ -72,6 +74,29 @@ bool checkTileContrast(const QString &artDir, const Theme &theme)
     return true;
 }
 
+// The pictures of each translation: there for every question picture that
+// writes words, as large as the English one, and for no other.
+bool checkTranslatedPictures(const QString &artDir, const QString &topic, const QStringList &questions)
+{
+    bool ok = true;
+    for (int n = 0; n < questions.size(); ++n) {
+        const QString name = QStringLiteral("%1_%2.png").arg(topic).arg(n);
+        const bool words = writesWords(describe(topic, questions[n]));
+        const QSize english = QImage(artDir + QStringLiteral("/Images/") + name).size();
+        for (const Translation &t : translations()) {
+            const QString path = QStringLiteral("Images/%1/").arg(t.folder) + name;
+            const QImage translated(artDir + QLatin1Char('/') + path);
+            if (!words && QFileInfo::exists(artDir + QLatin1Char('/') + path))
+                ok = problem(path + QStringLiteral(" writes no words; the English picture serves"));
+            else if (words && translated.isNull())
+                ok = problem(path + QStringLiteral(" is missing: its English picture writes words"));
+            else if (words && translated.size() != english)
+                ok = problem(path + QStringLiteral(" is not the size of its English picture"));
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 double contrast(const QColor &a, const QColor &b)
@@ -80,8 +105,9 @@ double contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool checkArt(const QString &artDir, bool withQuestionPictures)
+bool checkArt(const QString &artDir, const QString &exerciseDir)
 {
+    const bool withQuestionPictures = !exerciseDir.isEmpty() && QDir(exerciseDir).exists();
     QList<Limit> limits;
     const QStringList icons{QStringLiteral("new"), QStringLiteral("open"), QStringLiteral("save"),
                             QStringLiteral("print"), QStringLiteral("worksheet"), QStringLiteral("rules"),
@@ -117,6 +143,10 @@ bool checkArt(const QString &artDir, bool withQuestionPictures)
         ok &= checkSize(artDir, limit);
     for (const Theme &theme : themes())
         ok &= checkTileContrast(artDir, theme);
+    if (withQuestionPictures)
+        for (const QString &topic : topicNames())
+            ok &= checkTranslatedPictures(
+                artDir, topic, readQuestionTexts(exerciseDir + QLatin1Char('/') + topic + QStringLiteral(".dat")));
     return ok;
 }
 

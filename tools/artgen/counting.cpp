@@ -158,14 +158,64 @@ void drawBaseTen(QPainter &p, const Scene &s)
         caption(p, equationParts(n, s.op) << QStringLiteral("=") << QStringLiteral("?"), 153);
 }
 
+// A bus seen from above, its front to the right: each of its rows runs
+// across it, seats either side of the aisle, in bands of alternate colours.
+void drawBus(QPainter &p, const Scene &s)
+{
+    const int rows = s.numbers[0], seats = s.numbers[1];
+    const int farSide = (seats + 1) / 2; // seats beyond the aisle
+    const qreal cell = std::min(24.0, 150.0 / rows); // along the bus
+    const qreal across = std::min(cell * 1.3, 96.0 / (seats + 0.8)), aisle = across * 0.8;
+    const qreal depth = seats * across + aisle;
+    const QRectF body(100 - (rows * cell + 26) / 2, 74 - depth / 2 - 6, rows * cell + 26, depth + 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::ink);
+    for (qreal x : {body.left() + 16, body.right() - 22})
+        for (qreal y : {body.top() - 3, body.bottom() - 3})
+            p.drawRoundedRect(QRectF(x, y, 12, 6), 2, 2); // wheels
+    p.setPen(QPen(mix(colour::sun, Qt::black, 0.35), 2));
+    p.setBrush(colour::sun);
+    p.drawRoundedRect(body, 10, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 205, 245));
+    p.drawRoundedRect(QRectF(body.right() - 13, body.top() + 8, 8, body.height() - 16), 3, 3); // windscreen
+    p.setBrush(QColor(255, 248, 225));
+    const QRectF floor(body.left() + 5, body.top() + 6, rows * cell + 4, depth);
+    p.drawRect(floor);
+    for (int r = 0; r < rows; ++r) {
+        const QRectF band(floor.left() + 2 + r * cell + 1, floor.top(), cell - 2, depth);
+        p.setBrush(r % 2 ? QColor(225, 238, 252) : QColor(255, 226, 196));
+        p.drawRoundedRect(band, cell / 2.5, cell / 2.5);
+        for (int k = 0; k < seats; ++k) {
+            // A seat from above, facing the front: its back on the left.
+            const QRectF seat = QRectF(band.center().x() - cell / 2, floor.top() + k * across + (k >= farSide ? aisle : 0),
+                                       cell, across)
+                                    .adjusted(cell * 0.16, across * 0.08, -cell * 0.16, -across * 0.08);
+            const QColor c = r % 2 ? groupB : groupA;
+            p.setPen(QPen(colour::ink, 1));
+            p.setBrush(c);
+            p.drawRoundedRect(seat.adjusted(seat.width() * 0.3, 0, 0, 0), 2.5, 2.5);
+            p.setBrush(mix(c, Qt::black, 0.3));
+            p.drawRoundedRect(QRectF(seat.left(), seat.top() - 0.5, seat.width() * 0.38, seat.height() + 1), 2, 2);
+            p.setPen(Qt::NoPen);
+        }
+    }
+    caption(p, equationParts(s.numbers, Op::Multiply) << QStringLiteral("=") << QStringLiteral("?"), 153);
+}
+
 void drawArray(QPainter &p, const Scene &s)
 {
+    if (s.arrayMode == ArrayMode::Bus) {
+        drawBus(p, s);
+        return;
+    }
     int rows = s.numbers[0], cols = s.numbers[1];
     const QRectF area(16, 14, 168, 120);
-    // Turn the array if that gives bigger things.
+    // Turn the array if that gives bigger things, unless the question
+    // names its rows.
     const qreal asIs = std::min(area.width() / cols, area.height() / rows);
     const qreal turned = std::min(area.width() / rows, area.height() / cols);
-    if (turned > asIs)
+    if (turned > asIs && s.arrayMode == ArrayMode::Free)
         std::swap(rows, cols);
     const qreal cell = std::min(area.width() / cols, area.height() / rows);
     const QPointF origin(area.center().x() - cols * cell / 2, area.center().y() - rows * cell / 2);
@@ -198,13 +248,21 @@ void drawGrouping(QPainter &p, const Scene &s)
     const int total = s.numbers[0], size = s.numbers[1];
     things(p, s.thing, total, QRectF(16, 12, 168, 78), groupA, 0, 12);
     // One example group in a box, then how many such boxes: "?".
+    const bool remainder = s.groupsAsked == GroupsAsked::Remainder;
     const qreal cell = std::min(18.0, 90.0 / size);
-    const QRectF box(100 - size * cell / 2 - 30, 100, size * cell + 8, cell + 8);
+    const QRectF box(100 - size * cell / 2 - (remainder ? 4 : 30), 100, size * cell + 8, cell + 8);
     p.setPen(QPen(QColor(180, 130, 60), 2));
     p.setBrush(QColor(255, 240, 210));
     p.drawRoundedRect(box, 6, 6);
     for (int i = 0; i < size; ++i)
         drawThing(p, s.thing, QRectF(box.x() + 4 + i * cell, box.y() + 4, cell, cell), groupB);
+    if (remainder) {
+        // "47 = 5 × [ ] + ?": the number of groups is a step on the way,
+        // what is left over the answer.
+        caption(p, {QString::number(total), QStringLiteral("="), QString::number(size), signOf(Op::Multiply),
+                    QString(), signOf(Op::Add), QStringLiteral("?")}, 155);
+        return;
+    }
     text(p, signOf(Op::Multiply), QPointF(box.right() + 14, box.center().y()), 18);
     chip(p, QStringLiteral("?"), QPointF(box.right() + 38, box.center().y()), 14);
     caption(p, {QString::number(total), signOf(Op::Divide), QString::number(size), QStringLiteral("="), QStringLiteral("?")}, 155);

@@ -3,21 +3,35 @@
 // given Art folder and returns false if any file could not be written.
 #pragma once
 
+#include "questions.h"
+
 #include <QImage>
 #include <QString>
 
 namespace art {
-
-struct Scene;
 
 bool makeIcons(const QString &artDir);
 bool makeTiles(const QString &artDir);
 bool makeMarks(const QString &artDir);
 bool makeDigits(const QString &artDir);
 bool makeLogos(const QString &artDir);
-// Question pictures for every topic whose question file exists.
+// Question pictures for every topic whose question file exists: the English
+// ones in Images/, and in Images/<folder>/ those of a translation that
+// write words (the program falls back to Images/ for the others).
 bool makeQuestionPictures(const QString &artDir, const QString &exerciseDir);
 QImage questionPicture(const Scene &scene);
+
+struct Translation {
+    Language language;
+    QString folder; // under Images/
+};
+QList<Translation> translations();
+// Whether two pictures look the same: the font hinter may move a glyph's
+// edge by a fraction of a pixel, which is not a difference.
+bool looksAlike(const QImage &a, const QImage &b);
+// Whether the scene's picture writes words, so that each translation has
+// a picture of its own.
+bool writesWords(const Scene &scene);
 
 // The stretch of number line drawn for a hop from start to end: ticks every
 // tickStep from lo to hi, labels on multiples of labelStep (0: no labels).

@@ -75,7 +75,17 @@ void drawFractionBars(QPainter &p, const Scene &s)
     text(p, QStringLiteral("="), QPointF(166, (top.bottom() + low.top()) / 2), 18);
 }
 
-void fractionOfHeader(QPainter &p, const Fraction &f, int whole, int part)
+QString ofWord(Language language)
+{
+    switch (language) {
+    case Language::French:
+    case Language::Spanish: return QStringLiteral("de");
+    case Language::English: break;
+    }
+    return QStringLiteral("of");
+}
+
+void fractionOfHeader(QPainter &p, const Fraction &f, int whole, int part, Language language)
 {
     const qreal y = 26;
     const QString wholeText = whole ? QString::number(whole) : QStringLiteral("?");
@@ -86,7 +96,7 @@ void fractionOfHeader(QPainter &p, const Fraction &f, int whole, int part)
     qreal x = 100 - total / 2;
     stackedFraction(p, f, QPointF(x + 11, y), 12);
     x += 30;
-    label(p, QStringLiteral("of"), QPointF(x + 9, y - 1), 14);
+    label(p, ofWord(language), QPointF(x + 9, y - 1), 14);
     x += 26;
     chip(p, wholeText, QPointF(x + wholeWidth / 2, y), 13, colour::blue);
     x += wholeWidth + 8;
@@ -100,7 +110,26 @@ void drawFractionOf(QPainter &p, const Scene &s)
     const Fraction f = s.fractions.value(0, Fraction{1, 2});
     const int whole = s.numbers.value(0);
     const int d = std::max(1, f.bottom);
-    fractionOfHeader(p, f, whole, 0);
+    if (s.op == Op::Subtract) {
+        // The whole over the bar, the fraction taken away crossed out, and
+        // the "?" under what is left.
+        const QRectF r(16, 72, 168, 34);
+        const int gone = std::clamp(f.top, 0, d);
+        const qreal cut = r.left() + r.width() * gone / d;
+        brace(p, r.left(), r.right(), r.top() - 4, true, QString::number(whole));
+        bar(p, r, d, [&](int i) { return i < gone ? QColor(236, 232, 226) : QColor(255, 178, 60); },
+            [](int) { return QString(); });
+        p.save();
+        p.setPen(QPen(QColor(215, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+        const QRectF crossed = QRectF(r.left(), r.top(), cut - r.left(), r.height()).adjusted(6, 6, -6, -6);
+        p.drawLine(crossed.topLeft(), crossed.bottomRight());
+        p.drawLine(crossed.topRight(), crossed.bottomLeft());
+        p.restore();
+        stackedFraction(p, f, QPointF((r.left() + cut) / 2, r.bottom() + 24), 12);
+        brace(p, cut, r.right(), r.bottom() + 4, false, QStringLiteral("?"));
+        return;
+    }
+    fractionOfHeader(p, f, whole, 0, s.language);
     if (whole <= 40 && whole % d == 0) {
         // The things sorted into d equal groups; f.top groups are picked.
         const int each = whole / d;
@@ -147,7 +176,7 @@ void drawBar(QPainter &p, const Scene &s)
         break;
     }
     case BarMode::PartKnown:
-        fractionOfHeader(p, s.fractions.value(0, Fraction{1, n[1]}), 0, n[0]);
+        fractionOfHeader(p, s.fractions.value(0, Fraction{1, n[1]}), 0, n[0], s.language);
         bar(p, r, n[1], [](int i) { return i == 0 ? QColor(255, 200, 120) : QColor(255, 240, 215); },
             [&](int i) { return i == 0 ? QString::number(n[0]) : QString(); });
         brace(p, r.left(), r.right(), r.bottom() + 4, false, QStringLiteral("?"));

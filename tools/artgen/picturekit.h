@@ -48,7 +48,13 @@ void bar(QPainter &p, const QRectF &r, int parts, const std::function<QColor(int
 // part (0) shows as a "?" chip.
 void stackedFraction(QPainter &p, const Fraction &f, QPointF centre, qreal size, const QColor &c = colour::ink);
 // "3/4 of 20 = ?" across the top of the card; whole or part 0 is unknown.
-void fractionOfHeader(QPainter &p, const Fraction &f, int whole, int part);
+void fractionOfHeader(QPainter &p, const Fraction &f, int whole, int part, Language language);
+
+// The words pictures write, as primary schools of each language write them:
+// "of" between a fraction and its whole, and the heading of a place-value
+// column (place 0: ones, up to 5: hundred thousands).
+QString ofWord(Language language);
+QString placeHeading(Language language, int place);
 
 // One drawing function per picture family (see Kind).
 void drawCounters(QPainter &p, const Scene &s);

@@ -5,8 +5,11 @@
 #include "families.h"
 #include "picturekit.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace art {
 namespace {
@@ -92,8 +95,49 @@ QImage questionPicture(const Scene &scene)
     return img;
 }
 
+QList<Translation> translations()
+{
+    return {{Language::French, QStringLiteral("fr")}, {Language::Spanish, QStringLiteral("es")}};
+}
+
+bool writesWords(const Scene &s)
+{
+    if (!drawable(s))
+        return false;
+    switch (s.kind) {
+    case Kind::FractionOf: return s.op != Op::Subtract;
+    case Kind::Bar: return s.barMode == BarMode::PartKnown;
+    case Kind::PlaceValue: return true;
+    default: return false;
+    }
+}
+
+bool looksAlike(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32), y = b.convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const uchar *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const uchar *>(y.constScanLine(row));
+        for (int i = 0; i < x.width() * 4; ++i)
+            if (std::abs(p[i] - q[i]) > 24)
+                return false;
+    }
+    return true;
+}
+
 bool makeQuestionPictures(const QString &artDir, const QString &exerciseDir)
 {
+    // The font hinter keeps some state from one text to the next, so the
+    // English pictures are drawn first and in a fixed order, then the
+    // translations: the same run gives the same bytes.
+    struct Drawn {
+        QString name;
+        Scene scene;
+        QImage english;
+    };
+    QList<Drawn> drawn;
     bool ok = true;
     for (const QString &topic : topicNames()) {
         const QStringList questions = readQuestionTexts(exerciseDir + QLatin1Char('/') + topic + QStringLiteral(".dat"));
@@ -101,9 +145,25 @@ bool makeQuestionPictures(const QString &artDir, const QString &exerciseDir)
             std::fprintf(stderr, "artgen: no questions for %s, pictures skipped\n", qPrintable(topic));
             continue;
         }
-        for (int i = 0; i < questions.size(); ++i)
-            ok &= save(questionPicture(describe(topic, questions[i])),
-                       artDir + QStringLiteral("/Images/%1_%2.png").arg(topic).arg(i));
+        for (int i = 0; i < questions.size(); ++i) {
+            Drawn d{QStringLiteral("%1_%2.png").arg(topic).arg(i), describe(topic, questions[i]), {}};
+            d.english = questionPicture(d.scene);
+            ok &= save(d.english, artDir + QStringLiteral("/Images/") + d.name);
+            drawn << d;
+        }
+    }
+    for (const Translation &t : translations()) {
+        for (Drawn &d : drawn) {
+            d.scene.language = t.language;
+            const QImage translated = questionPicture(d.scene);
+            const QString path = artDir + QStringLiteral("/Images/%1/").arg(t.folder) + d.name;
+            if (!looksAlike(translated, d.english)) {
+                ok &= save(translated, path);
+            } else if (QFile::exists(path) && !QFile::remove(path)) { // its words have gone
+                std::fprintf(stderr, "artgen: cannot remove %s\n", qPrintable(path));
+                ok = false;
+            }
+        }
     }
     return ok;
 }

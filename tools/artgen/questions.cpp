@@ -111,6 +111,15 @@ Measure measureIn(const QString &text)
     return Measure::None;
 }
 
+Vessel vesselIn(const QString &lower)
+{
+    if (lower.contains(QLatin1String("bottle")))
+        return Vessel::Bottle;
+    if (lower.contains(QLatin1String("tank")))
+        return Vessel::Tank;
+    return Vessel::Jug;
+}
+
 Op topicOp(const QString &topic)
 {
     if (topic == QLatin1String("Addition"))
@@ -200,7 +209,7 @@ Scene subtractionScene(Scene s, const QString &lower)
     return s;
 }
 
-Scene multiplicationScene(Scene s)
+Scene multiplicationScene(Scene s, const QString &lower)
 {
     QList<int> &n = s.numbers;
     if (s.measure != Measure::None) {
@@ -219,6 +228,10 @@ Scene multiplicationScene(Scene s)
     const int a = n[0], b = n[1];
     if (a <= 12 && b <= 12 && a * b <= 72) {
         s.kind = Kind::Array;
+        // A bus has at most five seats in a row.
+        const bool bus = s.thing == Thing::Seat && lower.contains(QLatin1String("bus")) && b <= 5;
+        if (lower.contains(QLatin1String("row")))
+            s.arrayMode = bus ? ArrayMode::Bus : ArrayMode::Rows;
     } else if (std::min(a, b) <= 6 && std::max(a, b) <= 30) {
         // Groups of base-ten blocks: numbers[0] is one group, numbers[1] how many.
         s.kind = Kind::BaseTen;
@@ -242,6 +255,13 @@ Scene divisionScene(Scene s, const QString &lower)
         return s;
     }
     const bool groupsOf = has(lower, {"teams of", "in each", "boxes of", "each car", "groups of", "remainder"});
+    if (lower.contains(QLatin1String("remainder"))) {
+        // Only things in groups show what is left over (up to 48 of them;
+        // more go on cards).
+        s.kind = Kind::Grouping;
+        s.groupsAsked = GroupsAsked::Remainder;
+        return s;
+    }
     if (n[0] <= 48) {
         s.kind = groupsOf ? Kind::Grouping : Kind::Sharing;
         if (s.kind == Kind::Sharing && n[1] > 6)
@@ -270,7 +290,7 @@ Scene arithmeticScene(Scene s, const QString &lower, bool missingNumber)
     switch (s.op) {
     case Op::Add: return additionScene(s);
     case Op::Subtract: return subtractionScene(s, lower);
-    case Op::Multiply: return multiplicationScene(s);
+    case Op::Multiply: return multiplicationScene(s, lower);
     case Op::Divide: return divisionScene(s, lower);
     case Op::None: break;
     }
@@ -428,6 +448,8 @@ Scene moneyScene(Scene s, const QString &question, const QString &lower)
         if (!s.numbers.isEmpty()) {
             s.kind = Kind::FractionOf;
             s.numbers = {s.numbers[0]};
+            if (has(lower, {"drops by", "reduced by"}))
+                s.op = Op::Subtract; // the new price is what is left
             return s;
         }
     }
@@ -494,6 +516,7 @@ Scene describe(const QString &topic, const QString &question)
     s.fractions = fractionsIn(question);
     s.thing = thingIn(lower);
     s.measure = measureIn(question);
+    s.vessel = vesselIn(lower);
     s.op = writtenOp(question);
     if (s.op == Op::None)
         s.op = topicOp(topic);

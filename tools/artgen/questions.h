@@ -25,6 +25,13 @@ enum class Thing { Dot, Star, Bird, Apple, Sweet, Cake, Pencil, Bead, Child, Boo
 // A unit placeholder of the question text: "~" distance, "^" volume, "@" mass.
 enum class Measure { None, Distance, Volume, Mass };
 
+// What holds a volume: a jug unless the question names a bottle or a tank.
+enum class Vessel { Jug, Bottle, Tank };
+
+// The language of the few words a picture writes: "of" in "3/4 of 20" and
+// the place-value headings.
+enum class Language { English, French, Spanish };
+
 struct Fraction {
     int top = 0;    // 0 when unknown ("1/?")
     int bottom = 0; // 0 when unknown
@@ -54,21 +61,31 @@ enum class Kind {
 
 enum class LineMode { Hop, Round, Between, Difference };
 enum class BarMode { Share, PartKnown, GroupsOf };
+// Array: turned to give bigger things, kept as the rows the question names,
+// or seats in a bus seen from above, its rows running across it.
+enum class ArrayMode { Free, Rows, Bus };
+// Grouping: what the "?" asks, how many groups or what is left over.
+enum class GroupsAsked { Count, Remainder };
 
 struct Scene {
     Kind kind = Kind::NumberCards;
-    Op op = Op::None;
+    Op op = Op::None; // FractionOf: Subtract asks for the rest once the
+                      // fraction is taken away ("the price drops by 1/4")
     QList<int> numbers;
     QList<Fraction> fractions;
     Thing thing = Thing::Dot;
     Measure measure = Measure::None;
     LineMode lineMode = LineMode::Hop;
     BarMode barMode = BarMode::Share;
+    ArrayMode arrayMode = ArrayMode::Free;
+    GroupsAsked groupsAsked = GroupsAsked::Count;
+    Vessel vessel = Vessel::Jug;
     int missing = -1;      // Equation/Sequence: position of the unknown
     int roundTo = 10;      // LineMode::Round
     bool emphasis = false; // PlaceValue: highlight the digit numbers[1];
                            // Pies: numbers[0] loose pieces instead of wholes
     QList<bool> amounts;   // Money: whether each number is an amount of money
+    Language language = Language::English; // set by the caller, not by describe()
 };
 
 // Integers written with digits, in reading order, leaving out the parts of

@@ -18,10 +18,14 @@ private Q_SLOTS:
     void fractions();
     void scenes_data();
     void scenes();
+    void sceneDetails_data();
+    void sceneDetails();
     void hopLinesNeverLabelTheLanding();
     void readsTheFirstLineOfEachRecord();
     void oddQuestionsStillGiveAPicture_data();
     void oddQuestionsStillGiveAPicture();
+    void translationsRewriteOnlyTheWords_data();
+    void translationsRewriteOnlyTheWords();
 };
 
 void ArtgenTest::numbers_data()
@@ -110,6 +114,37 @@ void ArtgenTest::scenes()
     QCOMPARE(s.numbers, numbers);
 }
 
+// What a picture shows beyond its kind and numbers.
+void ArtgenTest::sceneDetails_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("jugs") << "Division" << "A jug holds 12 ^ of juice. It is poured into 3 glasses." << "jug";
+    QTest::newRow("bottles") << "Multiplication" << "A bottle holds 2 ^ of water. How much water do 9 bottles hold?" << "bottle";
+    QTest::newRow("a farm tank") << "Addition" << "A farm tank has 275 ^ of water. The farmer adds 150 ^ more." << "tank";
+    QTest::newRow("array turned freely") << "Multiplication" << "What is 6 x 8?" << "free";
+    QTest::newRow("rows as named") << "Multiplication" << "A hall has 6 rows of 8 chairs." << "rows";
+    QTest::newRow("rows of a bus") << "Multiplication" << "A bus has 12 rows with 4 seats in each row." << "bus";
+    QTest::newRow("how many groups") << "Division" << "20 children get into teams of 5. How many teams?" << "groups";
+    QTest::newRow("what is left over") << "Division" << "What is the remainder when 47 is divided by 5?" << "remainder";
+    QTest::newRow("remainder of many") << "Division" << "What is the remainder when 100 is divided by 7?" << "remainder";
+}
+
+void ArtgenTest::sceneDetails()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, question);
+    QFETCH(QString, detail);
+    const Scene s = describe(topic, question);
+    const char *vessels[] = {"jug", "bottle", "tank"}, *arrays[] = {"free", "rows", "bus"},
+               *groups[] = {"groups", "remainder"};
+    const char *shown = s.kind == Kind::Array      ? arrays[int(s.arrayMode)]
+                        : s.kind == Kind::Grouping ? groups[int(s.groupsAsked)]
+                                                   : vessels[int(s.vessel)];
+    QCOMPARE(QString::fromLatin1(shown), detail);
+}
+
 void ArtgenTest::hopLinesNeverLabelTheLanding()
 {
     for (int start = 0; start <= 1000; start += (start < 120 ? 1 : 37)) {
@@ -161,6 +196,11 @@ void ArtgenTest::oddQuestionsStillGiveAPicture_data()
         {"Fractions", "Type the missing number: 1/__ = 2/__."},
         {"Money", "A house costs 987654 $. How many $ is that?"},
         {"Money", "1 $ 2 $ 3 $ 4 $ 5 $ 6 $"},
+        {"Money", "A coat costs 7 $. The price drops by 9/4."},
+        {"Addition", "A tank has 0 ^ of water and gets 0 ^ more."},
+        {"Multiplication", "A bottle holds 40 ^. How much do 12 bottles hold?"},
+        {"Multiplication", "A bus has 1 row with 12 seats in it."},
+        {"Division", "What is the remainder when 47 is divided by 0?"},
         {"Number Skills", "What is the next number in the pattern 1, 2, 3, 4, 5, 6, 7, 8, 9, ...?"},
         {"Number Skills", "Round 5 to the nearest ten."},
         {"Number Skills", "What number is halfway between 7 and 7?"},
@@ -179,6 +219,36 @@ void ArtgenTest::oddQuestionsStillGiveAPicture()
     // To look at them: ARTGEN_TEST_OUT=/some/folder
     if (const QString out = qEnvironmentVariable("ARTGEN_TEST_OUT"); !out.isEmpty())
         picture.save(QStringLiteral("%1/odd-%2.png").arg(out).arg(QString::fromUtf8(QTest::currentDataTag())).replace(QLatin1Char('?'), QLatin1Char('_')));
+}
+
+void ArtgenTest::translationsRewriteOnlyTheWords_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("words");
+    QTest::newRow("fraction of a number") << "Fractions" << "What is 3/4 of 20?" << true;
+    QTest::newRow("fraction of an unknown whole") << "Fractions" << "1/4 of a number is 9. What is the number?" << true;
+    QTest::newRow("place-value headings") << "Number Skills" << "In the number 482, what is the digit 8 worth?" << true;
+    QTest::newRow("empty place-value chart") << "Number Skills" << "Write twelve thousand and forty in digits." << true;
+    QTest::newRow("equivalent fractions") << "Fractions" << "Type the missing number: 1/2 = __/4." << false;
+    QTest::newRow("too fine to draw, on cards") << "Fractions" << "What is 1/30 of 10?" << false;
+    QTest::newRow("sum") << "Addition" << "What is 4 + 3?" << false;
+    QTest::newRow("what is left once the price drops")
+        << "Money" << "A coat costs 80 $. In a sale the price drops by 1/4. What is the new price in $?" << false;
+}
+
+void ArtgenTest::translationsRewriteOnlyTheWords()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, question);
+    QFETCH(bool, words);
+    Scene scene = describe(topic, question);
+    QCOMPARE(writesWords(scene), words);
+    const QImage english = questionPicture(scene);
+    for (const Translation &t : translations()) {
+        scene.language = t.language;
+        QCOMPARE(!looksAlike(questionPicture(scene), english), words);
+    }
 }
 
 QTEST_MAIN(ArtgenTest)

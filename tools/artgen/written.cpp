@@ -24,6 +24,25 @@ void stone(QPainter &p, QPointF c, qreal r, const QString &tag, const QColor &ti
 
 } // namespace
 
+QString placeHeading(Language language, int place)
+{
+    // From the ones up: English "O T H Th", French "U D C M" (unités,
+    // dizaines, centaines, milliers), Spanish "U D C UM" (unidades, decenas,
+    // centenas, unidades de millar).
+    static const QStringList english{QStringLiteral("O"), QStringLiteral("T"), QStringLiteral("H"),
+                                     QStringLiteral("Th"), QStringLiteral("TTh"), QStringLiteral("HTh")};
+    static const QStringList french{QStringLiteral("U"), QStringLiteral("D"), QStringLiteral("C"),
+                                    QStringLiteral("M"), QStringLiteral("DM"), QStringLiteral("CM")};
+    static const QStringList spanish{QStringLiteral("U"), QStringLiteral("D"), QStringLiteral("C"),
+                                     QStringLiteral("UM"), QStringLiteral("DM"), QStringLiteral("CM")};
+    switch (language) {
+    case Language::French: return french.value(place);
+    case Language::Spanish: return spanish.value(place);
+    case Language::English: break;
+    }
+    return english.value(place);
+}
+
 void drawColumn(QPainter &p, const Scene &s)
 {
     const QList<int> &n = s.numbers;
@@ -109,8 +128,6 @@ void drawPlaceValue(QPainter &p, const Scene &s)
 {
     const QString digits = s.numbers.isEmpty() ? QString() : QString::number(s.numbers[0]);
     const int cols = digits.isEmpty() ? 5 : std::max(3, int(digits.size()));
-    static const QStringList heads{QStringLiteral("O"), QStringLiteral("T"), QStringLiteral("H"), QStringLiteral("Th"),
-                                   QStringLiteral("TTh"), QStringLiteral("HTh")};
     static const QList<QColor> colours{QColor(255, 140, 60), QColor(60, 160, 230), QColor(90, 190, 90),
                                        QColor(200, 100, 210), QColor(230, 80, 120), QColor(0, 160, 170)};
     const qreal w = std::min(40.0, 172.0 / cols);
@@ -123,7 +140,7 @@ void drawPlaceValue(QPainter &p, const Scene &s)
         p.setPen(Qt::NoPen);
         p.setBrush(colours[place]);
         p.drawRoundedRect(head, 5, 5);
-        label(p, heads[place], head.center(), 12, Qt::white);
+        label(p, placeHeading(s.language, place), head.center(), 12, Qt::white);
         p.setPen(QPen(colours[place], 2));
         p.setBrush(mix(colours[place], Qt::white, 0.88));
         p.drawRoundedRect(cell, 5, 5);
