@@ -2,7 +2,8 @@
 // Loaded into a program started by bench_startup (LD_PRELOAD), so that the
 // program itself is measured, unchanged. It tells, on standard output, when the
 // main window is mapped ("exposed") and when its first paint has been flushed
-// ("painted"); once the program has gone idle after that, the longest gap of
+// ("painted <ms>", with the processor time the window's thread had used by
+// then); once the program has gone idle after that, the longest gap of
 // its event loop since the application was created ("gap <ms>") and its
 // private memory ("memory <kB>"), and then it ends the program. Under
 // callgrind it also dumps the counts at the first paint, so that a profile of
@@ -16,6 +17,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <ctime>
 #include <unistd.h>
 
 #if __has_include(<valgrind/callgrind.h>)
@@ -42,6 +44,15 @@ long long cpuTicks()
     // The fields after the program's name, which may hold blanks, in parentheses.
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
     return fields.size() > 12 ? fields.at(11).toLongLong() + fields.at(12).toLongLong() : 0;
+}
+
+// Processor time of the calling thread, in milliseconds: the window's own work,
+// which the machine's load changes far less than the time on the clock.
+double threadCpuMs()
+{
+    timespec spent{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spent);
+    return static_cast<double>(spent.tv_sec) * 1e3 + static_cast<double>(spent.tv_nsec) / 1e6;
 }
 
 QMainWindow *topLevelMainWindow(QObject *object)
@@ -74,7 +85,7 @@ public:
             // The paint pass ends with the flush to the X server.
             QTimer::singleShot(0, this, [this] {
                 CALLGRIND_DUMP_STATS_AT("painted");
-                tell("painted");
+                tell("painted " + QByteArray::number(threadCpuMs(), 'f', 1));
                 m_idle.start();
             });
         } else if (!m_exposed && event->type() == QEvent::Expose && object->isWindowType()
