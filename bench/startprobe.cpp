@@ -4,7 +4,8 @@
 // main window is mapped ("exposed") and when its first paint has been flushed
 // ("painted <ms>", with the processor time the window's thread had used by
 // then); once the program has gone idle after that, the longest gap of
-// its event loop since the application was created ("gap <ms>") and its
+// its event loop since the application was created ("gap <ms>") and since the
+// first paint, while the records are read ("gap-after-paint <ms>"), and its
 // private memory ("memory <kB>"), and then it ends the program. Under
 // callgrind it also dumps the counts at the first paint, so that a profile of
 // the start up to that moment stands apart from the rest.
@@ -16,6 +17,7 @@
 #include <QMainWindow>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -86,6 +88,8 @@ public:
             QTimer::singleShot(0, this, [this] {
                 CALLGRIND_DUMP_STATS_AT("painted");
                 tell("painted " + QByteArray::number(threadCpuMs(), 'f', 1));
+                m_gapBeforePaint = m_heartbeat.longestMs();
+                m_heartbeat.restart();
                 m_idle.start();
             });
         } else if (!m_exposed && event->type() == QEvent::Expose && object->isWindowType()
@@ -106,7 +110,8 @@ private:
         if (m_ticks.size() > window && (m_ticks.last() - m_ticks.at(m_ticks.size() - 1 - window)) * 10 * 1000
                                            < perSecond * 300) {
             m_idle.stop();
-            tell("gap " + QByteArray::number(m_heartbeat.longestMs(), 'f', 1));
+            tell("gap " + QByteArray::number(std::max(m_gapBeforePaint, m_heartbeat.longestMs()), 'f', 1));
+            tell("gap-after-paint " + QByteArray::number(m_heartbeat.longestMs(), 'f', 1));
             tell("memory " + QByteArray::number(static_cast<qlonglong>(Bench::privateKilobytes())));
             QCoreApplication::exit(0); // as if killed: no window is closed, nothing is saved
         }
@@ -115,6 +120,7 @@ private:
     Heartbeat m_heartbeat;
     QTimer m_idle;
     QList<long long> m_ticks;
+    double m_gapBeforePaint = 0;
     bool m_painted = false;
     bool m_exposed = false;
 };
