@@ -27,7 +27,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -75,17 +74,7 @@ ApplicationWindow::ApplicationWindow()
     Store::setWaitHandler([this](bool waiting) { showWaitForOtherProgram(waiting); });
     setIconSize(QSize(20, 20));
     m_password = new AdminPassword(this);
-    // The desktop's icon is a large picture that no part of the window draws.
-    FirstPaint::then(this, this, [this] {
-        setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
-        // Windows made meanwhile (the sign-in window) took no icon from this one:
-        // they are told as of a new icon of the whole program.
-        QEvent change(QEvent::ApplicationWindowIconChange);
-        for (QWidget *child : findChildren<QWidget *>()) {
-            if (child->isWindow())
-                QCoreApplication::sendEvent(child, &change);
-        }
-    });
+    FirstPaint::setWindowIcon(this, QStringLiteral("Art/Icons/main.png"));
 
     m_workspace = new QMdiArea;
     setCentralWidget(m_workspace);
@@ -114,13 +103,7 @@ ApplicationWindow::ApplicationWindow()
     restoreDockWidget(m_sidebar); // its place from the state restored above
     if (firstStart) // at its narrowest, leaving the workspace room for an exercise page
         resizeDocks({m_sidebar}, {Sidebar::MinimumWidth}, Qt::Horizontal);
-    // The welcome page's title is there at once; laying out its text waits for
-    // the window's first picture, unless another page has taken its place.
-    m_sidebar->showHtmlPage(tr("Welcome"), QString());
-    FirstPaint::then(this, m_sidebar, [this] {
-        if (m_sidebar->currentPage() == m_sidebar->htmlPage() && m_sidebar->htmlPage()->source().isEmpty())
-            m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
-    });
+    m_sidebar->showHtmlPageAfterFirstPaint(tr("Welcome"), QStringLiteral("welcome.htm"));
     m_sidebar->setVisible(Store::value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
     new PaneFocus(this, m_workspace, m_sidebar);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/firstpaint.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -45,4 +47,18 @@ private:
 void FirstPaint::then(QWidget *window, QObject *context, std::function<void()> work)
 {
     new Watch(window, context, std::move(work));
+}
+
+void FirstPaint::setWindowIcon(QWidget *window, const QString &path)
+{
+    then(window, window, [window, path] {
+        window->setWindowIcon(QIcon(path));
+        // The toolkit tells only the window's own widgets of its new icon; the
+        // windows it opened are told as of a new icon of the whole program.
+        QEvent change(QEvent::ApplicationWindowIconChange);
+        for (QWidget *child : window->findChildren<QWidget *>()) {
+            if (child->isWindow())
+                QCoreApplication::sendEvent(child, &change);
+        }
+    });
 }
