@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicationwindow.h"
 
+#include "app/firstpaint.h"
 #include "app/geometry.h"
 #include "app/panefocus.h"
 #include "app/prompts.h"
@@ -73,7 +74,7 @@ ApplicationWindow::ApplicationWindow()
     Store::setWaitHandler([this](bool waiting) { showWaitForOtherProgram(waiting); });
     setIconSize(QSize(20, 20));
     m_password = new AdminPassword(this);
-    setWindowIcon(QIcon(QStringLiteral("Art/Icons/main.png")));
+    FirstPaint::setWindowIcon(this, QStringLiteral("Art/Icons/main.png"));
 
     m_workspace = new QMdiArea;
     setCentralWidget(m_workspace);
@@ -102,7 +103,7 @@ ApplicationWindow::ApplicationWindow()
     restoreDockWidget(m_sidebar); // its place from the state restored above
     if (firstStart) // at its narrowest, leaving the workspace room for an exercise page
         resizeDocks({m_sidebar}, {Sidebar::MinimumWidth}, Qt::Horizontal);
-    m_sidebar->showHtmlPage(tr("Welcome"), QStringLiteral("welcome.htm"));
+    m_sidebar->showHtmlPageAfterFirstPaint(tr("Welcome"), QStringLiteral("welcome.htm"));
     m_sidebar->setVisible(Store::value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
     new PaneFocus(this, m_workspace, m_sidebar);

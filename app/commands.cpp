@@ -3,6 +3,7 @@
 
 #include "app/applicationwindow.h"
 
+#include "app/lazyicon.h"
 #include "app/themes.h"
 
 #include <QAction>
@@ -27,7 +28,7 @@ struct CommandEntry
 
 QIcon icon(const char *file)
 {
-    return QIcon(QStringLiteral("Art/Icons/") + QLatin1String(file));
+    return LazyIcon::fromFile(QStringLiteral("Art/Icons/") + QLatin1String(file));
 }
 
 } // namespace
@@ -156,7 +157,7 @@ void ApplicationWindow::createActions()
 
     m_themeGroup = new QActionGroup(this);
     for (const Theme &theme : Themes::all()) {
-        auto *action = new QAction(QIcon(theme.tile()), tr(qPrintable(theme.name)), m_themeGroup);
+        auto *action = new QAction(LazyIcon::fromFile(theme.tile()), tr(qPrintable(theme.name)), m_themeGroup);
         action->setObjectName(theme.name);
     }
     connect(m_themeGroup, &QActionGroup::triggered, this, &ApplicationWindow::changeTheme);

@@ -1,142 +1,187 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up time: from process start to the main window shown and first painted,
-// for Brightsum and, in the same run, for a bare main window with a workspace.
+// Start-up under a real X server: from process start to the main window's first
+// paint, for the program itself (build/brightsum) with 0, 5,000 and 50,000
+// score records stored and, in the same run and taking turns with it, for a
+// bare main window with a workspace (bench_bare). Both carry the same probe
+// (startprobe.cpp), which also reports the longest time the event loop went
+// without handling events, from the application's creation until the program
+// has gone idle (the records read), and the private memory then.
 //
-//   bench_startup [runs]       prints the median of each over `runs` starts (10 by default)
-//   bench_startup --child brightsum|bare   (used by the benchmark itself)
+//   xvfb-run -a build/bench/bench_startup [runs]    medians of `runs` starts of each (15 by default)
+//   ... [--also PROGRAM]...    another build of the program (its data folder beside it), in the same turns
+//   bench_startup --stores DIR    only writes the three stores, as XDG_CONFIG_HOME folders DIR/0, DIR/5000 and
+//                                 DIR/50000, to profile a start by hand
 
-#include "app/applicationwindow.h"
-#include "app/datafolder.h"
+#include "bench/benchsupport.h"
 #include "users/store.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QMdiArea>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
-
-#include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-// Tells the parent, on standard output, when the window is first painted.
-class FirstPaint : public QObject
+struct Start
 {
-public:
-    explicit FirstPaint(QWidget *window)
-        : m_window(window)
-    {
-    }
-
-    bool eventFilter(QObject *object, QEvent *event) override
-    {
-        auto *widget = qobject_cast<QWidget *>(object);
-        if (event->type() == QEvent::Paint && !m_done && widget && widget->window() == m_window) {
-            m_done = true;
-            std::puts("painted");
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    bool m_done = false;
+    double exposed = 0;
+    double painted = 0;
+    double cpu = 0; // the window thread's processor time to the first paint
+    double gap = 0;
+    double gapAfterPaint = 0;
+    double memory = 0; // MB
 };
 
-int child(int argc, char *argv[], const QString &kind)
+struct Variant
 {
-    QApplication application(argc, argv);
-    std::unique_ptr<QMainWindow> window;
-    if (kind == QLatin1String("bare")) {
-        window = std::make_unique<QMainWindow>();
-        window->setCentralWidget(new QMdiArea);
-        window->resize(700, 500);
-    } else {
-        DataFolder::enter(QApplication::applicationDirPath());
-        Store::update([](StoreMap &store) { store.setValue(Keys::width, 700); }); // not a first start
-        window = std::make_unique<ApplicationWindow>();
-    }
-    FirstPaint watcher(window.get());
-    application.installEventFilter(&watcher);
-    window->show();
-    std::puts("shown");
-    std::fflush(stdout);
-    return application.exec();
+    QString label;
+    QString program;
+    QString config; // XDG_CONFIG_HOME of its starts
+    QString store;  // its store's file, which no start may change
+    QDateTime written;
+    QList<Start> starts;
+};
+
+QString besideBench(const QString &relative)
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(relative);
 }
 
-struct Timing
-{
-    double shown = 0;
-    double painted = 0;
-};
-
-Timing start(const QString &program, const QString &kind, const QString &configFolder)
+Start start(const Variant &variant)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), variant.config);
+    environment.insert(QStringLiteral("LD_PRELOAD"), besideBench(QStringLiteral("libbench_startprobe.so")));
     process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer clock;
     clock.start();
-    process.start(program, {QStringLiteral("--child"), kind});
-    Timing timing;
-    while (process.waitForReadyRead(10000)) {
-        while (process.canReadLine()) {
-            const QByteArray line = process.readLine().trimmed();
-            const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            if (line == "shown")
-                timing.shown = ms;
-            else if (line == "painted")
-                timing.painted = ms;
-        }
-        if (timing.painted > 0)
+    process.start(variant.program, {});
+    Start result;
+    while (process.state() != QProcess::NotRunning || process.canReadLine()) {
+        if (!process.canReadLine() && !process.waitForReadyRead(30000))
             break;
+        while (process.canReadLine()) {
+            const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            const QList<QByteArray> words = process.readLine().trimmed().split(' ');
+            const QByteArray &what = words.constFirst();
+            const double value = words.size() > 1 ? words.at(1).toDouble() : 0;
+            if (what == "exposed")
+                result.exposed = ms;
+            else if (what == "painted") {
+                result.painted = ms;
+                result.cpu = value;
+            }
+            else if (what == "gap")
+                result.gap = value;
+            else if (what == "gap-after-paint")
+                result.gapAfterPaint = value;
+            else if (what == "memory")
+                result.memory = value / 1024;
+        }
     }
-    process.waitForFinished(10000);
-    return timing;
+    if (!process.waitForFinished(30000))
+        process.kill();
+    return result;
 }
 
-double median(QList<double> values)
+double medianOf(const QList<Start> &starts, double Start::*field)
 {
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+    QList<double> values;
+    for (const Start &one : starts)
+        values.append(one.*field);
+    return Bench::median(values);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--child")
-        return child(argc, argv, QString::fromLocal8Bit(argv[2]));
-
     QCoreApplication application(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
-    QTemporaryDir config;
     QTextStream out(stdout);
-    out << "start-up, offscreen, median of " << runs << " runs (ms)\n";
-    out << qSetFieldWidth(12) << Qt::left << "window" << "shown" << "painted" << qSetFieldWidth(0) << "\n";
-    double bareShown = 0;
-    for (const QString &kind : {QStringLiteral("bare"), QStringLiteral("brightsum")}) {
-        QList<double> shown, painted;
-        for (int i = 0; i < runs; ++i) {
-            const Timing timing = start(QCoreApplication::applicationFilePath(), kind, config.path());
-            shown << timing.shown;
-            painted << timing.painted;
-        }
-        out << qSetFieldWidth(12) << kind << QString::number(median(shown), 'f', 1)
-            << QString::number(median(painted), 'f', 1) << qSetFieldWidth(0) << "\n";
-        if (kind == QLatin1String("bare"))
-            bareShown = median(painted);
-        else
-            out << "ratio to the bare window (first paint): " << QString::number(median(painted) / bareShown, 'f', 2)
-                << " (target 1.5 or less)\n";
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype storesOnly = arguments.indexOf(QStringLiteral("--stores"));
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && storesOnly < 0) {
+        out << "bench_startup measures under an X server: xvfb-run -a " << argv[0] << " [runs]\n";
+        return 2;
     }
+    int runs = 15;
+    QStringList programs{besideBench(QStringLiteral("../brightsum"))};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--also") && i + 1 < arguments.size())
+            programs.append(QFileInfo(arguments.at(++i)).absoluteFilePath());
+        else if (arguments.at(i).toInt() > 0)
+            runs = arguments.at(i).toInt();
+    }
+
+    // Each store in a configuration folder of its own, written by the program's writer.
+    QTemporaryDir scratch;
+    QTemporaryDir runtime; // private, as the toolkit wants it, so that no start warns
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString root = storesOnly > 0 && storesOnly + 1 < arguments.size() ? arguments.at(storesOnly + 1)
+                                                                            : scratch.path();
+    QList<Variant> variants{{QStringLiteral("bare window"), besideBench(QStringLiteral("bench_bare")), scratch.path(), {}, {}, {}}};
+    for (const int records : {0, 5000, 50000}) {
+        const QString folder = QDir(root).filePath(QString::number(records));
+        QDir().mkpath(folder);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        if (!Bench::writeStore(records)) {
+            out << "the store in " << folder << " could not be written\n";
+            return 1;
+        }
+        const QFileInfo file(Store::fileName());
+        out << QStringLiteral("store of %1 records: %2 kB\n").arg(records).arg(file.size() / 1024);
+        Store::reopen();
+        for (qsizetype i = 0; i < programs.size(); ++i) {
+            const QString which = i == 0 ? QString() : QStringLiteral(" (%1)").arg(i + 1);
+            variants.append({QStringLiteral("Brightsum%1, %2 records").arg(which).arg(records), programs.at(i), folder,
+                             file.filePath(), file.lastModified(), {}});
+        }
+    }
+
+    if (storesOnly > 0)
+        return 0;
+    out << "start-up under X (DISPLAY " << qEnvironmentVariable("DISPLAY") << "), " << runs
+        << " starts of each, taking turns; before: " << Bench::machineLoad() << "\n";
+    out.flush();
+    for (const Variant &variant : std::as_const(variants)) // a first start of each fills the caches
+        start(variant);
+    for (int run = 0; run < runs; ++run) {
+        for (Variant &variant : variants)
+            variant.starts.append(start(variant));
+    }
+
+    out << qSetFieldWidth(26) << Qt::left << "median (ms; MB)" << qSetFieldWidth(9) << Qt::right << "mapped"
+        << "painted" << "ratio" << "cpu" << "gap" << "after" << "private" << qSetFieldWidth(0) << "\n";
+    const double bare = medianOf(variants.constFirst().starts, &Start::painted);
+    QList<double> ratios;
+    for (const Variant &variant : std::as_const(variants)) {
+        const double painted = medianOf(variant.starts, &Start::painted);
+        ratios.append(painted / bare);
+        out << qSetFieldWidth(26) << Qt::left << variant.label << qSetFieldWidth(9) << Qt::right
+            << Bench::figure(medianOf(variant.starts, &Start::exposed)) << Bench::figure(painted)
+            << QString::number(ratios.last(), 'f', 2) << Bench::figure(medianOf(variant.starts, &Start::cpu))
+            << Bench::figure(medianOf(variant.starts, &Start::gap))
+            << Bench::figure(medianOf(variant.starts, &Start::gapAfterPaint))
+            << Bench::figure(medianOf(variant.starts, &Start::memory)) << qSetFieldWidth(0) << "\n";
+        if (!variant.store.isEmpty() && QFileInfo(variant.store).lastModified() != variant.written)
+            out << "  its store was changed by a start: the starts were not alike\n";
+    }
+    out << "mapped: the main window shown by the X server; painted: its first paint flushed to it; ratio: painted "
+           "to the bare window's; cpu: processor time of the window's thread to its first paint, which the machine's "
+           "load changes less; gap: the event loop's longest gap from the application's creation until the "
+           "program is idle (records read), and after: from the first paint until then; private: anonymous resident memory then\n";
+    for (qsizetype i = 1; i < programs.size(); ++i)
+        out << "(" << i + 1 << "): " << programs.at(i) << "\n";
+    const bool met = ratios.at(1) <= 1.3 && ratios.at(1 + 2 * programs.size()) <= 1.3;
+    out << "target, first paint within 1.3x the bare window at 0 and at 50,000 records: " << (met ? "met" : "missed")
+        << "\nafter: " << Bench::machineLoad() << "\n";
     return 0;
 }

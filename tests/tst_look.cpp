@@ -2,6 +2,7 @@
 // What a child sees: the painted exercise page, and every picture, sound and
 // page the program asks for exists and is sound.
 
+#include "app/lazyicon.h"
 #include "app/themes.h"
 #include "content/topics.h"
 #include "exercise/mdiwindow.h"
@@ -124,6 +125,8 @@ private Q_SLOTS:
     void missingPicturesLeaveTheirPlaceEmpty();
     void largerWindowKeepsEverythingInPlace();
     void everyPictureTheProgramLoadsExists();
+    void iconsReadLateLookTheSame_data();
+    void iconsReadLateLookTheSame();
     void everySoundIsAShortPcmWave();
 };
 
@@ -238,6 +241,44 @@ void TestLook::everyPictureTheProgramLoadsExists()
         if (file.startsWith(QLatin1String("Art/Images/")))
             QVERIFY2(image.width() <= 210 && image.height() <= 180, qPrintable(file)); // right of the question
     }
+}
+
+void TestLook::iconsReadLateLookTheSame_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QIcon::Mode>("mode");
+    for (const char *icon : {"new", "open", "save", "print", "rules", "scores", "clock", "sidebar", "screen",
+                             "templateeditor", "worksheet", "options", "contents", "version", "acknowledgements",
+                             "about", "previous", "next"}) {
+        const QString file = QStringLiteral("Art/Icons/%1.png").arg(QLatin1String(icon));
+        // The toolbar, where a smaller picture stands in; a menu; a window at twice the size.
+        QTest::newRow(icon) << file << 20 << QIcon::Normal;
+        QTest::addRow("%s disabled", icon) << file << 20 << QIcon::Disabled;
+        QTest::addRow("%s in a menu", icon) << file << 16 << QIcon::Normal;
+        QTest::addRow("%s large", icon) << file << 40 << QIcon::Normal;
+    }
+    QTest::newRow("theme tile") << Themes::all().front().tile() << 16 << QIcon::Normal;
+    QTest::newRow("topic in a menu") << QStringLiteral("Art/Icons/additionIcon.png") << 16 << QIcon::Normal;
+    QTest::newRow("missing") << QStringLiteral("Art/Icons/none.png") << 20 << QIcon::Normal;
+}
+
+void TestLook::iconsReadLateLookTheSame()
+{
+    QFETCH(QString, file);
+    QFETCH(int, size);
+    QFETCH(QIcon::Mode, mode);
+    const QIcon late = LazyIcon::fromFile(file);
+    const QIcon read(file);
+    QCOMPARE(late.isNull(), read.isNull());
+    QCOMPARE(late.actualSize(QSize(size, size)), read.actualSize(QSize(size, size)));
+    QCOMPARE(late.availableSizes(), read.availableSizes());
+    const auto drawn = [&](const QIcon &icon) {
+        return icon.pixmap(QSize(size, size), 1.0, mode).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    QCOMPARE(drawn(late), drawn(read));
+    if (size == 20 && QFile::exists(file))
+        QVERIFY2(QFile::exists(LazyIcon::smallFileFor(file)), "no 20 x 20 picture: the toolbar would scale the large one");
 }
 
 void TestLook::everySoundIsAShortPcmWave()

@@ -277,7 +277,19 @@ void TestUsers::sidebarShowsThePlayersPage()
     Sidebar *sidebar = window.sidebar();
     QCOMPARE(sidebar->windowTitle(), QStringLiteral("Welcome"));
     QCOMPARE(sidebar->currentPage(), sidebar->htmlPage());
-    QVERIFY(!sidebar->htmlPage()->toPlainText().isEmpty());
+    // The page's text and the desktop's icon come once the window is painted.
+    QTRY_VERIFY(!sidebar->htmlPage()->toPlainText().isEmpty());
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!window.accountWindow()->windowHandle()->icon().isNull()); // shown before the icon was there
+    {
+        // A page shown before that first paint stays.
+        ApplicationWindow early;
+        early.sidebar()->showHtmlPage(QStringLiteral("Rules"), QStringLiteral("rules.htm"));
+        QVERIFY(QTest::qWaitForWindowExposed(&early));
+        QTRY_VERIFY(!early.windowIcon().isNull());
+        QCOMPARE(early.sidebar()->windowTitle(), QStringLiteral("Rules"));
+        QCOMPARE(early.sidebar()->htmlPage()->source().fileName(), QStringLiteral("rules.htm"));
+    }
 
     signIn(window, QStringLiteral("Asha"));
     QCOMPARE(sidebar->nameLabel()->text(), QStringLiteral("Asha"));

@@ -2,6 +2,7 @@
 #include "users/sidebar.h"
 
 #include "app/applicationwindow.h"
+#include "app/firstpaint.h"
 #include "app/language.h"
 #include "app/prompts.h"
 #include "content/topics.h"
@@ -152,6 +153,15 @@ void Sidebar::showHtmlPage(const QString &title, const QString &fileName)
     m_htmlPage->setSource(m_htmlAddress);
     m_htmlPage->setWindowTitle(title);
     switchTo(m_htmlPage, title);
+}
+
+void Sidebar::showHtmlPageAfterFirstPaint(const QString &title, const QString &fileName)
+{
+    showHtmlPage(title, QString());
+    FirstPaint::then(window(), this, [this, title, fileName] {
+        if (currentPage() == m_htmlPage && m_htmlAddress.isEmpty())
+            showHtmlPage(title, fileName);
+    });
 }
 
 void Sidebar::setScoreContent()

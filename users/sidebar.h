@@ -27,6 +27,9 @@ public:
 
     // Shows an HTML page from the "HTM" folder under a title.
     void showHtmlPage(const QString &title, const QString &fileName);
+    // The same, with the page's text laid out once the window has first been
+    // painted, unless another page has taken its place by then.
+    void showHtmlPageAfterFirstPaint(const QString &title, const QString &fileName);
     void showMyScoresTasks();
     void showTemplateTasks();
 

@@ -116,8 +116,10 @@ bool checkArt(const QString &artDir, const QString &exerciseDir)
                             QStringLiteral("templateeditor"), QStringLiteral("options"), QStringLiteral("screen"),
                             QStringLiteral("sidebar"), QStringLiteral("clock"), QStringLiteral("digitalclock"),
                             QStringLiteral("previous"), QStringLiteral("next")};
-    for (const QString &icon : icons)
+    for (const QString &icon : icons) {
         limits << Limit{QStringLiteral("Icons/") + icon + QStringLiteral(".png"), 64, 64};
+        limits << Limit{QStringLiteral("Icons/20x20/") + icon + QStringLiteral(".png"), 20, 20};
+    }
     limits << Limit{QStringLiteral("Icons/main.png"), 256, 256};
     for (const QString &topic : topicNames()) {
         limits << Limit{QStringLiteral("Icons/") + topic.toLower() + QStringLiteral("Icon.png"), 64, 64};

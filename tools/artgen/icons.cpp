@@ -5,6 +5,7 @@
 #include "families.h"
 #include "paint.h"
 
+#include <QIcon>
 #include <QTransform>
 #include <QtMath>
 
@@ -341,8 +342,15 @@ bool makeIcons(const QString &artDir)
         {QStringLiteral("previous"), colour::green, [] { return arrowGlyph(false); }},
         {QStringLiteral("next"), colour::green, [] { return arrowGlyph(true); }},
     };
-    for (const IconEntry &icon : commands)
-        ok &= save(badgeImage(64, icon.colour, icon.glyph), dir + icon.file + QStringLiteral(".png"));
+    for (const IconEntry &icon : commands) {
+        const QString file = dir + icon.file + QStringLiteral(".png");
+        ok &= save(badgeImage(64, icon.colour, icon.glyph), file);
+        // The toolbar draws command icons at 20 x 20. The program reads this
+        // smaller picture there instead, which is the large one scaled down as
+        // the toolbar would scale it, so that the toolbar looks the same.
+        ok &= save(QIcon(file).pixmap(QSize(20, 20)).toImage(),
+                   dir + QStringLiteral("20x20/") + icon.file + QStringLiteral(".png"));
+    }
 
     // Topic icons: the menu commands use lower-case names, the exercise
     // windows the display names; both get the same picture.

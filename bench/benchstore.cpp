@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bench/benchsupport.h"
+
+#include "content/topics.h"
+#include "users/store.h"
+
+QString Bench::player()
+{
+    return QStringLiteral("Player7");
+}
+
+bool Bench::writeStore(int records)
+{
+    return Store::update([records](StoreMap &store) {
+        store.clear();
+        store.setValue(Keys::width, 760);
+        store.setValue(Keys::height, 560);
+        store.setValue(Keys::x, 40);
+        store.setValue(Keys::y, 30);
+        QStringList names{QString()};
+        for (int child = 0; child < Children; ++child) {
+            names.append(QStringLiteral("Player%1").arg(child));
+            store.setValue(Keys::toDoList(names.last()), Topics::names());
+        }
+        store.setValue(Keys::accountNames, names);
+        for (int n = 1; n <= records; ++n) {
+            store.setValue(Keys::scoreField(n, 0), QStringLiteral("Player%1").arg(n % Children));
+            store.setValue(Keys::scoreField(n, 1), Topics::at(n % Topics::count).name);
+            store.setValue(Keys::scoreField(n, 2), QString::number(n % 4));
+            store.setValue(Keys::scoreField(n, 3), QString::number(n % 3));
+            store.setValue(Keys::scoreField(n, 4), QString::number(n % 41));
+        }
+        store.setValue(Keys::scoreCount, records);
+    });
+}
