@@ -173,8 +173,10 @@ State &started()
     if (!registered)
         qAddPostRoutine(shutDown);
     registered = true;
-    // The records are read at once, beside the window.
-    onWorker([](Worker &) { return Outcome(); }, s.settled);
+    // The records are read beside the window once its event loop runs, so the
+    // reading does not compete with building and painting the window.
+    QMetaObject::invokeMethod(
+        s.home, [] { onWorker([](Worker &) { return Outcome(); }, state().settled); }, Qt::QueuedConnection);
     return s;
 }
 

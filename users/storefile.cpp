@@ -3,6 +3,7 @@
 
 #include "content/safefile.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -51,9 +52,12 @@ qint64 nanoseconds(const struct timespec &time)
     return static_cast<qint64>(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
-QByteArray readAll(int fd, qint64 limit)
+QByteArray readAll(int fd, qint64 limit, qint64 expected)
 {
     QByteArray content;
+    // Room for the size the file has now, so a large store is not copied over
+    // and over as it grows; a file that grows meanwhile is still read whole.
+    content.reserve(std::clamp<qint64>(expected, 0, limit));
     char piece[64 * 1024];
     for (;;) {
         const ssize_t got = ::read(fd, piece, sizeof piece);
@@ -189,7 +193,7 @@ void StoreFile::load()
         else if (info.st_size > MaxBytes)
             m_readProblem = tr("It is too large to be a settings file.");
         else
-            content = readAll(fd, MaxBytes);
+            content = readAll(fd, MaxBytes, info.st_size);
     }
     m_loaded = true;
     m_copy.setFileBytes(content.size());
