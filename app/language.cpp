@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
@@ -47,14 +48,19 @@ void Language::setCurrent(const QString &code)
 
 bool Language::installTranslators()
 {
+    // The catalogues of a language picked before give way to this one's (a
+    // translator deleted leaves the application by itself).
+    static QPointer<QTranslator> toolkit, own;
+    delete toolkit;
+    delete own;
     if (chosen() == English)
         return true;
     QCoreApplication *application = QCoreApplication::instance();
-    auto *toolkit = new QTranslator(application);
+    toolkit = new QTranslator(application);
     if (toolkit->load(QLocale(chosen()), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(toolkit);
-    auto *own = new QTranslator(application);
+    own = new QTranslator(application);
     if (!own->load(QStringLiteral(":/i18n/brightsum_") + chosen()))
         return false;
     QCoreApplication::installTranslator(own);

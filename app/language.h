@@ -18,9 +18,10 @@ QString pick(const QStringList &userLanguages);
 // The language picked at start ("en" until then).
 QString current();
 void setCurrent(const QString &code);
-// Installs the catalogues of the current language into the application: the
-// toolkit's own (its dialogs and buttons) and the program's. Texts without a
-// translation stay in English. Returns whether the program's catalogue loaded.
+// Installs the catalogues of the current language into the application, in
+// place of any installed before: the toolkit's own (its dialogs and buttons)
+// and the program's. Texts without a translation stay in English. Returns
+// whether the program's catalogue loaded.
 bool installTranslators();
 
 // A data file in the current language when there is one, else the file itself.

@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "content/questionfile.h"
 #include "content/topics.h"
+#include "exercise/exercise.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -135,26 +136,40 @@ void TestShippedData::contentInTheUsersLanguage_data()
 {
     QTest::addColumn<QStringList>("userLanguages"); // most wanted first, as the system gives them
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("French") << QStringList{QStringLiteral("fr-FR"), QStringLiteral("en-US")} << QStringLiteral("fr");
-    QTest::newRow("a language not shipped, then Spanish") << QStringList{QStringLiteral("de-DE"), QStringLiteral("es-MX")}
-                                                          << QStringLiteral("es");
-    QTest::newRow("English before French") << QStringList{QStringLiteral("en-GB"), QStringLiteral("fr")} << QStringLiteral("en");
-    QTest::newRow("the C locale") << QStringList{QStringLiteral("C")} << QStringLiteral("en");
+    QTest::addColumn<QStringList>("shown"); // Money, miles, and the toolkit's Cancel
+    QTest::newRow("French") << QStringList{QStringLiteral("fr-FR"), QStringLiteral("en-US")} << QStringLiteral("fr")
+                            << QStringList{QStringLiteral("Monnaie"), QStringLiteral("miles"), QStringLiteral("Annuler")};
+    QTest::newRow("a language not shipped, then Spanish")
+        << QStringList{QStringLiteral("de-DE"), QStringLiteral("es-MX")} << QStringLiteral("es")
+        << QStringList{QStringLiteral("Dinero"), QStringLiteral("millas"), QStringLiteral("Cancelar")};
+    const QStringList english{QStringLiteral("Money"), QStringLiteral("miles"), QStringLiteral("Cancel")};
+    QTest::newRow("English before French") << QStringList{QStringLiteral("en-GB"), QStringLiteral("fr")}
+                                           << QStringLiteral("en") << english;
+    QTest::newRow("the C locale") << QStringList{QStringLiteral("C")} << QStringLiteral("en") << english;
 }
 
 void TestShippedData::contentInTheUsersLanguage()
 {
     QFETCH(QStringList, userLanguages);
     QFETCH(QString, spoken);
+    QFETCH(QStringList, shown);
     QCOMPARE(Language::pick(userLanguages), spoken);
     QDir::setCurrent(TestSupport::dataFolder());
     Language::setCurrent(spoken);
+    QVERIFY(Language::installTranslators());
+    const UnitWords imperial = UnitWords::from(QStringLiteral("dollars"), QStringLiteral("imperial"));
+    QCOMPARE((QStringList{Topics::shownName(QStringLiteral("Money")), imperial.distance,
+                          QCoreApplication::translate("QPlatformTheme", "Cancel")}),
+             shown);
+    // What is stored keeps its English name whatever is shown.
+    QCOMPARE(Topics::at(Topics::indexOf(QStringLiteral("Money"))).name, QStringLiteral("Money"));
     const QString folder = spoken == QLatin1String("en") ? QString() : spoken + QLatin1Char('/');
     QCOMPARE(Language::localized(QStringLiteral("Exercises/Addition.dat")), QStringLiteral("Exercises/") + folder + QStringLiteral("Addition.dat"));
     QCOMPARE(Language::localized(QStringLiteral("HTM/help.htm")), QStringLiteral("HTM/") + folder + QStringLiteral("help.htm"));
     // Anything not translated is read in English.
     QCOMPARE(Language::localized(QStringLiteral("Art/Images/Addition_0.png")), QStringLiteral("Art/Images/Addition_0.png"));
     Language::setCurrent(QStringLiteral("en"));
+    Language::installTranslators();
 }
 
 void TestShippedData::everyTextIsTranslated_data()
