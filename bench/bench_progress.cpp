@@ -87,6 +87,14 @@ int main(int argc, char *argv[])
     const QList<ScoreRecord> onA = schoolRecords(QStringLiteral("A"));
     const QString file = config.filePath(QStringLiteral("scores.csv"));
     QList<double> exports, importsNew, importsAgain, opens;
+    const auto openProgress = [] {
+        ProgressWindow window(nullptr, QStringLiteral("Child 3"));
+        window.resize(900, 700);
+        window.show();
+        window.repaint();
+        window.chartView()->repaint();
+        QCoreApplication::processEvents();
+    };
     for (int i = 0; i < runs; ++i) {
         // Computer A's records, exported whole.
         exports << milliseconds([&] {
@@ -109,28 +117,14 @@ int main(int argc, char *argv[])
         Store::waitForPending();
 
         // One child of the 100,000 records has 10,000; of A's alone, 5,000.
-        opens << milliseconds([&] {
-            ProgressWindow window(nullptr, QStringLiteral("Child 3"));
-            window.resize(900, 700);
-            window.show();
-            window.repaint();
-            window.chartView()->repaint();
-            QCoreApplication::processEvents();
-        });
+        opens << milliseconds(openProgress);
     }
     emptyStore();
     Store::update([&onA](StoreMap &store) { ScoreBook::mergeInto(store, onA); });
     Store::waitForPending();
     QList<double> opensOf5000;
     for (int i = 0; i < runs; ++i)
-        opensOf5000 << milliseconds([&] {
-            ProgressWindow window(nullptr, QStringLiteral("Child 3"));
-            window.resize(900, 700);
-            window.show();
-            window.repaint();
-            window.chartView()->repaint();
-            QCoreApplication::processEvents();
-        });
+        opensOf5000 << milliseconds(openProgress);
 
     out << "  export 50,000 records to CSV:                         " << QString::number(median(exports), 'f', 1) << "\n"
         << "  import 50,000 new records beside 50,000 stored:       " << QString::number(median(importsNew), 'f', 1)
