@@ -118,21 +118,37 @@ bool ScriptedPrompts::exec(QDialog &dialog)
     return onExec ? onExec(dialog) : false;
 }
 
-PseudoTranslator::PseudoTranslator()
+QList<TestSupport::CatalogueEntry> TestSupport::catalogue(const QString &language)
 {
-    QFile file(TestSupport::dataFolder() + QStringLiteral("/../translations/brightsum_fr.ts"));
+    QFile file(dataFolder() + QStringLiteral("/../translations/brightsum_") + language + QStringLiteral(".ts"));
     if (!file.open(QIODevice::ReadOnly))
-        qFatal("No catalogue to mark texts by");
+        return {};
+    QList<CatalogueEntry> entries;
     QXmlStreamReader xml(&file);
-    QString context;
+    CatalogueEntry entry;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            m_catalogue.insert(context + QLatin1Char('|') + xml.readElementText());
+        if (xml.name() == QLatin1String("name")) {
+            entry.context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            entry.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            entry.finished = xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished");
+            entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            entries.append(entry);
+        }
     }
+    return xml.hasError() ? QList<CatalogueEntry>() : entries;
+}
+
+PseudoTranslator::PseudoTranslator()
+{
+    const QList<TestSupport::CatalogueEntry> entries = TestSupport::catalogue(QStringLiteral("fr"));
+    if (entries.isEmpty())
+        qFatal("No catalogue to mark texts by");
+    for (const TestSupport::CatalogueEntry &entry : entries)
+        m_catalogue.insert(entry.context + QLatin1Char('|') + entry.source);
     QCoreApplication::installTranslator(this);
 }
 

@@ -33,6 +33,17 @@ std::unique_ptr<QSettings> onDisk();
 // Whole files, for tests that write and read them back.
 void writeFile(const QString &path, const QByteArray &content);
 QByteArray readFile(const QString &path);
+
+// One message of a language's catalogue in the source tree.
+struct CatalogueEntry
+{
+    QString context;
+    QString source;
+    QString translation; // a plural's forms run together
+    bool finished = false;
+};
+// The messages of translations/brightsum_<language>.ts, or none when it cannot be read whole.
+QList<CatalogueEntry> catalogue(const QString &language);
 } // namespace TestSupport
 
 // Answers every modal question from a script and records what was asked.
