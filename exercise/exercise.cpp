@@ -7,33 +7,16 @@
 
 #include <algorithm>
 
-namespace {
-
-// The words as the store keeps them, whatever language the program speaks.
-[[maybe_unused]] const char *const StoredWords[] = {
-    QT_TRANSLATE_NOOP("UnitWords", "rupees"), QT_TRANSLATE_NOOP("UnitWords", "euros"),
-    QT_TRANSLATE_NOOP("UnitWords", "dollars"), QT_TRANSLATE_NOOP("UnitWords", "dinars"),
-    QT_TRANSLATE_NOOP("UnitWords", "yen"), QT_TRANSLATE_NOOP("UnitWords", "yuan"),
-    QT_TRANSLATE_NOOP("UnitWords", "francs"), QT_TRANSLATE_NOOP("UnitWords", "pesos"),
-    QT_TRANSLATE_NOOP("UnitWords", "pounds"), QT_TRANSLATE_NOOP("UnitWords", "dirhams"),
-    QT_TRANSLATE_NOOP("UnitWords", "runds"), QT_TRANSLATE_NOOP("UnitWords", "km"),
-    QT_TRANSLATE_NOOP("UnitWords", "litres"), QT_TRANSLATE_NOOP("UnitWords", "kg"),
-    QT_TRANSLATE_NOOP("UnitWords", "miles"), QT_TRANSLATE_NOOP("UnitWords", "gallons"),
-};
-
-} // namespace
-
 QString UnitWords::shown(const QString &word)
 {
-    return QCoreApplication::translate("UnitWords", word.toUtf8().constData());
+    return tr(word.toUtf8().constData());
 }
 
 UnitWords UnitWords::from(const QString &currency, const QString &measures)
 {
     if (measures == QLatin1String("metric"))
-        return {shown(currency), shown(QStringLiteral("km")), shown(QStringLiteral("litres")), shown(QStringLiteral("kg"))};
-    return {shown(currency), shown(QStringLiteral("miles")), shown(QStringLiteral("gallons")),
-            shown(QStringLiteral("pounds"))};
+        return {shown(currency), tr("km"), tr("litres"), tr("kg")};
+    return {shown(currency), tr("miles"), tr("gallons"), tr("pounds")};
 }
 
 QString substitutePlaceholders(QString text, const UnitWords &words)

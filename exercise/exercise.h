@@ -3,6 +3,7 @@
 
 #include "content/questionfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The words that take the place of the placeholder characters in question texts:
@@ -19,6 +20,8 @@ struct UnitWords
     static UnitWords from(const QString &currency, const QString &measures);
     // A currency or unit word as stored (in English) in the user's language.
     static QString shown(const QString &word);
+
+    Q_DECLARE_TR_FUNCTIONS(UnitWords)
 };
 
 // Puts the words in place of the placeholders: each placeholder character is

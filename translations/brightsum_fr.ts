@@ -60,15 +60,15 @@
     </message>
     <message>
         <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
-        <translation>Un prénom ne peut contenir ni « / » ni « \ ». Choisis un autre prénom.</translation>
+        <translation>Un prénom ne peut contenir ni «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;». Choisis un autre prénom.</translation>
     </message>
     <message>
         <source>A name cannot be only blanks. Please type your name.</source>
-        <translation>Un prénom ne peut pas être fait que d'espaces. Tape ton prénom.</translation>
+        <translation>Un prénom ne peut pas être fait que d&apos;espaces. Tape ton prénom.</translation>
     </message>
     <message>
         <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
-        <translation>Le prénom « names » ne peut pas être utilisé. Choisis un autre prénom.</translation>
+        <translation>Le prénom «&#xa0;names&#xa0;» ne peut pas être utilisé. Choisis un autre prénom.</translation>
     </message>
 </context>
 <context>

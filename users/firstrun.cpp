@@ -39,9 +39,18 @@ QGroupBox *groupOf(const QString &title, const QList<QWidget *> &controls, QWidg
 
 QStringList Localization::currencies()
 {
-    return {QStringLiteral("rupees"), QStringLiteral("euros"), QStringLiteral("dollars"), QStringLiteral("dinars"),
-            QStringLiteral("yen"),    QStringLiteral("yuan"),  QStringLiteral("francs"),  QStringLiteral("pesos"),
-            QStringLiteral("pounds"), QStringLiteral("dirhams"), QStringLiteral("runds")};
+    // Stored as they are here; shown through UnitWords::shown.
+    static const char *const stored[] = {
+        QT_TRANSLATE_NOOP("UnitWords", "rupees"), QT_TRANSLATE_NOOP("UnitWords", "euros"),
+        QT_TRANSLATE_NOOP("UnitWords", "dollars"), QT_TRANSLATE_NOOP("UnitWords", "dinars"),
+        QT_TRANSLATE_NOOP("UnitWords", "yen"), QT_TRANSLATE_NOOP("UnitWords", "yuan"),
+        QT_TRANSLATE_NOOP("UnitWords", "francs"), QT_TRANSLATE_NOOP("UnitWords", "pesos"),
+        QT_TRANSLATE_NOOP("UnitWords", "pounds"), QT_TRANSLATE_NOOP("UnitWords", "dirhams"),
+        QT_TRANSLATE_NOOP("UnitWords", "runds")};
+    QStringList currencies;
+    for (const char *word : stored)
+        currencies << QString::fromLatin1(word);
+    return currencies;
 }
 
 QString Localization::measures(bool metric)
