@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the screenshots that the AppStream metadata shows, with the program in
+# Takes the screenshots installed with the package's documents, with the program in
 # a virtual screen and a window manager, signed in as a new child who answers
 # a few Addition questions. Needs xvfb, openbox, xdotool and imagemagick.
 # The output is kept in the repository; run this again when the windows change:

@@ -3,6 +3,7 @@
 
 #include "app/applicationwindow.h"
 #include "app/htmwindow.h"
+#include "app/language.h"
 #include "exercise/documents.h"
 #include "exercise/exercise.h"
 #include "testsupport.h"
@@ -50,6 +51,7 @@ struct PageStructure
     QString error;
     QStringList targets; // every href and src
     QStringList anchors; // every name and id
+    QStringList headings; // h1 to h6 in order
     QStringList wideElements;
 };
 
@@ -69,6 +71,8 @@ PageStructure structureOf(const QString &page)
             if (attributes.hasAttribute(QLatin1String(anchor)))
                 result.anchors << attributes.value(QLatin1String(anchor)).toString();
         }
+        if (reader.name().size() == 2 && reader.name().startsWith(QLatin1Char('h')) && reader.name().at(1).isDigit())
+            result.headings << reader.name().toString();
         if (attributes.value(QLatin1String("width")).toInt() > 250)
             result.wideElements << reader.name().toString();
     }
@@ -269,8 +273,14 @@ void TestInformation::aboutBoxesAgreeWithTheirPages()
 void TestInformation::pagesAreWellFormedAndSelfContained_data()
 {
     QTest::addColumn<QString>("page");
-    for (const QString &page : pageNames())
-        QTest::newRow(qPrintable(page)) << page;
+    QTest::addColumn<QString>("english"); // the page a translation follows, or empty
+    for (const QString &page : pageNames()) {
+        QTest::newRow(qPrintable(page)) << page << QString();
+        for (const QString &language : Language::shipped()) {
+            const QString translated = language + QLatin1Char('/') + page;
+            QTest::newRow(qPrintable(translated)) << translated << page;
+        }
+    }
 }
 
 void TestInformation::pagesAreWellFormedAndSelfContained()
@@ -281,17 +291,26 @@ void TestInformation::pagesAreWellFormedAndSelfContained()
     QVERIFY2(structure.error.isEmpty(), qPrintable(structure.error));
     QVERIFY2(structure.wideElements.isEmpty(), qPrintable(structure.wideElements.join(QLatin1Char(' '))));
 
+    const QString folder = QFileInfo(page).path() + QLatin1Char('/');
     for (const QString &target : structure.targets) {
         QVERIFY2(!target.contains(QLatin1Char(':')), qPrintable(target)); // nothing outside the program
-        const QString file = target.section(QLatin1Char('#'), 0, 0);
+        const QString file = target.section(QLatin1Char('#'), 0, 0).prepend(folder);
         const QString anchor = target.section(QLatin1Char('#'), 1);
-        if (!file.isEmpty())
+        if (file != folder)
             QVERIFY2(QFile::exists(pagePath(file)), qPrintable(target));
         if (!anchor.isEmpty()) {
-            const QStringList anchors = file.isEmpty() ? structure.anchors : structureOf(file).anchors;
+            const QStringList anchors = file == folder ? structure.anchors : structureOf(file).anchors;
             QVERIFY2(anchors.contains(anchor), qPrintable(target));
         }
     }
+
+    // A translation holds the English page's sections, in the same order.
+    QFETCH(QString, english);
+    if (english.isEmpty())
+        return;
+    const PageStructure original = structureOf(english);
+    QCOMPARE(structure.headings, original.headings);
+    QCOMPARE(structure.anchors, original.anchors);
 }
 
 void TestInformation::pagesStateTheRealScoring()

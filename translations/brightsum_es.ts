@@ -741,7 +741,7 @@ Ya estaban en este ordenador y se han omitido: %2.</translation>
     </message>
     <message>
         <source>Use the Worksheet Creator to create a math worksheet from the active exercise for printing or saving to PDF</source>
-        <translation>Usa el Creador de fichas para hacer, a partir del ejercicio activo, una ficha de cálculo que se puede imprimir o guardar como PDF</translation>
+        <translation>Use el Creador de fichas para hacer, a partir del ejercicio activo, una ficha de cálculo que se puede imprimir o guardar como PDF</translation>
     </message>
     <message>
         <source>Options...</source>
@@ -1821,7 +1821,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
-        <translation>Abre una plantilla de ejemplo para aprender a usar el Editor de plantillas.</translation>
+        <translation>Abre una plantilla de ejemplo que enseña a usar el Editor de plantillas.</translation>
     </message>
 </context>
 <context>

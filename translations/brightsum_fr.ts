@@ -729,7 +729,7 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Click this button to create and edit exercise templates using the Template Editor</source>
-        <translation>Clique sur ce bouton pour créer et modifier des modèles d&apos;exercices avec l&apos;Éditeur de modèles</translation>
+        <translation>Cliquez sur ce bouton pour créer et modifier des modèles d&apos;exercices avec l&apos;Éditeur de modèles</translation>
     </message>
     <message>
         <source>Worksheet Creator...</source>
@@ -741,7 +741,7 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Use the Worksheet Creator to create a math worksheet from the active exercise for printing or saving to PDF</source>
-        <translation>Utilise le Créateur de fiches pour faire, à partir de l&apos;exercice actif, une fiche de calcul à imprimer ou à enregistrer en PDF</translation>
+        <translation>Utilisez le Créateur de fiches pour faire, à partir de l&apos;exercice actif, une fiche de calcul à imprimer ou à enregistrer en PDF</translation>
     </message>
     <message>
         <source>Options...</source>
@@ -753,7 +753,7 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Click this button to display the Brightsum options and customize Brightsum</source>
-        <translation>Clique sur ce bouton pour afficher les options et régler Brightsum à ta façon</translation>
+        <translation>Cliquez sur ce bouton pour afficher les options et régler Brightsum à votre façon</translation>
     </message>
     <message>
         <source>Help...</source>
@@ -765,7 +765,7 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Click this button to learn more about the software you love.</source>
-        <translation>Clique sur ce bouton pour en savoir plus sur ton logiciel préféré.</translation>
+        <translation>Clique sur ce bouton pour tout savoir sur Brightsum.</translation>
     </message>
     <message>
         <source>What&apos;s New?...</source>
@@ -785,7 +785,7 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Displays version information and checks for updates</source>
-        <translation>Affiche la version et cherche les mises à jour</translation>
+        <translation>Affiche les informations sur la version</translation>
     </message>
     <message>
         <source>Click this button to display information about the exact version and build of this edition of Brightsum.</source>

@@ -154,9 +154,9 @@ void sideBrace(QPainter &p, qreal x, qreal y1, qreal y2, const QString &tag)
     chip(p, tag, QPointF(x + 32, mid), 15, colour::purple);
 }
 
-void weight(QPainter &p, const QRectF &r, const QString &tag)
+void weight(QPainter &p, const QRectF &r, const QString &tag, Thing load)
 {
-    // A parcel on a kitchen scale.
+    // A parcel, or a pumpkin when the question weighs one, on a kitchen scale.
     const QRectF base(r.x(), r.bottom() - r.height() * 0.3, r.width(), r.height() * 0.3);
     p.setPen(QPen(colour::ink, 1.5));
     p.setBrush(QColor(220, 225, 235));
@@ -167,6 +167,15 @@ void weight(QPainter &p, const QRectF &r, const QString &tag)
     p.setBrush(QColor(160, 165, 175));
     p.drawRect(QRectF(r.x() + r.width() * 0.08, base.top() - 5, r.width() * 0.84, 5));
     const QRectF parcel(r.x() + r.width() * 0.14, r.y(), r.width() * 0.72, base.top() - 5 - r.y());
+    if (load == Thing::Pumpkin) {
+        // As wide as the pan and standing on it: drawThing leaves 8 % round the cell.
+        const qreal size = r.width(), bottom = base.top() - 5 + size * 0.08;
+        const QRectF cell(r.center().x() - size / 2, bottom - size * 0.8, size, size * 0.8);
+        drawThing(p, Thing::Pumpkin, cell, QColor());
+        if (!tag.isEmpty())
+            chip(p, tag, cell.center() + QPointF(0, size * 0.06), std::min(13.0, size * 0.2), QColor(170, 90, 20));
+        return;
+    }
     p.setBrush(QColor(215, 165, 100));
     p.drawRect(parcel);
     p.setPen(QPen(QColor(170, 120, 60), 2));
@@ -178,7 +187,7 @@ void weight(QPainter &p, const QRectF &r, const QString &tag)
 void measureThing(QPainter &p, const Scene &s, const QRectF &r, const QString &tag)
 {
     if (s.measure != Measure::Volume)
-        weight(p, r, tag);
+        weight(p, r, tag, s.thing);
     else if (s.vessel == Vessel::Bottle)
         bottle(p, r, tag);
     else if (s.vessel == Vessel::Tank)

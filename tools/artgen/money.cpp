@@ -12,10 +12,17 @@ constexpr qreal coinSize = 28;
 
 constexpr qreal noteWidth = 48, noteHeight = 28;
 
+// 1 and 2 are coins in most currencies; 5 and up are notes, as the questions
+// say: there is no 5 euro, 5 pound or 5 dollar coin.
+bool isNote(int value)
+{
+    return value >= 5;
+}
+
 void coin(QPainter &p, QPointF c, int value)
 {
     const qreal radius = coinSize / 2;
-    const QColor metal = value >= 5 ? QColor(240, 190, 40) : QColor(200, 200, 205);
+    const QColor metal(200, 200, 205);
     glossyBall(p, QRectF(c.x() - radius, c.y() - radius, radius * 2, radius * 2), metal);
     p.setPen(QPen(mix(metal, Qt::black, 0.3), 1));
     p.setBrush(Qt::NoBrush);
@@ -28,7 +35,8 @@ void note(QPainter &p, QPointF c, int value)
     const QColor paper = value >= 100 ? QColor(120, 200, 120)
                          : value >= 50 ? QColor(230, 140, 170)
                          : value >= 20 ? QColor(130, 180, 240)
-                                       : QColor(240, 170, 100);
+                         : value >= 10 ? QColor(240, 170, 100)
+                                       : QColor(170, 200, 185);
     const qreal w = std::max(noteWidth, labelWidth(QString::number(value), 13) + 22);
     const QRectF r(c.x() - w / 2, c.y() - noteHeight / 2, w, noteHeight);
     p.setPen(QPen(mix(paper, Qt::black, 0.4), 1.5));
@@ -63,7 +71,7 @@ struct MoneyItem {
     qreal width() const
     {
         switch (type) {
-        case Piece: return value >= 10 ? std::max(noteWidth, labelWidth(QString::number(value), 13) + 22) : coinSize;
+        case Piece: return isNote(value) ? std::max(noteWidth, labelWidth(QString::number(value), 13) + 22) : coinSize;
         case Count: return std::max(15 * 1.7, labelWidth(QString::number(value), 15) + 14);
         case Sign: return 18;
         }
@@ -91,7 +99,7 @@ void drawMoneyRow(QPainter &p, const MoneyRow &row, qreal y, qreal scale)
     for (const MoneyItem &item : row) {
         const QPointF c(x + item.width() / 2, 0);
         if (item.type == MoneyItem::Piece)
-            item.value >= 10 ? note(p, c, item.value) : coin(p, c, item.value);
+            isNote(item.value) ? note(p, c, item.value) : coin(p, c, item.value);
         else if (item.type == MoneyItem::Count)
             chip(p, QString::number(item.value), c, 15, colour::purple);
         else

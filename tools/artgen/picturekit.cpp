@@ -254,6 +254,19 @@ void drawThing(QPainter &p, Thing thing, const QRectF &cell, const QColor &c)
         p.drawRoundedRect(QRectF(x + w * 0.1, y + h * 0.55, w * 0.8, h * 0.3), w * 0.1, w * 0.1);
         break;
     }
+    case Thing::Pumpkin: {
+        // Three lobes, the middle one in front, and a stalk.
+        const QColor skin(240, 140, 30);
+        p.setPen(QPen(mix(skin, Qt::black, 0.35), line));
+        p.setBrush(mix(skin, Qt::black, 0.08));
+        p.drawEllipse(QRectF(x, y + h * 0.22, w * 0.58, h * 0.78));
+        p.drawEllipse(QRectF(x + w * 0.42, y + h * 0.22, w * 0.58, h * 0.78));
+        p.setBrush(skin);
+        p.drawEllipse(QRectF(x + w * 0.22, y + h * 0.18, w * 0.56, h * 0.82));
+        p.setPen(QPen(QColor(90, 120, 40), line * 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x + w * 0.5, y + h * 0.2), QPointF(x + w * 0.57, y + h * 0.03));
+        break;
+    }
     }
     p.restore();
 }

@@ -92,7 +92,7 @@ Thing thingIn(const QString &lower)
         {"boys", Thing::Child},   {"girls", Thing::Child},  {"runner", Thing::Child},
         {"friend", Thing::Child}, {"passenger", Thing::Child}, {"page", Thing::Book},
         {"book", Thing::Book},    {"dog", Thing::Dog},      {"egg", Thing::Egg},
-        {"seat", Thing::Seat},
+        {"seat", Thing::Seat},    {"pumpkin", Thing::Pumpkin},
     };
     for (const auto &entry : table)
         if (lower.contains(QLatin1String(entry.word)))
@@ -456,7 +456,7 @@ Scene moneyScene(Scene s, const QString &question, const QString &lower)
     s.kind = Kind::Money;
     if (has(lower, {"change", "left", "spends", "more $", "need"}))
         s.op = Op::Subtract;
-    else if (has(lower, {"share", "how many coins", "how many bags", "one cake", "each friend"}))
+    else if (has(lower, {"share", "how many coins", "how many notes", "how many bags", "one cake", "each friend"}))
         s.op = Op::Divide;
     else if (has(lower, {"together", "altogether"}))
         s.op = Op::Add;

@@ -20,7 +20,7 @@ QStringList readQuestionTexts(const QString &path);
 enum class Op { None, Add, Subtract, Multiply, Divide };
 
 // What kind of thing a counter picture shows.
-enum class Thing { Dot, Star, Bird, Apple, Sweet, Cake, Pencil, Bead, Child, Book, Dog, Egg, Seat };
+enum class Thing { Dot, Star, Bird, Apple, Sweet, Cake, Pencil, Bead, Child, Book, Dog, Egg, Seat, Pumpkin };
 
 // A unit placeholder of the question text: "~" distance, "^" volume, "@" mass.
 enum class Measure { None, Distance, Volume, Mass };
