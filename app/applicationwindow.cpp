@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -135,6 +136,7 @@ bool ApplicationWindow::loadExerciseBank()
 {
     const QList<int> failed = m_bank.load();
     m_theme = Themes::stored();
+    tellQuestionsInEnglish(m_bank.filesInEnglish());
     if (failed.isEmpty())
         return true;
 
@@ -146,6 +148,24 @@ bool ApplicationWindow::loadExerciseBank()
     // At start-up the program ends here; later the main window closes as usual,
     // and goes on only when an exercise window refuses to close.
     return m_started && !close();
+}
+
+void ApplicationWindow::tellQuestionsInEnglish(const QStringList &files)
+{
+    // Told once for all the files, and again only when they change: the bank
+    // is read again before every exercise.
+    if (files == m_toldInEnglish)
+        return;
+    m_toldInEnglish = files;
+    if (files.isEmpty())
+        return;
+    QStringList paths;
+    for (const QString &file : files)
+        paths.append(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
+    Ask::warning(this, tr("Questions in English"),
+                 tr("These question files cannot be used, so their exercises are in English:\n\n%1\n\n"
+                    "Reinstalling Brightsum may mend them.")
+                     .arg(paths.join(QLatin1Char('\n'))));
 }
 
 void ApplicationWindow::warnStoreNotWritable(const QString &problem)
