@@ -4,13 +4,14 @@
 #include "app/firstpaint.h"
 #include "app/geometry.h"
 #include "app/panefocus.h"
+#include "app/plaintext.h"
 #include "app/prompts.h"
 #include "app/windowplacement.h"
 #include "exercise/mdiwindow.h"
 #include "users/accountwindow.h"
 #include "users/adminpassword.h"
-#include "users/sidebar.h"
 #include "users/scorebook.h"
+#include "users/sidebar.h"
 #include "users/store.h"
 
 #include <QAction>
@@ -110,6 +111,7 @@ ApplicationWindow::ApplicationWindow()
     new PaneFocus(this, m_workspace, m_sidebar);
 
     m_statusLabel = new QLabel;
+    m_statusLabel->setTextFormat(Qt::PlainText); // it names the child signed in
     useraccounts();
     showStatus(tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
@@ -393,7 +395,8 @@ void ApplicationWindow::updateWindowMenu()
     const QMainWindow *active = activeMdiChild();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow *frame = windows.at(i);
-        const QString text = (i < 9 ? tr("&%1. %2") : tr("%1. %2")).arg(i + 1).arg(frame->windowTitle());
+        const QString text = (i < 9 ? tr("&%1. %2") : tr("%1. %2"))
+                                 .arg(QString::number(i + 1), PlainText::menuEntry(frame->windowTitle()));
         QAction *entry = m_windowMenu->addAction(text);
         entry->setCheckable(true);
         entry->setChecked(frame->widget() == active);

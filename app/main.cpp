@@ -2,6 +2,7 @@
 #include "app/applicationwindow.h"
 #include "app/datafolder.h"
 #include "app/language.h"
+#include "app/richtextpictures.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     DataFolder::enter(QApplication::applicationDirPath());
     Language::setCurrent(Language::pick(QLocale::system().uiLanguages()));
     Language::installTranslators();
+    RichTextPictures::install();
     ApplicationWindow window;
     if (!window.isReady())
         return 1;

@@ -2,6 +2,7 @@
 #include "exercise/mdiwindow.h"
 
 #include "app/language.h"
+#include "app/plaintext.h"
 #include "app/prompts.h"
 #include "app/themes.h"
 #include "content/safefile.h"
@@ -107,7 +108,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
-    setWindowTitle(Topics::shownName(topicName));
+    setWindowTitle(PlainText::windowTitle(Topics::shownName(topicName)));
     setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
