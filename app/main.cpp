@@ -2,7 +2,6 @@
 #include "app/applicationwindow.h"
 #include "app/datafolder.h"
 #include "app/language.h"
-#include "app/richtextpictures.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,7 +17,6 @@ int main(int argc, char *argv[])
     DataFolder::enter(QApplication::applicationDirPath());
     Language::setCurrent(Language::pick(QLocale::system().uiLanguages()));
     Language::installTranslators();
-    RichTextPictures::install();
     ApplicationWindow window;
     if (!window.isReady())
         return 1;

@@ -4,31 +4,58 @@
 #include "content/safefile.h"
 
 #include <QFile>
-#include <QImage>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
-QVariant RichTextPictures::load(const QUrl &address)
+namespace {
+
+// Whether the toolkit would read the picture from a file it may read: it takes
+// a name without a scheme for a file, relative to the working folder, and
+// reads nothing from the disk for an address that names no local file.
+bool isReadable(const QString &name)
 {
-    // Not an empty value: the toolkit would then read the file itself.
-    static const QImage nothing = [] {
-        QImage image(1, 1, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        return image;
-    }();
-    QString path;
-    if (address.isLocalFile())
-        path = address.toLocalFile();
-    else if (address.scheme().isEmpty())
-        path = address.path(QUrl::FullyDecoded);
-    else
-        return nothing; // nothing from a network
+    QUrl address(name);
+    if (address.isRelative())
+        address.setScheme(QStringLiteral("file"));
+    const QString path = address.toLocalFile();
+    if (path.isEmpty())
+        return true;
     QFile file;
-    if (path.isEmpty() || !SafeFile::openRegular(file, path) || file.size() > MaxBytes)
-        return nothing;
-    return file.read(MaxBytes);
+    return SafeFile::openRegular(file, path) && file.size() <= RichTextPictures::MaxBytes;
 }
 
-void RichTextPictures::install()
+// Takes the first picture that is not read from such a file out of the document.
+bool leaveOutOne(QTextDocument &document)
 {
-    QTextDocument::setDefaultResourceProvider(&load);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!picture.isValid() || isReadable(picture.name()))
+                continue;
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString RichTextPictures::guarded(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    // A document with no layout reads no picture.
+    QTextDocument document;
+    document.setHtml(text);
+    bool changed = false;
+    while (leaveOutOne(document))
+        changed = true;
+    return changed ? document.toHtml() : text;
 }

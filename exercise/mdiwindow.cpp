@@ -4,6 +4,7 @@
 #include "app/language.h"
 #include "app/plaintext.h"
 #include "app/prompts.h"
+#include "app/richtextpictures.h"
 #include "app/themes.h"
 #include "content/safefile.h"
 #include "content/savedexercise.h"
@@ -229,7 +230,9 @@ void MDIWindow::showQuestion(const QString &happened)
 {
     m_page->update();
     m_questionNumber->display(m_exercise.currentQuestion() + 1);
-    m_questionLabel->setText(m_exercise.current().text);
+    // A template's question may be rich text; the pictures it names are read
+    // only from files.
+    m_questionLabel->setText(RichTextPictures::guarded(m_exercise.current().text));
     describeState(happened);
 }
 
