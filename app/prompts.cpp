@@ -7,8 +7,6 @@
 #include <QInputDialog>
 #include <QPushButton>
 
-#include <map>
-
 namespace {
 Prompts *installed = nullptr;
 
@@ -17,17 +15,24 @@ QString startFolder(RecentFolders::Kind kind)
 {
     return RecentFolders::startFolder(kind, QDir::currentPath());
 }
+
+QMessageBox::Icon iconOf(Prompts::Kind kind)
+{
+    switch (kind) {
+    case Prompts::Kind::Information: return QMessageBox::Information;
+    case Prompts::Kind::Warning: return QMessageBox::Warning;
+    case Prompts::Kind::Critical: return QMessageBox::Critical;
+    case Prompts::Kind::Question: return QMessageBox::Question;
+    case Prompts::Kind::About: break;
+    }
+    return QMessageBox::NoIcon;
+}
 } // namespace
 
 std::unique_ptr<QMessageBox> Prompts::messageBox(QWidget *parent, Kind kind, const QString &title, const QString &text,
                                                 QMessageBox::StandardButtons buttons)
 {
-    static const std::map<Kind, QMessageBox::Icon> icons = {{Kind::Information, QMessageBox::Information},
-                                                            {Kind::Warning, QMessageBox::Warning},
-                                                            {Kind::Critical, QMessageBox::Critical},
-                                                            {Kind::Question, QMessageBox::Question},
-                                                            {Kind::About, QMessageBox::NoIcon}};
-    auto box = std::make_unique<QMessageBox>(icons.at(kind), title, text, QMessageBox::NoButton, parent);
+    auto box = std::make_unique<QMessageBox>(iconOf(kind), title, text, QMessageBox::NoButton, parent);
     // A text may name a person, a topic or a file, and shows it as it is:
     // never as rich text, which could show a picture in its place.
     box->setTextFormat(Qt::PlainText);
