@@ -4,13 +4,14 @@
 #include "app/firstpaint.h"
 #include "app/geometry.h"
 #include "app/panefocus.h"
+#include "app/plaintext.h"
 #include "app/prompts.h"
 #include "app/windowplacement.h"
 #include "exercise/mdiwindow.h"
 #include "users/accountwindow.h"
 #include "users/adminpassword.h"
-#include "users/sidebar.h"
 #include "users/scorebook.h"
+#include "users/sidebar.h"
 #include "users/store.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -109,6 +111,7 @@ ApplicationWindow::ApplicationWindow()
     new PaneFocus(this, m_workspace, m_sidebar);
 
     m_statusLabel = new QLabel;
+    m_statusLabel->setTextFormat(Qt::PlainText); // it names the child signed in
     useraccounts();
     showStatus(tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
@@ -135,6 +138,7 @@ bool ApplicationWindow::loadExerciseBank()
 {
     const QList<int> failed = m_bank.load();
     m_theme = Themes::stored();
+    tellQuestionsInEnglish(m_bank.filesInEnglish());
     if (failed.isEmpty())
         return true;
 
@@ -146,6 +150,24 @@ bool ApplicationWindow::loadExerciseBank()
     // At start-up the program ends here; later the main window closes as usual,
     // and goes on only when an exercise window refuses to close.
     return m_started && !close();
+}
+
+void ApplicationWindow::tellQuestionsInEnglish(const QStringList &files)
+{
+    // Told once for all the files, and again only when they change: the bank
+    // is read again before every exercise.
+    if (files == m_toldInEnglish)
+        return;
+    m_toldInEnglish = files;
+    if (files.isEmpty())
+        return;
+    QStringList paths;
+    for (const QString &file : files)
+        paths.append(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
+    Ask::warning(this, tr("Questions in English"),
+                 tr("These question files cannot be used, so their exercises are in English:\n\n%1\n\n"
+                    "Reinstalling Brightsum may mend them.")
+                     .arg(paths.join(QLatin1Char('\n'))));
 }
 
 void ApplicationWindow::warnStoreNotWritable(const QString &problem)
@@ -373,7 +395,8 @@ void ApplicationWindow::updateWindowMenu()
     const QMainWindow *active = activeMdiChild();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow *frame = windows.at(i);
-        const QString text = (i < 9 ? tr("&%1. %2") : tr("%1. %2")).arg(i + 1).arg(frame->windowTitle());
+        const QString text = (i < 9 ? tr("&%1. %2") : tr("%1. %2"))
+                                 .arg(QString::number(i + 1), PlainText::menuEntry(frame->windowTitle()));
         QAction *entry = m_windowMenu->addAction(text);
         entry->setCheckable(true);
         entry->setChecked(frame->widget() == active);

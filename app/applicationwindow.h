@@ -102,6 +102,7 @@ private:
     // Rereads the question files, the theme and the score count. A file that
     // cannot be read is reported; after start-up the main window then closes.
     bool loadExerciseBank();
+    void tellQuestionsInEnglish(const QStringList &files);
     void createActions();
     void createMenus();
     void createToolBar();
@@ -135,6 +136,7 @@ private:
     bool m_allDataCleared = false;
     bool m_storeWarningShown = false;
     ExerciseBank m_bank;
+    QStringList m_toldInEnglish; // the files in English the person was told of
     Theme m_theme;
     QString m_userName;
 

@@ -4,6 +4,7 @@
 #include "app/applicationwindow.h"
 
 #include "app/prompts.h"
+#include "content/names.h"
 #include "content/questionfile.h"
 #include "content/savedexercise.h"
 #include "content/topics.h"
@@ -55,7 +56,9 @@ void ApplicationWindow::newFromTemplate()
                          "format. Contact the person who created/edited the template."));
         return;
     }
-    const QString topicName = QuestionFile::baseName(fileName);
+    // The file's name is the exercise's topic, kept as names from files are:
+    // "Week 3 .dat" is the topic Week 3.
+    const QString topicName = Names::cleaned(QuestionFile::baseName(fileName));
     if (!loadExerciseBank())
         return;
     openExercise(topicName, m_userName, 0, 0, 0, 0, records);

@@ -81,9 +81,12 @@ void ApplicationWindow::writeScores(const QString &fileName)
                      tr("The scores could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(fileName), problem));
         return;
     }
-    const QString saved = records.size() == 1 ? tr("1 score record was saved to \"%2\".")
-                                              : tr("%1 score records were saved to \"%2\".");
-    Ask::information(this, tr("Scores Exported"), saved.arg(records.size()).arg(QDir::toNativeSeparators(fileName)));
+    // In one pass: the one-record text has no "%1", and a file name may hold a "%".
+    const QString file = QDir::toNativeSeparators(fileName);
+    const QString saved = records.size() == 1
+        ? tr("1 score record was saved to \"%2\".").arg(file)
+        : tr("%1 score records were saved to \"%2\".").arg(QString::number(records.size()), file);
+    Ask::information(this, tr("Scores Exported"), saved);
 }
 
 void ApplicationWindow::importScores()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPushButton>
 
 namespace {
 Prompts *installed = nullptr;
@@ -14,19 +15,51 @@ QString startFolder(RecentFolders::Kind kind)
 {
     return RecentFolders::startFolder(kind, QDir::currentPath());
 }
+
+QMessageBox::Icon iconOf(Prompts::Kind kind)
+{
+    switch (kind) {
+    case Prompts::Kind::Information: return QMessageBox::Information;
+    case Prompts::Kind::Warning: return QMessageBox::Warning;
+    case Prompts::Kind::Critical: return QMessageBox::Critical;
+    case Prompts::Kind::Question: return QMessageBox::Question;
+    case Prompts::Kind::About: break;
+    }
+    return QMessageBox::NoIcon;
+}
 } // namespace
+
+std::unique_ptr<QMessageBox> Prompts::messageBox(QWidget *parent, Kind kind, const QString &title, const QString &text,
+                                                QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(iconOf(kind), title, text, QMessageBox::NoButton, parent);
+    // A text may name a person, a topic or a file, and shows it as it is:
+    // never as rich text, which could show a picture in its place.
+    box->setTextFormat(Qt::PlainText);
+    // The buttons in the toolkit's order, the first that accepts as the default,
+    // as the toolkit's own message boxes have them.
+    for (uint button = QMessageBox::FirstButton; button <= QMessageBox::LastButton; button <<= 1) {
+        if (!(buttons & button))
+            continue;
+        QPushButton *added = box->addButton(QMessageBox::StandardButton(button));
+        if (!box->defaultButton() && box->buttonRole(added) == QMessageBox::AcceptRole)
+            box->setDefaultButton(added);
+    }
+    return box;
+}
 
 QMessageBox::StandardButton Prompts::message(QWidget *parent, Kind kind, const QString &title,
                                              const QString &text, QMessageBox::StandardButtons buttons)
 {
-    switch (kind) {
-    case Kind::Information: return QMessageBox::information(parent, title, text, buttons);
-    case Kind::Warning: return QMessageBox::warning(parent, title, text, buttons);
-    case Kind::Critical: return QMessageBox::critical(parent, title, text, buttons);
-    case Kind::Question: return QMessageBox::question(parent, title, text, buttons);
-    case Kind::About: QMessageBox::about(parent, title, text); return QMessageBox::Ok;
+    // The about boxes are the program's own rich text, with its logo.
+    if (kind == Kind::About) {
+        QMessageBox::about(parent, title, text);
+        return QMessageBox::Ok;
     }
-    return QMessageBox::NoButton;
+    const std::unique_ptr<QMessageBox> box = messageBox(parent, kind, title, text, buttons);
+    if (box->exec() == -1)
+        return QMessageBox::Cancel;
+    return box->standardButton(box->clickedButton());
 }
 
 QString Prompts::openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)

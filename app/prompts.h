@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -22,8 +23,13 @@ public:
 
     virtual ~Prompts() = default;
 
+    // Texts are shown as plain text, whatever names they hold; only the about
+    // boxes show the program's own rich text.
     virtual QMessageBox::StandardButton message(QWidget *parent, Kind kind, const QString &title,
                                                 const QString &text, QMessageBox::StandardButtons buttons);
+    // The box that message() shows, for a kind other than About.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget *parent, Kind kind, const QString &title,
+                                                   const QString &text, QMessageBox::StandardButtons buttons);
     // File dialogs starting in the given folder; an empty name when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter);

@@ -6,9 +6,20 @@
 QList<int> ExerciseBank::load()
 {
     QList<int> failed;
+    m_filesInEnglish.clear();
     for (int i = 0; i < Topics::count; ++i) {
+        const QString english = Topics::at(i).questionFile();
+        const QString localized = Language::localized(english);
         QuestionRecords records;
-        if (QuestionFile::read(Language::localized(Topics::at(i).questionFile()), records) == QuestionFile::ReadStatus::Ok)
+        if (localized != english) {
+            if (QuestionFile::read(localized, records) == QuestionFile::ReadStatus::Ok && QuestionFile::isSound(records)) {
+                m_rows[static_cast<size_t>(i)] = records;
+                continue;
+            }
+            m_filesInEnglish.append(localized);
+        }
+        // The English files are the program's own and are taken as they are.
+        if (QuestionFile::read(english, records) == QuestionFile::ReadStatus::Ok)
             m_rows[static_cast<size_t>(i)] = records;
         else
             failed.append(i);

@@ -119,6 +119,19 @@ int QuestionFile::firstInvalidRecord(const QuestionRecords &records)
     return -1;
 }
 
+bool QuestionFile::isSound(const QuestionRecords &records)
+{
+    const auto isText = [](const QString &line) {
+        return std::none_of(line.cbegin(), line.cend(), [](QChar c) {
+            return c == QChar::ReplacementCharacter || (c.category() == QChar::Other_Control && c != QLatin1Char('\t'));
+        });
+    };
+    return firstInvalidRecord(records) < 0
+        && std::all_of(records.cbegin(), records.cend(), [&isText](const QuestionRecord &record) {
+               return isText(record.text) && isText(record.answer) && isText(record.clue) && isText(record.choice);
+           });
+}
+
 QString QuestionFile::baseName(const QString &path)
 {
     return QFileInfo(path).baseName();

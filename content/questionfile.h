@@ -63,6 +63,12 @@ bool write(QIODevice &device, const QuestionRecords &records);
 // choice, or an answer of 0 or not a number), or -1 when all twenty are sound.
 int firstInvalidRecord(const QuestionRecords &records);
 
+// Whether records read from a file are twenty questions in words: each sound
+// as a template's must be (firstInvalidRecord), and no line holding a byte the
+// system's encoding cannot read or a control character other than a tab. A
+// damaged file, or one that is not a question file at all, is not.
+bool isSound(const QuestionRecords &records);
+
 // A template's exercise is named after the file: no folder, nothing from the first dot.
 QString baseName(const QString &path);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/savedexercise.h"
 
+#include "content/names.h"
 #include "content/questionfile.h"
 #include "content/safefile.h"
 #include "content/topics.h"
@@ -42,8 +43,8 @@ SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
             raw.chop(1);
         line = QString::fromLocal8Bit(raw);
     }
-    topic = lines[0];
-    player = lines[1];
+    topic = Names::cleaned(lines[0]);
+    player = Names::cleaned(lines[1]);
     score = lines[2].toInt();
     cluesUsed = lines[3].toInt();
     choicesUsed = lines[4].toInt();

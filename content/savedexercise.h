@@ -22,18 +22,25 @@ struct SavedExercise
     // LineCount lines of under MaxLineBytes bytes each, whatever the file holds.
     static constexpr int LineCount = 6;
     static constexpr qint64 MaxLineBytes = 4096;
-    // The most a score can be is two points for each of the twenty questions. It
-    // has no natural floor, but a score a million wrong answers deep is no
-    // exercise's, and counting on from it must not overflow.
+    // The scores an exercise can give, for scores read from files (saved
+    // exercises, score records brought from another computer). The most is two
+    // points for each of the twenty questions. The rules give no floor, one
+    // point off for every wrong answer, so the floor is set below any child's
+    // exercise: a hundred thousand wrong answers is a key held down for hours
+    // (the wrong-answer box closing and opening again) and then every question
+    // answered. A score below it is a mistyped or made-up one.
     static constexpr int MaxScore = 40;
-    static constexpr int MinScore = -1000000;
+    static constexpr int MinScore = -99999;
 
     QByteArray toBytes() const;
     bool write(QIODevice &device) const;
-    // Reads the six lines; missing or non-numeric counters read as 0. Refuses a
-    // first line that is not one of the seven topics, a score or counters that
-    // no running exercise can have, and a player no one could sign in as. A line longer than the bound is read in
-    // pieces, each taken as the next line.
+    // Reads the six lines; missing or non-numeric counters read as 0. The topic
+    // and the player are cleaned as names from files are (Names::cleaned).
+    // Refuses a first line that is not one of the seven topics, a score or
+    // counters that no running exercise can have, and a player no one could
+    // sign in as (the empty player, of an exercise played before anyone signed
+    // in, reopens as it was). A line longer than the bound is read in pieces,
+    // each taken as the next line.
     ReadStatus read(QIODevice &device);
     ReadStatus read(const QString &path);
 };

@@ -2,7 +2,9 @@
 #include "exercise/mdiwindow.h"
 
 #include "app/language.h"
+#include "app/plaintext.h"
 #include "app/prompts.h"
+#include "app/richtextpictures.h"
 #include "app/themes.h"
 #include "content/safefile.h"
 #include "content/savedexercise.h"
@@ -107,7 +109,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
-    setWindowTitle(Topics::shownName(topicName));
+    setWindowTitle(PlainText::windowTitle(Topics::shownName(topicName)));
     setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
@@ -228,7 +230,9 @@ void MDIWindow::showQuestion(const QString &happened)
 {
     m_page->update();
     m_questionNumber->display(m_exercise.currentQuestion() + 1);
-    m_questionLabel->setText(m_exercise.current().text);
+    // A template's question may be rich text; the pictures it names are read
+    // only from files.
+    m_questionLabel->setText(RichTextPictures::guarded(m_exercise.current().text));
     describeState(happened);
 }
 

@@ -2,6 +2,7 @@
 #include "templates/templateeditor.h"
 
 #include "app/language.h"
+#include "app/plaintext.h"
 #include "app/prompts.h"
 #include "content/generator.h"
 #include "content/safefile.h"
@@ -232,7 +233,7 @@ void TemplateEditor::load(const QString &path)
     }
     // A file that cannot be read opens as an empty template, like one that holds nothing.
     m_records = records;
-    setWindowTitle(tr("Template Editor: %1").arg(QuestionFile::baseName(path)));
+    setWindowTitle(tr("Template Editor: %1").arg(PlainText::windowTitle(QuestionFile::baseName(path))));
     statusBar()->showMessage(tr("Opened template for editing"), StatusTimeout);
     refresh();
 }
@@ -255,7 +256,7 @@ TemplateEditor::SaveResult TemplateEditor::saveTemplate()
         return SaveResult::Failed;
     }
     statusBar()->showMessage(tr("Saved template to hard disk"), StatusTimeout);
-    setWindowTitle(tr("Template Editor: %1").arg(QuestionFile::baseName(fileName)));
+    setWindowTitle(tr("Template Editor: %1").arg(PlainText::windowTitle(QuestionFile::baseName(fileName))));
     return SaveResult::Saved;
 }
 

@@ -4,12 +4,14 @@
 #include "app/applicationwindow.h"
 #include "app/htmwindow.h"
 #include "app/language.h"
+#include "app/richtextpictures.h"
 #include "exercise/documents.h"
 #include "exercise/exercise.h"
 #include "testsupport.h"
 #include "users/sidebar.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -111,6 +113,7 @@ private Q_SLOTS:
     void pagesAreWellFormedAndSelfContained_data();
     void pagesAreWellFormedAndSelfContained();
     void pagesStateTheRealScoring();
+    void richTextReadsOnlyPictures();
 };
 
 void TestInformation::pageCommandsOpenNewWindowsWhileSidebarHidden_data()
@@ -325,6 +328,17 @@ void TestInformation::pagesStateTheRealScoring()
     const QString help = plainText(readPage(QStringLiteral("help.htm"))).simplified();
     QVERIFY(help.contains(QStringLiteral("Wrong answer -%1 point").arg(wrong)));
     QVERIFY(help.contains(QStringLiteral("The top score is %1.").arg(topScore)));
+}
+
+void TestInformation::richTextReadsOnlyPictures()
+{
+    // A template's question in rich text shows pictures from files; a device,
+    // a folder or a name that leads nowhere shows nothing, at once.
+    for (const auto &[address, shown] : {std::pair{"Art/logo.png", true}, {"%2FArt%2Flogo.png", false},
+                                          {"%2Fdev%2Fzero", false}, {"file:///dev/zero", false}, {"Art", false}}) {
+        QLabel label(RichTextPictures::guarded(QStringLiteral("<b>1 + 1</b><img src=\"%1\"><img src=\"%1\">").arg(QLatin1String(address))));
+        QCOMPARE(label.sizeHint().width() >= 600, shown);
+    }
 }
 
 QTEST_MAIN(TestInformation)

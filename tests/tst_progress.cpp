@@ -48,6 +48,8 @@ private Q_SLOTS:
     void malformedFileAddsNothing();
     void importTwiceAddsOnce();
     void figuresOfThreeRecordsOfTwoTopics();
+    void scoreAxisKeepsFewTicks_data();
+    void scoreAxisKeepsFewTicks();
     void windowWaitsForTheRecordsAndSavesOnePage();
     void newTasksFollowTheSpecifiedOnes();
 
@@ -139,6 +141,9 @@ void TestProgress::malformedFileAddsNothing_data()
     QTest::newRow("four clues") << header + "Asha,Addition,4,0,40,\r\n" << 2;
     QTest::newRow("score of 41") << header + good + good + "Asha,Addition,0,0,41,\r\n" << 4;
     QTest::newRow("score not a number") << header + "Asha,Addition,0,0,4O,\r\n" << 2;
+    QTest::newRow("score below the floor") << header + good + "Asha,Addition,0,0,-100000,\r\n" << 3;
+    QTest::newRow("no name") << header + good + ",Addition,0,0,40,\r\n" << 3;
+    QTest::newRow("a topic of blanks") << header + "Asha,\" \",0,0,40,\r\n" << 2;
     QTest::newRow("name with a slash") << header + "a/b,Addition,0,0,40,\r\n" << 2;
     QTest::newRow("name too long") << header + QByteArray(41, 'x') + ",Addition,0,0,40,\r\n" << 2;
     QTest::newRow("field of 10 MB") << header + QByteArray(10 * 1024 * 1024, 'x') << 2;
@@ -181,7 +186,9 @@ void TestProgress::importTwiceAddsOnce()
     // three times (two are these), and records of its own.
     const ScoreRecord ben = record(QStringLiteral("Ben"), QStringLiteral("Week 3"), -2, March2);
     const QString path = m_folder.filePath(QStringLiteral("other computer.csv"));
-    QVERIFY(ScoreTransfer::exportTo(path, {ben, undated, dated, undated, undated,
+    // Its " Asha " and "Addition " are Asha and Addition, as signing in would have them.
+    const ScoreRecord lookalike = record(QStringLiteral(" Asha "), QStringLiteral("Addition "), 36, March1);
+    QVERIFY(ScoreTransfer::exportTo(path, {ben, undated, lookalike, undated, undated,
                                            record(QStringLiteral("=1+1"), QStringLiteral("Money"), 5)})
                 .isEmpty());
 
@@ -232,6 +239,32 @@ void TestProgress::figuresOfThreeRecordsOfTwoTopics()
                                       QStringLiteral("-3"), QStringLiteral("-3"), QStringLiteral("undated")}));
     QCOMPARE(figures.lowestScore, -3);
     QVERIFY(Progress::summary(figures).contains(QStringLiteral("(undated: 1)")));
+}
+
+void TestProgress::scoreAxisKeepsFewTicks_data()
+{
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<double>("step");
+    QTest::newRow("full scores") << 0 << 40 << 10.0;
+    QTest::newRow("a few wrong answers") << -23 << 40 << 10.0;
+    QTest::newRow("a hundred wrong answers") << -100 << 40 << 20.0;
+    QTest::newRow("a million wrong answers") << -1000000 << 40 << 200000.0;
+    QTest::newRow("the whole range of a number") << -2147483647 - 1 << 2147483647 << 500000000.0;
+}
+
+void TestProgress::scoreAxisKeepsFewTicks()
+{
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(double, step);
+    Progress::Figures figures;
+    figures.lowestScore = lowest;
+    figures.highestScore = highest;
+    const Progress::ScoreScale scale = Progress::scoreScale(figures);
+    QCOMPARE(scale.step, step);
+    QVERIFY(scale.low < lowest && scale.high > highest);
+    QVERIFY(std::floor(scale.high / step) - std::ceil(scale.low / step) + 1 <= Progress::MaxScoreTicks);
 }
 
 void TestProgress::windowWaitsForTheRecordsAndSavesOnePage()

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Question files, templates and saved exercises: reading, writing and refusing.
 
+#include "app/language.h"
+#include "content/exercisebank.h"
 #include "content/questionfile.h"
 #include "content/savedexercise.h"
 #include "testsupport.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -54,6 +58,7 @@ private Q_SLOTS:
     void writesOneHundredLines();
     void templateValidity_data();
     void templateValidity();
+    void languageFileGivesWayToEnglish();
     void baseNameStopsAtFirstDot_data();
     void baseNameStopsAtFirstDot();
     void savedExerciseRoundTrip();
@@ -158,24 +163,61 @@ void TestQuestionFile::templateValidity_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<int>("firstInvalid");
+    QTest::addColumn<bool>("sound"); // twenty sound records in words, as a language's file must be
     const QByteArray good = questionFile(20);
-    QTest::newRow("twenty sound records") << good << -1;
-    QTest::newRow("nineteen records") << questionFile(19) << 19;
-    QTest::newRow("empty twentieth choice") << QByteArray(good).replace("Choice 20\n", "\n") << 19;
-    QTest::newRow("seventh answer zero") << QByteArray(good).replace("Question 7\n7\n", "Question 7\n0\n") << 6;
-    QTest::newRow("seventh answer negative") << QByteArray(good).replace("Question 7\n7\n", "Question 7\n-4\n") << -1;
-    QTest::newRow("not a number") << QByteArray(good).replace("Question 3\n3\n", "Question 3\nthree\n") << 2;
-    QTest::newRow("empty question") << QByteArray(good).replace("Question 5\n", "\n") << 4;
-    QTest::newRow("empty clue") << QByteArray(good).replace("Clue 9\n", "\n") << 8;
-    QTest::newRow("a line of spaces is not empty") << QByteArray(good).replace("Clue 9\n", "   \n") << -1;
-    QTest::newRow("empty data") << QByteArray() << 0;
+    QTest::newRow("twenty sound records") << good << -1 << true;
+    QTest::newRow("nineteen records") << questionFile(19) << 19 << false;
+    QTest::newRow("empty twentieth choice") << QByteArray(good).replace("Choice 20\n", "\n") << 19 << false;
+    QTest::newRow("seventh answer zero") << QByteArray(good).replace("Question 7\n7\n", "Question 7\n0\n") << 6 << false;
+    QTest::newRow("seventh answer negative") << QByteArray(good).replace("Question 7\n7\n", "Question 7\n-4\n") << -1 << true;
+    QTest::newRow("not a number") << QByteArray(good).replace("Question 3\n3\n", "Question 3\nthree\n") << 2 << false;
+    QTest::newRow("empty question") << QByteArray(good).replace("Question 5\n", "\n") << 4 << false;
+    QTest::newRow("empty clue") << QByteArray(good).replace("Clue 9\n", "\n") << 8 << false;
+    QTest::newRow("a line of spaces is not empty") << QByteArray(good).replace("Clue 9\n", "   \n") << -1 << true;
+    QTest::newRow("empty data") << QByteArray() << 0 << false;
+    QTest::newRow("a tab") << QByteArray(good).replace("Clue 9\n", "Clue\t9\n") << -1 << true;
+    QTest::newRow("a byte that is no UTF-8") << QByteArray(good).replace("Clue 9\n", "Clue \xE9" "9\n") << -1 << false;
+    QTest::newRow("a control character") << QByteArray(good).replace("Question 5\n", "Question\x1B 5\n") << -1 << false;
 }
 
 void TestQuestionFile::templateValidity()
 {
     QFETCH(QByteArray, data);
     QFETCH(int, firstInvalid);
+    QFETCH(bool, sound);
     QCOMPARE(QuestionFile::firstInvalidRecord(readBytes(data)), firstInvalid);
+    QCOMPARE(QuestionFile::isSound(readBytes(data)), sound);
+}
+
+void TestQuestionFile::languageFileGivesWayToEnglish()
+{
+    // The data folder's question files, a sound French Money and a French Addition of random bytes.
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Exercises/fr")));
+    const QDir shipped(TestSupport::dataFolder());
+    QStringList files{QStringLiteral("Exercises/fr/Money.dat")};
+    for (int i = 0; i < Topics::count; ++i)
+        files << Topics::at(i).questionFile();
+    for (const QString &file : std::as_const(files))
+        QVERIFY(QFile::copy(shipped.filePath(file), folder.filePath(file)));
+    QByteArray noise(300 * 1024, Qt::Uninitialized);
+    QRandomGenerator(24).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    TestSupport::writeFile(folder.filePath(QStringLiteral("Exercises/fr/Addition.dat")), noise);
+
+    const QString data = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    Language::setCurrent(QStringLiteral("fr"));
+    ExerciseBank bank;
+    const QList<int> failed = bank.load();
+    Language::setCurrent(QStringLiteral("en"));
+    QuestionRecords english, french;
+    QuestionFile::read(QStringLiteral("Exercises/Addition.dat"), english);
+    QuestionFile::read(QStringLiteral("Exercises/fr/Money.dat"), french);
+    QDir::setCurrent(data);
+    QVERIFY(failed.isEmpty());
+    QCOMPARE(bank.filesInEnglish(), QStringList{QStringLiteral("Exercises/fr/Addition.dat")});
+    QCOMPARE(bank.topic(1), english);
+    QCOMPARE(bank.topic(6), french);
 }
 
 void TestQuestionFile::baseNameStopsAtFirstDot_data()

@@ -9,12 +9,16 @@
 #include "users/accounts.h"
 #include "users/accountwindow.h"
 #include "users/password.h"
+#include "users/progress.h"
 #include "users/scorebook.h"
 #include "users/sidebar.h"
 #include "users/store.h"
 #include "users/storefile.h"
 #include "users/storelock.h"
 
+#include <QAccessible>
+#include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +28,9 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -360,12 +366,22 @@ void TestReliability::hostileStoreValues_data()
         << QVariantMap{{Keys::password, QStringLiteral("pbkdf2-sha256$2147483647$c2FsdA==$") + QString(44, QLatin1Char('A'))}};
     QTest::newRow("a huge question font") << QVariantMap{{Keys::fontSize, QStringLiteral("2147483647")}};
     QTest::newRow("a toolbar style past the last") << QVariantMap{{Keys::toolbar, 2147483647}};
+    // A name shown as rich text would read /dev/zero as a picture, or show the logo in its place.
+    QTest::newRow("a name that is a web page")
+        << QVariantMap{{Keys::accountNames, QStringList{QString(), QStringLiteral("<img src=\"%2Fdev%2Fzero\">")}}};
+    QTest::newRow("a name that shows the logo")
+        << QVariantMap{{Keys::accountNames, QStringList{QString(), QStringLiteral("&lt;<img src=\"Art%2Flogo.png\">")}}};
+    QTest::newRow("scores no exercise gives")
+        << QVariantMap{{Keys::scoreCount, 2}, {Keys::scoreField(1, 0), QStringLiteral("Asha")},
+                       {Keys::scoreField(1, 1), QStringLiteral("<b>Week 3</b>")}, {Keys::scoreField(1, 4), -1000000},
+                       {Keys::scoreField(2, 0), QStringLiteral("Asha")}, {Keys::scoreField(2, 4), QStringLiteral("-2147483648")}};
 }
 
 void TestReliability::hostileStoreValues()
 {
     QFETCH(QVariantMap, stored);
     TestSupport::store(Keys::accountNames, QStringList{QString(), QStringLiteral("Asha")});
+    const QString player = stored.value(Keys::accountNames, QStringList{QString(), QStringLiteral("Asha")}).toStringList().at(1);
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         TestSupport::store(it.key(), it.value());
     if (!stored.contains(Keys::width))
@@ -384,11 +400,23 @@ void TestReliability::hostileStoreValues()
     QVERIFY(window.width() <= screens.width() && window.height() <= screens.height());
     window.accountWindow()->existingUsers()->setCurrentIndex(1);
     window.accountWindow()->login();
+    // The name shows as it is, as a screen reader reads it.
+    const auto spoken = [](QWidget *label) { return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name); };
+    QCOMPARE(spoken(window.sidebar()->nameLabel()), player);
+    QCOMPARE(spoken(window.statusBar()->findChildren<QLabel *>().constLast()), QStringLiteral("Signed in as: ") + player);
+    const std::unique_ptr<QMessageBox> box = Prompts::messageBox(nullptr, Prompts::Kind::Warning, player, player, QMessageBox::Ok);
+    QCOMPARE(spoken(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))), player);
+    const qsizetype before = ScoreBook::records().size();
     window.command(QStringLiteral("Addition..."))->trigger();
     QVERIFY(newest(window)->findChild<QLabel *>()->font().pointSize() <= 200);
     finish(*newest(window));
-    QCOMPARE(ScoreBook::records().size(), 1);
-    QCOMPARE(ScoreBook::records().constFirst().player, QStringLiteral("Asha"));
+    QCOMPARE(ScoreBook::records().size(), before + 1);
+    QCOMPARE(ScoreBook::records().constLast().player, player);
+    // The chart keeps a few ticks, however low the scores, and draws at once.
+    window.showMyProgress();
+    auto *axis = qobject_cast<QValueAxis *>(window.findChild<QChartView *>()->chart()->axes(Qt::Vertical).constFirst());
+    QVERIFY((axis->max() - axis->min()) / axis->tickInterval() <= Progress::MaxScoreTicks);
+    window.findChild<QChartView *>()->grab();
     window.toolsOptions(); // asks for the password once
     QVERIFY(clock.elapsed() < 10000);
     QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 0);

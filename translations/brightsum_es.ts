@@ -875,6 +875,22 @@ Ya estaban en este ordenador y se han omitido: %2.</translation>
         <source>Signed in as: %1</source>
         <translation>Has entrado como: %1</translation>
     </message>
+    <message>
+        <source>Questions in English</source>
+        <translation>Preguntas en inglés</translation>
+    </message>
+    <message>
+        <source>These question files cannot be used, so their exercises are in English:
+
+%1
+
+Reinstalling Brightsum may mend them.</source>
+        <translation>Estos archivos de preguntas no se pueden usar, así que sus ejercicios están en inglés:
+
+%1
+
+Reinstalar Brightsum debería repararlos.</translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>

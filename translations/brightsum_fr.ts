@@ -875,6 +875,22 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
         <source>Signed in as: %1</source>
         <translation>Utilisateur&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Questions in English</source>
+        <translation>Questions en anglais</translation>
+    </message>
+    <message>
+        <source>These question files cannot be used, so their exercises are in English:
+
+%1
+
+Reinstalling Brightsum may mend them.</source>
+        <translation>Ces fichiers de questions sont inutilisables&#xa0;; leurs exercices sont donc en anglais&#xa0;:
+
+%1
+
+Réinstaller Brightsum devrait les réparer.</translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>

@@ -41,6 +41,13 @@ QString Accounts::problemWithName(const QString &name)
     return {};
 }
 
+QString Accounts::problemWithNewName(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return tr("A name cannot be only blanks. Please type your name.");
+    return problemWithName(name);
+}
+
 void Accounts::signIn(const QString &name)
 {
     Store::post([name](StoreMap &store) { addIn(store, name); });

@@ -21,8 +21,13 @@ constexpr int MaxNameLength = 40;
 // "/" or "\", or the name "names", would write into another key of the store;
 // a name of blanks only would look like no name at all; a line break would
 // split a saved exercise file's line. The same rules hold for names typed at
-// sign-in and names read from files or the store.
+// sign-in and names read from files or the store. The empty name is no one's:
+// the store's list of names starts with it.
 QString problemWithName(const QString &name);
+// The same for a name that a person typed or a file holds, once cleaned
+// (Names::cleaned: "Ann " is Ann), which has to name someone: the sign-in
+// and the import of score records take no empty name.
+QString problemWithNewName(const QString &name);
 
 // Signs a typed name in: a name not yet stored is appended to the names and
 // gets all seven topics to do. The name list is written back in either case.

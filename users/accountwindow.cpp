@@ -2,6 +2,7 @@
 #include "users/accountwindow.h"
 
 #include "app/prompts.h"
+#include "content/names.h"
 #include "users/accounts.h"
 
 #include <QCloseEvent>
@@ -106,12 +107,13 @@ bool AccountWindow::signIn()
         sharedSignedInName() = chosen;
         return true;
     }
-    const QString typed = m_newUser->text();
-    if (typed.isEmpty()) {
+    if (m_newUser->text().isEmpty()) {
         Ask::critical(this, tr("User Accounts"), tr("Please selct a user account or create a new one."));
         return false;
     }
-    const QString problem = Accounts::problemWithName(typed);
+    // Blanks around a name are no part of it: "Ann " signs in as Ann.
+    const QString typed = Names::cleaned(m_newUser->text());
+    const QString problem = Accounts::problemWithNewName(typed);
     if (!problem.isEmpty()) {
         Ask::warning(this, tr("User Accounts"), problem);
         return false;

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,6 +45,7 @@ Progress::Figures Progress::of(const QList<ScoreRecord> &all, const QString &pla
         Exercise &exercise = figures.timeline[i];
         exercise.position = static_cast<int>(i + 1);
         figures.lowestScore = std::min(figures.lowestScore, exercise.score);
+        figures.highestScore = std::max(figures.highestScore, exercise.score);
         auto row = rowOf.constFind(exercise.topic);
         if (row == rowOf.cend()) {
             row = rowOf.insert(exercise.topic, figures.topics.size());
@@ -62,6 +64,28 @@ Progress::Figures Progress::of(const QList<ScoreRecord> &all, const QString &pla
     // Only the topics the child has done.
     figures.topics.removeIf([](const TopicFigures &topic) { return topic.completed == 0; });
     return figures;
+}
+
+Progress::ScoreScale Progress::scoreScale(const Figures &figures)
+{
+    // Ten points apart while they fit, as most children's scores do.
+    const double lowest = std::min(figures.lowestScore, 0);
+    const double highest = std::max(figures.highestScore, SavedExercise::MaxScore);
+    ScoreScale scale;
+    for (double decade = 10; scale.step == 0; decade *= 10) {
+        for (const double step : {decade, 2 * decade, 5 * decade}) {
+            // The ticks from the lowest multiple of the step up to the highest
+            // score, and one more in the room above it.
+            if ((highest - std::floor(lowest / step) * step) / step + 2 <= MaxScoreTicks) {
+                scale.step = step;
+                break;
+            }
+        }
+    }
+    // A little room above and below, so the markers at either end show whole.
+    scale.low = std::floor(lowest / scale.step) * scale.step - scale.step / 5;
+    scale.high = highest + scale.step / 5;
+    return scale;
 }
 
 QString Progress::dateText(const QDateTime &when)
@@ -110,13 +134,12 @@ QString Progress::chartDescription(const Figures &figures)
     QStringList parts{tr("Scores over time, oldest first.")};
     for (const TopicFigures &topic : figures.topics) {
         parts.append(topic.completed == 1
-                         ? tr("%1: one exercise, score %2.").arg(Topics::shownName(topic.topic)).arg(topic.latest)
+                         ? tr("%1: one exercise, score %2.").arg(Topics::shownName(topic.topic), QString::number(topic.latest))
+                         // In one pass, so a topic named with "%2" in it stays as it is.
                          : tr("%1: %2 exercises, from %3 at first to %4 at the latest, best %5.")
-                               .arg(Topics::shownName(topic.topic))
-                               .arg(topic.completed)
-                               .arg(topic.first)
-                               .arg(topic.latest)
-                               .arg(topic.best));
+                               .arg(Topics::shownName(topic.topic), QString::number(topic.completed),
+                                    QString::number(topic.first), QString::number(topic.latest),
+                                    QString::number(topic.best)));
     }
     return parts.join(QLatin1Char(' '));
 }

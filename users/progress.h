@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "content/savedexercise.h"
 #include "users/scorebook.h"
 
 #include <QDateTime>
@@ -39,7 +40,20 @@ struct Figures
     QList<Exercise> timeline;
     QList<TopicFigures> topics; // the seven topics in their order, then templates as first met
     int lowestScore = 0;        // the lowest score shown, never above 0
+    int highestScore = SavedExercise::MaxScore; // the highest score shown, never below a full score
 };
+
+// The chart's score axis: from below the lowest score to above the highest,
+// with ticks a round number of points apart (10, 20, 50, 100, 200, ...), so
+// that it has at most MaxScoreTicks of them whatever scores the store holds.
+struct ScoreScale
+{
+    double low = 0;
+    double high = 0;
+    double step = 0;
+};
+constexpr int MaxScoreTicks = 12;
+ScoreScale scoreScale(const Figures &figures);
 
 // The child's records in time order. Undated records were all completed before
 // records were dated, so they come first, in the order they were completed;

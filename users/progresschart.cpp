@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/progresschart.h"
 
-#include "content/savedexercise.h"
 #include "content/topics.h"
 
 #include <QCategoryAxis>
@@ -19,7 +18,6 @@ namespace {
 constexpr int DateLabels = 4;
 // Markers on every exercise while they stay apart.
 constexpr int MarkedExercises = 60;
-constexpr int ScoreStep = 10;
 
 // Each built-in topic keeps its colour from child to child and on paper, and
 // the colours stay apart for the common kinds of colour blindness.
@@ -62,13 +60,12 @@ QValueAxis *scoreAxis(const Progress::Figures &figures)
 {
     auto *axis = new QValueAxis;
     axis->setTitleText(QCoreApplication::translate("ProgressChart", "Score"));
-    const int lowest = int(std::floor(double(figures.lowestScore) / ScoreStep)) * ScoreStep;
-    // A little room above and below, so the markers of a full score show whole.
-    axis->setRange(lowest - ScoreStep / 5.0, SavedExercise::MaxScore + ScoreStep / 5.0);
+    const Progress::ScoreScale scale = Progress::scoreScale(figures);
+    axis->setRange(scale.low, scale.high);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(ScoreStep);
-    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTickInterval(scale.step);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
     return axis;
 }
 
@@ -93,7 +90,8 @@ QChart *ProgressChart::build(const Progress::Figures &figures)
                 points.append(QPointF(exercise.position, exercise.score));
         }
         auto *series = new QLineSeries(chart);
-        series->setName(Topics::shownName(topic.topic));
+        // The legend reads its names as rich text.
+        series->setName(Topics::shownName(topic.topic).toHtmlEscaped());
         series->replace(points);
         QPen pen(colourOf(topic.topic, Topics::indexOf(topic.topic) < 0 ? others++ : 0));
         pen.setWidthF(2.5);

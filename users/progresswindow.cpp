@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/progresswindow.h"
 
+#include "app/plaintext.h"
 #include "content/topics.h"
 #include "users/progresschart.h"
 #include "users/progressreport.h"
@@ -89,12 +90,13 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
     : QMainWindow(parent)
     , m_player(player)
 {
-    setWindowTitle(tr("Progress: %1").arg(player));
+    setWindowTitle(tr("Progress: %1").arg(PlainText::windowTitle(player)));
     setWindowIcon(QIcon(QStringLiteral("Art/Icons/scores.png")));
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
 
     m_summary = new QLabel(page);
+    m_summary->setTextFormat(Qt::PlainText); // it names the child
     m_summary->setWordWrap(true);
     QFont heading = m_summary->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.2);

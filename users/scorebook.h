@@ -101,11 +101,12 @@ QList<ScoreRecord> recordsOf(const QList<ScoreRecord> &all, const QString &playe
 // The player's most recent topics, newest first, at most `limit` of them.
 QStringList recentTopicsOf(const QList<ScoreRecord> &all, const QString &player, int limit = 5);
 
+// Wide enough for any number of records of any stored values.
 struct Totals
 {
-    int clues = 0;
-    int choices = 0;
-    int score = 0;
+    qint64 clues = 0;
+    qint64 choices = 0;
+    qint64 score = 0;
 };
 Totals totalsOf(const QList<ScoreRecord> &all, const QString &player);
 

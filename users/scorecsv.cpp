@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/scorecsv.h"
 
+#include "content/names.h"
 #include "content/savedexercise.h"
 #include "exercise/exercise.h"
 #include "users/accounts.h"
@@ -276,22 +277,70 @@ bool isTimeText(QStringView text)
         && QTime::isValid(number(11, 2), number(14, 2), number(17, 2)) && number(20, 2) <= 14 && number(23, 2) < 60;
 }
 
-// One row as a record, or why it cannot be one. Names come many times over,
-// so each is checked once.
-QString toRecord(const Rows &rows, ScoreRecord &record, Texts &texts, QHash<QString, QString> &nameProblems)
+// A name or a topic as a file gives it, cleaned (Names::cleaned), and why it
+// cannot be used, or an empty text.
+struct CheckedName
+{
+    QString name;
+    QString problem;
+};
+
+// Names and topics come many times over, so each text met is cleaned and
+// checked once.
+class CheckedNames
+{
+public:
+    CheckedName player(QStringView raw, Texts &texts)
+    {
+        return checked(m_players, raw, texts, [](const QString &text, const QString &name) {
+            const QString problem = Accounts::problemWithNewName(name);
+            return problem.isEmpty()
+                ? problem
+                : QCoreApplication::translate("ScoreCsv", "The name \"%1\" cannot be used: %2").arg(text, problem);
+        });
+    }
+    CheckedName topic(QStringView raw, Texts &texts)
+    {
+        return checked(m_topics, raw, texts, [](const QString &text, const QString &topic) {
+            return topic.isEmpty() || hasControl(topic)
+                ? QCoreApplication::translate("ScoreCsv", "The topic \"%1\" is not a topic's name.").arg(text)
+                : QString();
+        });
+    }
+
+private:
+    template<typename Check>
+    static CheckedName checked(QHash<QString, CheckedName> &known, QStringView raw, Texts &texts, Check check)
+    {
+        const QString text = texts.of(raw);
+        auto found = known.constFind(text);
+        if (found == known.cend()) {
+            const QString name = texts.of(Names::cleaned(text));
+            found = known.insert(text, {name, check(text, name)});
+        }
+        return *found;
+    }
+
+    QHash<QString, CheckedName> m_players;
+    QHash<QString, CheckedName> m_topics;
+};
+
+// One row as a record, or why it cannot be one.
+QString toRecord(const Rows &rows, ScoreRecord &record, Texts &texts, CheckedNames &names)
 {
     if (rows.count() != ScoreCsv::Columns)
         return QCoreApplication::translate("ScoreCsv", "The row has %1 fields instead of %2.").arg(rows.count()).arg(ScoreCsv::Columns);
     const Rows::Fields &fields = rows.fields();
-    record.player = texts.of(unguardedView(fields[0]));
-    auto known = nameProblems.constFind(record.player);
-    if (known == nameProblems.cend())
-        known = nameProblems.insert(record.player, Accounts::problemWithName(record.player));
-    if (const QString &problem = *known; !problem.isEmpty())
-        return QCoreApplication::translate("ScoreCsv", "The name \"%1\" cannot be used: %2").arg(record.player, problem);
-    record.topic = texts.of(unguardedView(fields[1]));
-    if (record.topic.trimmed().isEmpty() || hasControl(record.topic))
-        return QCoreApplication::translate("ScoreCsv", "The topic \"%1\" is not a topic's name.").arg(record.topic);
+    // Names are read as signing in reads them, blanks around them trimmed, so
+    // "Ann " is Ann and a topic "Addition " is Addition.
+    const CheckedName player = names.player(unguardedView(fields[0]), texts);
+    if (!player.problem.isEmpty())
+        return player.problem;
+    record.player = player.name;
+    const CheckedName topic = names.topic(unguardedView(fields[1]), texts);
+    if (!topic.problem.isEmpty())
+        return topic.problem;
+    record.topic = topic.name;
     if (!readCount(unguardedView(fields[2]), 0, Exercise::MaxClues, texts, record.clues))
         return QCoreApplication::translate("ScoreCsv", "The clues, \"%1\", are not a number from 0 to %2.").arg(fields[2]).arg(Exercise::MaxClues);
     if (!readCount(unguardedView(fields[3]), 0, Exercise::MaxChoices, texts, record.choices))
@@ -360,12 +409,12 @@ ScoreCsv::Result ScoreCsv::read(const QByteArray &bytes)
     Result result;
     result.records.reserve(std::min<qsizetype>(MaxRecords, body.size() / 32));
     Texts texts;
-    QHash<QString, QString> nameProblems;
+    CheckedNames names;
     while (rows.next()) {
         if (result.records.size() == MaxRecords)
             return refused(rows.rowLine(), tr("The file holds more than %1 records.").arg(MaxRecords));
         ScoreRecord record;
-        if (const QString problem = toRecord(rows, record, texts, nameProblems); !problem.isEmpty())
+        if (const QString problem = toRecord(rows, record, texts, names); !problem.isEmpty())
             return refused(rows.rowLine(), problem);
         result.records.append(std::move(record));
     }

@@ -41,8 +41,9 @@ struct Result
 
 // Reads a whole file, or tells the first line at fault: a file that is not
 // such a CSV gives no records at all. Numbers and dates are checked (counts of
-// clues and choices an exercise can have, a score it can reach, names that can
-// be accounts) and kept in the form the program writes them.
+// clues and choices an exercise can have, a score from SavedExercise::MinScore
+// to MaxScore, names that can sign in) and kept in the form the program writes
+// them; names and topics are cleaned as a typed name is (Names::cleaned).
 Result read(const QByteArray &bytes);
 // Reads at most MaxFileBytes from the device.
 Result read(QIODevice &device);

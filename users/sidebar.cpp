@@ -95,6 +95,9 @@ QGroupBox *Sidebar::buildUserPage()
     page->setAccessibleName(tr("Your page"));
     auto *layout = new QVBoxLayout(page);
     m_name = new QLabel(page);
+    // A name is shown as it was typed: as rich text, a name such as
+    // <img src="..."> would read a file and show it in the name's place.
+    m_name->setTextFormat(Qt::PlainText);
     m_name->setAlignment(Qt::AlignRight);
     m_name->setFont(QFont(QStringLiteral("Arial"), 20));
     // Named by the name it shows.
