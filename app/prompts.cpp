@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/prompts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace {
 Prompts *installed = nullptr;
@@ -14,6 +17,27 @@ QString startFolder(RecentFolders::Kind kind)
 {
     return RecentFolders::startFolder(kind, QDir::currentPath());
 }
+
+class Unattended : public Prompts
+{
+public:
+    QMessageBox::StandardButton message(QWidget *, Kind, const QString &, const QString &,
+                                        QMessageBox::StandardButtons buttons) override
+    {
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> text(QWidget *, const QString &, const QString &, QLineEdit::EchoMode) override
+    {
+        return std::nullopt;
+    }
+    bool exec(QDialog &) override { return false; }
+    bool wait(QWidget *, const QString &, const QString &, const std::function<bool()> &finished) override
+    {
+        return finished();
+    }
+};
 } // namespace
 
 QMessageBox::StandardButton Prompts::message(QWidget *parent, Kind kind, const QString &title,
@@ -52,6 +76,30 @@ std::optional<QString> Prompts::text(QWidget *parent, const QString &title, cons
 bool Prompts::exec(QDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool Prompts::wait(QWidget *parent, const QString &title, const QString &text, const std::function<bool()> &finished)
+{
+    if (finished())
+        return true;
+    QProgressDialog dialog(text, QCoreApplication::translate("Prompts", "Stop Waiting"), 0, 0, parent);
+    dialog.setWindowTitle(title);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, &QDialog::reject);
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &dialog, [&] {
+        if (finished())
+            dialog.accept();
+    });
+    look.start(50);
+    return dialog.exec() == QDialog::Accepted || finished();
+}
+
+Prompts &Prompts::unattended()
+{
+    static Unattended nobody;
+    return nobody;
 }
 
 Prompts &Prompts::current()
