@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 constexpr int StatusTimeout = 5000;
@@ -73,7 +74,10 @@ ApplicationWindow::ApplicationWindow()
         return;
     Store::setWriteFailureHandler([this](const QString &problem) { warnStoreNotWritable(problem); });
     Store::setRepairHandler([this](const QList<int> &lines) { tellStoreRepaired(lines); });
-    Store::setWaitHandler([this](bool waiting) { showWaitForOtherProgram(waiting); });
+    Store::setWaitHandler([this](bool waiting, const QString &holder) { showWaitForOtherProgram(waiting, holder); });
+    Store::setBlockingWaitHandler(
+        [this](const QString &holder, const std::function<bool()> &finished) { return waitForOtherProgram(holder, finished); });
+    Store::setJournalHandler([this](int changes) { tellJournalWritten(changes); });
     setIconSize(QSize(20, 20));
     m_password = new AdminPassword(this);
     FirstPaint::setWindowIcon(this, QStringLiteral("Art/Icons/main.png"));
@@ -129,6 +133,8 @@ ApplicationWindow::~ApplicationWindow()
     Store::setWriteFailureHandler(nullptr);
     Store::setRepairHandler(nullptr);
     Store::setWaitHandler(nullptr);
+    Store::setBlockingWaitHandler(nullptr);
+    Store::setJournalHandler(nullptr);
     // Child windows closing with the workspace must not reach a half-destroyed main window.
     if (m_workspace)
         disconnect(m_workspace, nullptr, this, nullptr);
@@ -197,14 +203,36 @@ void ApplicationWindow::tellStoreRepaired(const QList<int> &lines)
                          .arg(numbers.join(QStringLiteral(", ")), QDir::toNativeSeparators(Store::fileName())));
 }
 
-void ApplicationWindow::showWaitForOtherProgram(bool waiting)
+void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &holder)
 {
     // Saving waits as long as another Brightsum of this user holds the store;
     // the window goes on and says so.
-    if (waiting)
-        statusBar()->showMessage(tr("Waiting for another Brightsum on this computer to finish saving..."));
-    else
+    if (!waiting) {
         statusBar()->clearMessage();
+        return;
+    }
+    QString message = holder.isEmpty()
+                          ? tr("Waiting for another Brightsum on this computer to finish saving...")
+                          : tr("Waiting for Brightsum on the computer \"%1\" to finish saving...").arg(holder);
+    if (m_closing)
+        message += QLatin1Char(' ') + tr("Close Brightsum again to leave now: what is not saved yet is kept until it starts again.");
+    statusBar()->showMessage(message);
+}
+
+bool ApplicationWindow::waitForOtherProgram(const QString &holder, const std::function<bool()> &finished)
+{
+    const QString who = holder.isEmpty() ? tr("Another Brightsum on this computer")
+                                         : tr("Brightsum on the computer \"%1\"").arg(holder);
+    return Prompts::current().wait(this, tr("Waiting to Save"),
+                                   tr("%1 is saving. This is saved as soon as it has finished.\n\nStop waiting, "
+                                      "and this change is not saved.")
+                                       .arg(who),
+                                   finished);
+}
+
+void ApplicationWindow::tellJournalWritten(int changes)
+{
+    showStatus(tr("%n change(s) kept when Brightsum last closed have now been saved.", nullptr, changes));
 }
 
 void ApplicationWindow::setWorkspaceBackground()
@@ -255,32 +283,28 @@ void ApplicationWindow::applyToolbarStyle()
 
 void ApplicationWindow::saveGeometryToStore()
 {
-    const std::function<void(StoreMap &)> geometry = geometryWriter();
-    Store::update([state = saveState(StateVersion), geometry, cleared = m_allDataCleared](StoreMap &store) {
-        store.setValue(Keys::mainWindowState, state);
-        // After all data were cleared the next start is a first start again.
-        if (!cleared)
-            geometry(store);
-    });
+    StoreChange change = StoreChange::setting(Keys::mainWindowState, saveState(StateVersion));
+    // After all data were cleared the next start is a first start again.
+    if (!m_allDataCleared)
+        change.then(geometryChange());
+    Store::post(change);
 }
 
-std::function<void(StoreMap &)> ApplicationWindow::geometryWriter() const
+StoreChange ApplicationWindow::geometryChange() const
 {
-    // Read from the window here; written on the store's thread.
-    return [fullScreen = isFullScreen(), area = geometry(), maximized = isMaximized(),
-            sidebar = !m_sidebar || m_sidebar->isVisible()](StoreMap &store) {
-        if (fullScreen) {
-            store.setValue(Keys::fullscreen, true);
-        } else {
-            store.setValue(Keys::width, area.width());
-            store.setValue(Keys::height, area.height());
-            store.setValue(Keys::x, area.x());
-            store.setValue(Keys::y, area.y());
-            store.setValue(Keys::fullscreen, false);
-            store.setValue(Keys::maximized, maximized);
-        }
-        store.setValue(Keys::sidebar, sidebar);
-    };
+    StoreChange change;
+    if (isFullScreen()) {
+        change.then(StoreChange::setting(Keys::fullscreen, true));
+    } else {
+        const QRect area = geometry();
+        change.then(StoreChange::setting(Keys::width, area.width()))
+            .then(StoreChange::setting(Keys::height, area.height()))
+            .then(StoreChange::setting(Keys::x, area.x()))
+            .then(StoreChange::setting(Keys::y, area.y()))
+            .then(StoreChange::setting(Keys::fullscreen, false))
+            .then(StoreChange::setting(Keys::maximized, isMaximized()));
+    }
+    return change.then(StoreChange::setting(Keys::sidebar, !m_sidebar || m_sidebar->isVisible()));
 }
 
 QList<QRect> ApplicationWindow::screenAreas()
@@ -301,7 +325,48 @@ void ApplicationWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    // What another program keeps waiting is waited for, for a while at most,
+    // or until the window is closed again; what is still not saved then is
+    // kept for the next start.
+    m_closing = true;
+    if (QWindow *shown = windowHandle())
+        shown->installEventFilter(this);
+    const QList<QWidget *> parts{menuBar(), centralWidget(), m_sidebar,
+                                 findChild<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)};
+    for (QWidget *part : parts) {
+        if (part)
+            part->setEnabled(false);
+    }
+    const Store::Finished finished = Store::finish(Store::LastWaitMs, [this] { return m_leaveNow; });
+    m_closing = false;
+    if (!finished.problem.isEmpty())
+        Ask::warning(this, tr("Settings Not Saved"),
+                     tr("Brightsum could not finish saving before it closed, and could not keep what was left "
+                        "for the next start either: the last scores or settings are lost.\n\n%1")
+                         .arg(finished.problem));
     event->accept();
+}
+
+bool ApplicationWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Closed again while it waits to save: it leaves now. The toolkit's own
+    // handling of a second close would take the window away meanwhile.
+    if (m_closing && watched == windowHandle() && event->type() == QEvent::Close) {
+        m_leaveNow = true;
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ApplicationWindow::endSession()
+{
+    if (m_closing) {
+        m_leaveNow = true;
+        return;
+    }
+    Prompts::install(&Prompts::unattended());
+    close();
 }
 
 void ApplicationWindow::showStatus(const QString &message)

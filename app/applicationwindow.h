@@ -17,7 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class StoreMap;
+class StoreChange;
 class QToolButton;
 class AccountWindow;
 class AdminPassword;
@@ -49,6 +49,9 @@ public:
     Sidebar *sidebar() const { return m_sidebar; }
     AdminPassword *passwordPrompt() const { return m_password; }
     AccountWindow *accountWindow() const;
+    // The session is ending (a logout): closes without asking anything, keeping
+    // what cannot be saved in time for the next start.
+    void endSession();
     // Adds a child window to the workspace and shows it; it is freed when closed.
     QMdiSubWindow *addChildWindow(QWidget *window);
 
@@ -97,6 +100,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Rereads the question files, the theme and the score count. A file that
@@ -112,10 +116,12 @@ private:
     void setWorkspaceBackground();
     void warnStoreNotWritable(const QString &problem);
     void tellStoreRepaired(const QList<int> &lines);
-    void showWaitForOtherProgram(bool waiting);
+    void showWaitForOtherProgram(bool waiting, const QString &holder);
+    bool waitForOtherProgram(const QString &holder, const std::function<bool()> &finished);
+    void tellJournalWritten(int changes);
     void saveGeometryToStore();
     // Writes the window's geometry as it is now.
-    std::function<void(StoreMap &)> geometryWriter() const;
+    StoreChange geometryChange() const;
     static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);
@@ -135,6 +141,8 @@ private:
     bool m_started = false;
     bool m_allDataCleared = false;
     bool m_storeWarningShown = false;
+    bool m_closing = false;  // saving what is left before the window closes
+    bool m_leaveNow = false; // closed again meanwhile
     ExerciseBank m_bank;
     QStringList m_toldInEnglish; // the files in English the person was told of
     Theme m_theme;

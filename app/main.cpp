@@ -2,6 +2,7 @@
 #include "app/applicationwindow.h"
 #include "app/datafolder.h"
 #include "app/language.h"
+#include "app/sessionend.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
         return 1;
     window.setWindowTitle(QStringLiteral("Brightsum 4.0"));
     window.show();
+    SessionEnd::install([&window] { window.endSession(); });
     QObject::connect(&application, &QApplication::lastWindowClosed, &application, &QApplication::quit);
     return application.exec();
 }

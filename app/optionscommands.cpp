@@ -30,5 +30,5 @@ void ApplicationWindow::runFirstRunSetup()
     // The first start is done once the setup is accepted, not only at the
     // first normal exit: a computer switched off before then must not offer
     // the setup, and its password field, to whoever comes next.
-    FirstRun::run(this, geometryWriter());
+    FirstRun::run(this, geometryChange());
 }

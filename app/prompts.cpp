@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/prompts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace {
 Prompts *installed = nullptr;
@@ -27,6 +30,26 @@ QMessageBox::Icon iconOf(Prompts::Kind kind)
     }
     return QMessageBox::NoIcon;
 }
+class Unattended : public Prompts
+{
+public:
+    QMessageBox::StandardButton message(QWidget *, Kind, const QString &, const QString &,
+                                        QMessageBox::StandardButtons buttons) override
+    {
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> text(QWidget *, const QString &, const QString &, QLineEdit::EchoMode) override
+    {
+        return std::nullopt;
+    }
+    bool exec(QDialog &) override { return false; }
+    bool wait(QWidget *, const QString &, const QString &, const std::function<bool()> &finished) override
+    {
+        return finished();
+    }
+};
 } // namespace
 
 std::unique_ptr<QMessageBox> Prompts::messageBox(QWidget *parent, Kind kind, const QString &title, const QString &text,
@@ -85,6 +108,30 @@ std::optional<QString> Prompts::text(QWidget *parent, const QString &title, cons
 bool Prompts::exec(QDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool Prompts::wait(QWidget *parent, const QString &title, const QString &text, const std::function<bool()> &finished)
+{
+    if (finished())
+        return true;
+    QProgressDialog dialog(text, QCoreApplication::translate("Prompts", "Stop Waiting"), 0, 0, parent);
+    dialog.setWindowTitle(title);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, &QDialog::reject);
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &dialog, [&] {
+        if (finished())
+            dialog.accept();
+    });
+    look.start(50);
+    return dialog.exec() == QDialog::Accepted || finished();
+}
+
+Prompts &Prompts::unattended()
+{
+    static Unattended nobody;
+    return nobody;
 }
 
 Prompts &Prompts::current()

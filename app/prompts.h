@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -40,10 +41,17 @@ public:
                                         QLineEdit::EchoMode echo);
     // Runs a dialog modally; true when it was accepted.
     virtual bool exec(QDialog &dialog);
+    // A wait that the person may give up: shown until `finished` is true
+    // (then true), or until the person would rather not wait (false).
+    virtual bool wait(QWidget *parent, const QString &title, const QString &text, const std::function<bool()> &finished);
 
     static Prompts &current();
     // Installs a replacement (not owned); nullptr restores the real dialogs.
     static void install(Prompts *prompts);
+    // Answers every question without asking: when nobody is there to answer
+    // (the session is ending), notices are passed over, questions answered No,
+    // dialogs cancelled and waits given up.
+    static Prompts &unattended();
 };
 
 // Short forms for the common message boxes.

@@ -50,5 +50,5 @@ void RecentFolders::remember(Kind kind, const QString &chosenFile)
         return;
     const QString folder = QFileInfo(chosenFile).absolutePath();
     if (Store::value(key(kind)).toString() != folder)
-        Store::post([key = key(kind), folder](StoreMap &store) { store.setValue(key, folder); });
+        Store::post(StoreChange::setting(key(kind), folder));
 }

@@ -18,11 +18,10 @@ const std::array<Theme, Themes::count> &Themes::all()
 
 void Themes::store(const Theme &theme)
 {
-    Store::post([theme](StoreMap &settings) {
-        for (int i = 0; i < 9; ++i)
-            settings.setValue(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]);
-        settings.setValue(Keys::theme, theme.name);
-    });
+    StoreChange change;
+    for (int i = 0; i < 9; ++i)
+        change.then(StoreChange::setting(Keys::themeColour(i + 1), theme.colours[static_cast<size_t>(i)]));
+    Store::post(change.then(StoreChange::setting(Keys::theme, theme.name)));
 }
 
 Theme Themes::stored()
@@ -52,7 +51,7 @@ const std::array<SoundSet, Themes::soundSetCount> &Themes::soundSets()
 
 void Themes::storeSoundSet(const SoundSet &set)
 {
-    Store::post([value = set.value](StoreMap &settings) { settings.setValue(Keys::soundSet, value); });
+    Store::post(StoreChange::setting(Keys::soundSet, set.value));
 }
 
 QString Themes::soundFile(const QString &storedSet, int number)

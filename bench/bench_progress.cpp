@@ -64,10 +64,16 @@ QList<ScoreRecord> schoolRecords(const QString &computer)
 
 void emptyStore()
 {
-    Store::update([](StoreMap &store) {
-        store.clear();
-        store.setValue(Keys::width, 700);
+    Store::update(StoreChange::removing(QString()).then(StoreChange::setting(Keys::width, 700)));
+}
+
+// Records of another computer taken in, as an import would.
+void mergeRecords(const QList<ScoreRecord> &records)
+{
+    static const StoreChange::Kind Merge("bench.merge", [](StoreMap &store, const QVariant &data) {
+        ScoreBook::mergeInto(store, data.value<QList<ScoreRecord>>());
     });
+    Store::update({Merge, QVariant::fromValue(records)});
 }
 
 } // namespace
@@ -103,9 +109,7 @@ int main(int argc, char *argv[])
         });
         // Computer B holds 50,000 records of its own, and takes A's in.
         emptyStore();
-        Store::update([records = schoolRecords(QStringLiteral("B"))](StoreMap &store) {
-            ScoreBook::mergeInto(store, records);
-        });
+        mergeRecords(schoolRecords(QStringLiteral("B")));
         Store::waitForPending();
         ScoreTransfer::Imported imported;
         importsNew << milliseconds([&] { imported = ScoreTransfer::importFrom(file); });
@@ -120,7 +124,7 @@ int main(int argc, char *argv[])
         opens << milliseconds(openProgress);
     }
     emptyStore();
-    Store::update([&onA](StoreMap &store) { ScoreBook::mergeInto(store, onA); });
+    mergeRecords(onA);
     Store::waitForPending();
     QList<double> opensOf5000;
     for (int i = 0; i < runs; ++i)

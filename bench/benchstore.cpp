@@ -11,7 +11,8 @@ QString Bench::player()
 
 bool Bench::writeStore(int records)
 {
-    return Store::update([records](StoreMap &store) {
+    static const StoreChange::Kind Fill("bench.fill", [](StoreMap &store, const QVariant &data) {
+        const int count = data.toInt();
         store.clear();
         store.setValue(Keys::width, 760);
         store.setValue(Keys::height, 560);
@@ -23,13 +24,14 @@ bool Bench::writeStore(int records)
             store.setValue(Keys::toDoList(names.last()), Topics::names());
         }
         store.setValue(Keys::accountNames, names);
-        for (int n = 1; n <= records; ++n) {
+        for (int n = 1; n <= count; ++n) {
             store.setValue(Keys::scoreField(n, 0), QStringLiteral("Player%1").arg(n % Children));
             store.setValue(Keys::scoreField(n, 1), Topics::at(n % Topics::count).name);
             store.setValue(Keys::scoreField(n, 2), QString::number(n % 4));
             store.setValue(Keys::scoreField(n, 3), QString::number(n % 3));
             store.setValue(Keys::scoreField(n, 4), QString::number(n % 41));
         }
-        store.setValue(Keys::scoreCount, records);
+        store.setValue(Keys::scoreCount, count);
     });
+    return Store::update({Fill, records});
 }

@@ -24,6 +24,20 @@ QString tr(const char *text)
     return QCoreApplication::translate("SafeFile", text);
 }
 
+// The new name is the folder's business: only a synced folder keeps it after a
+// power cut. File systems that cannot sync a folder (some network and FUSE
+// ones) say so, and have nothing more to offer; the file is in place either way.
+void syncFolderOf(const QString &path)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    if (::fsync(folder) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS && errno != EROFS)
+        qWarning("The folder of %s could not be synced: %s", qPrintable(path), strerror(errno));
+    ::close(folder);
+}
+
 } // namespace
 
 bool SafeFile::openRegular(QFile &file, const QString &path)
@@ -44,7 +58,7 @@ bool SafeFile::openRegular(QFile &file, const QString &path)
     return false;
 }
 
-QString SafeFile::replace(const QString &path, const QByteArray &bytes)
+QString SafeFile::replace(const QString &path, const QByteArray &bytes, const std::function<bool()> &mayReplace)
 {
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
@@ -66,11 +80,12 @@ QString SafeFile::replace(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return reason;
     }
+    if (mayReplace && !mayReplace()) {
+        file.cancelWriting();
+        return tr("Another program took over the file meanwhile.");
+    }
     if (!file.commit())
         return file.errorString();
-
-    QFile check(path);
-    if (!check.open(QIODevice::ReadOnly) || check.readAll() != bytes)
-        return tr("What was written could not be read back.");
+    syncFolderOf(target.absoluteFilePath());
     return {};
 }

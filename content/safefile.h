@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QFile;
 
 // Files the program writes and files a person chooses for it to read.
@@ -15,8 +17,11 @@ bool openRegular(QFile &file, const QString &path);
 
 // Replaces the file by these bytes, or leaves the earlier file whole. The bytes
 // go to a new file beside it, which takes the file's place only once every byte
-// is known to be on the disk; a full disk, a read-only folder or any other
-// failure is caught before that. Returns why it failed, or an empty text.
-QString replace(const QString &path, const QByteArray &bytes);
+// is on the disk (written, flushed and synced); a full disk, a read-only folder
+// or any other failure is caught before that. The folder is synced after the
+// new file has taken its place, so a power cut cannot undo it. `mayReplace`,
+// when given, is asked last, just before: false leaves the earlier file.
+// Returns why it failed, or an empty text.
+QString replace(const QString &path, const QByteArray &bytes, const std::function<bool()> &mayReplace = {});
 
 } // namespace SafeFile

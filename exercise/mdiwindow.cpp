@@ -318,8 +318,10 @@ void MDIWindow::validate()
 
 void MDIWindow::complete()
 {
-    Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
+    // Recorded as the last answer is taken, before the box: a computer switched
+    // off while the box shows keeps the exercise, completed when it was.
     saveScore();
+    Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
     Q_EMIT exerciseCompleted(m_exercise.playerName());
     closeWindow();
 }
@@ -334,11 +336,7 @@ void MDIWindow::saveScore()
                              ScoreBook::timeText(QDateTime::currentDateTime())};
     const QPointer<QWidget> over = window();
     ScoreBook::appendLater(
-        record,
-        [player = m_exercise.playerName(), topic = m_exercise.topicName()](StoreMap &store) {
-            Accounts::completeTopicIn(store, player, topic);
-        },
-        [over](bool written) {
+        record, Accounts::completing(m_exercise.playerName(), m_exercise.topicName()), [over](bool written) {
             if (!written)
                 Ask::warning(over, tr("Score Not Saved"), tr("Your score could not be saved on this computer."));
         });

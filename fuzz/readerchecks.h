@@ -10,8 +10,12 @@
 #include "content/topics.h"
 #include "exercise/exercise.h"
 #include "users/accounts.h"
+#include "users/storemap.h"
 
 #include <QBuffer>
+#include <QDataStream>
+#include <QFile>
+#include <QSettings>
 
 namespace ReaderChecks {
 
@@ -120,6 +124,38 @@ inline const char *savedExercise(const QByteArray &data)
         return "clues or choices out of range were read as Ok";
     if (saved.currentQuestion < 0 || saved.currentQuestion >= QuestionsPerExercise)
         return "a question number out of range was read as Ok";
+    return nullptr;
+}
+
+// The settings reader takes from any bytes the keys and values the toolkit
+// reads from them, no more and no fewer. The toolkit reads only files: each
+// input is written to a file of a new name under `scratch` (the toolkit keeps
+// what it has read of a name).
+inline const char *settingsFile(const QByteArray &data, const QString &scratch)
+{
+    static int files = 0;
+    const QString path = scratch + QStringLiteral("/settings-%1.ini").arg(++files);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        return "the input could not be written for the toolkit";
+    file.close();
+    const StoreMap theirs = StoreMap::from(QSettings(path, QSettings::IniFormat));
+    QFile::remove(path);
+    const StoreMap ours = StoreMap::fromIni(data);
+    if (ours.allKeys() != theirs.allKeys())
+        return "the settings reader read other keys than the toolkit";
+    // Values of kinds that cannot be compared (a damaged "@Variant") are compared as stored.
+    auto streamed = [](const QVariant &value) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << value;
+        return bytes;
+    };
+    const QStringList keys = ours.allKeys();
+    for (const QString &key : keys) {
+        if (streamed(ours.value(key)) != streamed(theirs.value(key)))
+            return "the settings reader read another value than the toolkit";
+    }
     return nullptr;
 }
 

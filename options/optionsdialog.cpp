@@ -211,18 +211,14 @@ void OptionsDialog::presetFontSize()
 void OptionsDialog::writeSettings()
 {
     const QString face = m_fontFace->currentText();
-    // What the controls hold is read here: the change runs on the store's thread.
-    Store::update([currency = m_currency->currentData().toString(), measures = Localization::measures(m_metric->isChecked()),
-                   face = face.isEmpty() ? standInForArial() : face, size = m_fontSize->currentText(),
-                   dialogs = m_enable->isChecked(), toolbar = m_toolbar->checkedId()](StoreMap &store) {
-        store.setValue(Keys::currency, currency);
-        store.setValue(Keys::measures, measures);
-        store.setValue(Keys::fontFace, face);
-        store.setValue(Keys::fontSize, size);
-        store.setValue(Keys::wrongAnswerDialog, dialogs);
-        if (toolbar >= 0)
-            store.setValue(Keys::toolbar, toolbar);
-    });
+    StoreChange change = StoreChange::setting(Keys::currency, m_currency->currentData().toString());
+    change.then(StoreChange::setting(Keys::measures, Localization::measures(m_metric->isChecked())))
+        .then(StoreChange::setting(Keys::fontFace, face.isEmpty() ? standInForArial() : face))
+        .then(StoreChange::setting(Keys::fontSize, m_fontSize->currentText()))
+        .then(StoreChange::setting(Keys::wrongAnswerDialog, m_enable->isChecked()));
+    if (m_toolbar->checkedId() >= 0)
+        change.then(StoreChange::setting(Keys::toolbar, m_toolbar->checkedId()));
+    Store::update(change);
     changePassword();
 }
 

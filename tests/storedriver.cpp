@@ -2,7 +2,9 @@
 // Completes exercises without a person, as a second program of the same user
 // would: storedriver <settings folder> <player> <topic index> <count> [tag]
 // With a tag, each exercise is named after it and its number ("A17"), so that
-// every record it leaves can be told apart.
+// every record it leaves can be told apart. Exits with 0 when every record was
+// written, 1 when one could not be written, 4 when one waits in a journal for
+// the next start.
 
 #include "app/prompts.h"
 #include "content/exercisebank.h"
@@ -22,11 +24,14 @@ namespace {
 class SilentPrompts : public Prompts
 {
 public:
-    QMessageBox::StandardButton message(QWidget *, Kind, const QString &, const QString &,
+    QMessageBox::StandardButton message(QWidget *, Kind, const QString &title, const QString &,
                                         QMessageBox::StandardButtons) override
     {
+        if (title == QLatin1String("Score Not Saved"))
+            ++notSaved;
         return QMessageBox::Ok;
     }
+    int notSaved = 0;
 };
 
 class NoSound : public SoundPlayer
@@ -67,10 +72,14 @@ int main(int argc, char *argv[])
             window.answerBox()->setText(window.exercise().current().answer);
             window.validate();
         }
-        // As a window would between exercises: take in what the store has done.
-        QCoreApplication::processEvents();
+        // A child takes minutes over an exercise: the record is written by then.
+        while (Store::settled() < Store::posted())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+    const Store::Finished finished = Store::finish(Store::LastWaitMs);
     Prompts::install(nullptr);
     SoundPlayer::install(nullptr);
-    return 0;
+    if (prompts.notSaved > 0 || !finished.problem.isEmpty())
+        return 1;
+    return finished.kept > 0 ? 4 : 0;
 }

@@ -22,12 +22,12 @@ void TestSupport::initialise()
 
 void TestSupport::resetStore()
 {
-    Store::update([](StoreMap &store) { store.clear(); });
+    Store::update(StoreChange::removing(QString()));
 }
 
 void TestSupport::store(const QString &key, const QVariant &value)
 {
-    QVERIFY(Store::update([&](StoreMap &store) { store.setValue(key, value); }));
+    QVERIFY(Store::update(StoreChange::setting(key, value)));
 }
 
 QStringList TestSupport::storedKeys()
@@ -84,6 +84,8 @@ QMessageBox::StandardButton ScriptedPrompts::message(QWidget *, Kind kind, const
                                                      QMessageBox::StandardButtons choices)
 {
     asked.append({QStringLiteral("message"), title, text, kind});
+    if (onMessage)
+        onMessage(asked.constLast());
     if (!buttons.isEmpty())
         return buttons.takeFirst();
     if (choices.testFlag(QMessageBox::Cancel))
@@ -116,6 +118,16 @@ bool ScriptedPrompts::exec(QDialog &dialog)
 {
     asked.append({QStringLiteral("exec"), dialog.windowTitle(), QString()});
     return onExec ? onExec(dialog) : false;
+}
+
+bool ScriptedPrompts::wait(QWidget *, const QString &title, const QString &text, const std::function<bool()> &finished)
+{
+    asked.append({QStringLiteral("wait"), title, text});
+    if (!waits.isEmpty() && !waits.takeFirst())
+        return false;
+    while (!finished())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return true;
 }
 
 QList<TestSupport::CatalogueEntry> TestSupport::catalogue(const QString &language)

@@ -69,6 +69,10 @@ public:
     QList<std::optional<QString>> texts;
     // Called with each dialog run modally; its result is whether the dialog was accepted.
     std::function<bool(QDialog &)> onExec;
+    // Whether each wait is waited out (true) or given up (false); waited out when none is left.
+    QList<bool> waits;
+    // Told of each message as it is asked, before it is answered.
+    std::function<void(const Asked &)> onMessage;
 
     QList<Asked> asked;
     int count(const QString &title) const;
@@ -83,6 +87,7 @@ public:
     std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
                                 QLineEdit::EchoMode echo) override;
     bool exec(QDialog &dialog) override;
+    bool wait(QWidget *parent, const QString &title, const QString &text, const std::function<bool()> &finished) override;
 };
 
 // Records the sounds asked for instead of playing them.

@@ -200,13 +200,13 @@ void TestExercise::recordsAreNumberedAtTheMomentOfWriting()
     QFETCH(QList<int>, present);
     QFETCH(int, readers);
     QFETCH(int, appended);
-    QVERIFY(Store::update([&](StoreMap &store) {
-        if (stored.isValid())
-            store.setValue(Keys::scoreCount, stored);
-        for (int n : present)
-            for (int k = 0; k < ScoreRecord::FieldCount; ++k)
-                store.setValue(Keys::scoreField(n, k), QStringLiteral("Kim"));
-    }));
+    StoreChange change;
+    if (stored.isValid())
+        change.then(StoreChange::setting(Keys::scoreCount, stored));
+    for (int n : present)
+        for (int k = 0; k < ScoreRecord::FieldCount; ++k)
+            change.then(StoreChange::setting(Keys::scoreField(n, k), QStringLiteral("Kim")));
+    QVERIFY(Store::update(change));
     QCOMPARE(ScoreBook::count(), readers);
     QCOMPARE(ScoreBook::records().size(), readers);
     QCOMPARE(ScoreBook::append({QStringLiteral("Ben"), QStringLiteral("Money"), QStringLiteral("3"),

@@ -17,8 +17,10 @@ namespace {
 // Every read costs many times more under the sanitizers; the fuzz targets make
 // the long runs there.
 constexpr int Mutations = 30000;
+constexpr int SettingsMutations = 2000;
 #else
 constexpr int Mutations = 300000;
+constexpr int SettingsMutations = 20000;
 #endif
 // Mutants are kept small so the run stays fast; the size bounds themselves are
 // crossed by the hand-made inputs.
@@ -130,6 +132,7 @@ private Q_SLOTS:
     void nastyFiles_data();
     void nastyFiles();
     void randomMutations();
+    void settingsReadAsTheToolkitReadsThem();
 };
 
 void TestHostileInput::nastyFiles_data()
@@ -232,6 +235,37 @@ void TestHostileInput::randomMutations()
             pool.append(data);
         else
             pool[random.bounded(seedCount, PoolSize)] = data;
+    }
+}
+
+void TestHostileInput::settingsReadAsTheToolkitReadsThem()
+{
+    // A store as the program writes it, and one of every form the toolkit's
+    // reader knows, mutated as damaged or hand-edited files are.
+    StoreMap written;
+    written.setValue(QStringLiteral("accounts/names"), QStringList{QString(), QStringLiteral("Zoë"), QStringLiteral("Ben, Jr")});
+    written.setValue(QStringLiteral("scores/score1/0"), QStringLiteral("Zoë"));
+    written.setValue(QStringLiteral("scores/scoreNum"), 1);
+    written.setValue(QStringLiteral("mainwindow"), QByteArray("\0\xff\n=;\"", 6));
+    written.setValue(QStringLiteral("general/x"), QStringLiteral(" blanks ; and \\ \t "));
+    QList<QByteArray> pool{*written.toIni(),
+                           TestSupport::readFile(TestSupport::dataFolder() + QStringLiteral("/../fuzz/corpus/settingsfile/odd-forms.conf"))};
+    QVERIFY(!pool.last().isEmpty());
+    const int seeds = int(pool.size());
+    const quint32 seed = QRandomGenerator::global()->generate();
+    qInfo("settings mutation seed %u", seed);
+    QRandomGenerator random(seed);
+    QTemporaryDir scratch;
+    for (int i = 0; i < SettingsMutations; ++i) {
+        QByteArray data = pool.at(random.bounded(int(pool.size())));
+        if (i >= seeds)
+            for (int changes = random.bounded(1, 4); changes > 0; --changes)
+                mutate(data, random, pool);
+        if (const char *broken = ReaderChecks::settingsFile(data, scratch.path()))
+            QFAIL(qPrintable(QStringLiteral("%1 at mutation %2 of seed %3; input kept in %4")
+                                 .arg(QLatin1String(broken)).arg(i).arg(seed).arg(keepForReplay(data))));
+        if (random.bounded(8) == 0)
+            pool.append(data.left(8192));
     }
 }
 

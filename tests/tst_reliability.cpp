@@ -3,6 +3,7 @@
 // settings file, two programs at once and long runs.
 
 #include "app/applicationwindow.h"
+#include "app/sessionend.h"
 #include "content/safefile.h"
 #include "exercise/mdiwindow.h"
 #include "testsupport.h"
@@ -33,6 +34,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +85,30 @@ ScoreRecord recordOf(const QString &player)
     return {player, QStringLiteral("Addition"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("40")};
 }
 
+QString driverPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/storedriver");
+}
+
+// A school's store of this many records, written as the program writes it.
+QByteArray schoolStore(int records)
+{
+    StoreMap school;
+    school.setValue(Keys::width, 700);
+    for (int n = 1; n <= records; ++n) {
+        const ScoreRecord record = recordOf(QStringLiteral("Kim"));
+        for (int k = 0; k < ScoreRecord::FieldCount; ++k)
+            school.setValue(Keys::scoreField(n, k), record.field(k));
+    }
+    school.setValue(Keys::scoreCount, records);
+    return *school.toIni();
+}
+
+QStringList journals(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("Brightsum.pending-*")}, QDir::Files);
+}
+
 } // namespace
 
 class TestReliability : public QObject
@@ -105,6 +131,12 @@ private Q_SLOTS:
     void hostileStoreValues();
     void pipesAreNeverOpened();
     void closingRightAfterACompletionKeepsIt();
+    void storageFaults_data();
+    void storageFaults();
+    void aStuckHolderNeverKeepsTheProgram();
+    void aHundredMegabyteStoreOpens();
+    void anUnreadableStoreKeepsItsPassword_data();
+    void anUnreadableStoreKeepsItsPassword();
     void thousandExercisesInOneRun();
 };
 
@@ -261,6 +293,7 @@ void TestReliability::lockHolders_data()
     QTest::addColumn<QString>("lock");
     QTest::addColumn<bool>("live");          // held by a live program, which lets go after 1.5 s
     QTest::addColumn<QByteArray>("content"); // else the lock file as found
+    QTest::addColumn<bool>("waited");        // for 1.5 s, and said so
 
     QProcess ended;
     ended.start(QStringLiteral("true"));
@@ -269,12 +302,18 @@ void TestReliability::lockHolders_data()
     ended.waitForFinished();
     const QString program = StoreLock::programLockName();
     const QString toolkit = StoreLock::toolkitLockName();
-    QTest::newRow("a slow live holder is waited for") << program << true << QByteArray();
-    QTest::newRow("the toolkit's lock is waited for too") << toolkit << true << QByteArray();
-    QTest::newRow("an empty lock file") << program << false << QByteArray();
-    QTest::newRow("an empty toolkit lock file") << toolkit << false << QByteArray();
-    QTest::newRow("garbage in the lock file") << program << false << QByteArray("\xff\n\n");
-    QTest::newRow("a holder that is gone") << program << false << gone;
+    QTest::newRow("a slow live holder is waited for") << program << true << QByteArray() << true;
+    QTest::newRow("the toolkit's lock is waited for too") << toolkit << true << QByteArray() << true;
+    QTest::newRow("an empty lock file") << program << false << QByteArray() << false;
+    QTest::newRow("an empty toolkit lock file") << toolkit << false << QByteArray() << false;
+    QTest::newRow("garbage in the lock file") << program << false << QByteArray("\xff\n\n") << false;
+    QTest::newRow("a holder that is gone") << program << false << gone << false;
+    // Taken over once it has not changed for a while on this program's clock
+    // (1.5 s here), whatever the time the file server gives the file.
+    QTest::newRow("a lock left by another computer")
+        << program << false << QByteArray("4242\nbrightsum\nclassroom-pc-07\nf00dfeed\nb007\n") << true;
+    QTest::newRow("the toolkit's lock of another computer")
+        << toolkit << false << QByteArray("4242\nbrightsum\nclassroom-pc-07\n") << true;
 }
 
 void TestReliability::lockHolders()
@@ -282,6 +321,9 @@ void TestReliability::lockHolders()
     QFETCH(QString, lock);
     QFETCH(bool, live);
     QFETCH(QByteArray, content);
+    QFETCH(bool, waited);
+    StoreLock::setOtherComputerAfter(1500);
+    const auto restore = qScopeGuard([] { StoreLock::setOtherComputerAfter(StoreLock::OtherComputerAfterMs); });
     const QString path = QFileInfo(Store::fileName()).absolutePath() + QLatin1Char('/') + lock;
     QLockFile holder(path);
     QTimer release;
@@ -295,17 +337,22 @@ void TestReliability::lockHolders()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.flush();
-        file.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
+        // A file server whose clock is far behind this one's.
+        file.setFileTime(QDateTime::currentDateTime().addYears(-3), QFileDevice::FileModificationTime);
     }
     QStringList waits;
-    Store::setWaitHandler([&](bool waiting) { waits << (waiting ? QStringLiteral("waiting") : QStringLiteral("over")); });
+    Store::setWaitHandler([&](bool waiting, const QString &who) {
+        waits << (waiting ? QStringLiteral("waiting") + who : QStringLiteral("over"));
+    });
     clock.start();
-    QVERIFY(Store::update([](StoreMap &store) { store.setValue(Keys::currency, QStringLiteral("yen")); }));
+    QVERIFY(Store::update(StoreChange::setting(Keys::currency, QStringLiteral("yen"))));
     Store::setWaitHandler(nullptr);
     QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("yen"));
-    if (live) { // the live holder was never overruled, and the wait was shown
-        QCOMPARE(waits, QStringList({QStringLiteral("waiting"), QStringLiteral("over")}));
+    if (waited) { // the holder was not overruled before its time, and the wait was shown
+        const QString who = content.isEmpty() ? QString() : QStringLiteral("classroom-pc-07");
+        QCOMPARE(waits, QStringList({QStringLiteral("waiting") + who, QStringLiteral("over")}));
         QVERIFY(clock.elapsed() >= 1400);
+        QVERIFY(clock.elapsed() < 5000);
     } else {
         QVERIFY(waits.isEmpty());
         QVERIFY(clock.elapsed() < 3000);
@@ -434,7 +481,7 @@ void TestReliability::pipesAreNeverOpened()
     ScriptedPrompts prompts;
     ApplicationWindow window; // a settings "file" that is a pipe is not read, and not replaced
     QVERIFY(window.isReady());
-    QVERIFY(!Store::update([](StoreMap &store) { store.setValue(Keys::width, 1); }));
+    QVERIFY(!Store::update(StoreChange::setting(Keys::width, 1)));
     QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 1);
     prompts.fileNames = {pipe, pipe};
     window.chooseFile();
@@ -447,6 +494,14 @@ void TestReliability::closingRightAfterACompletionKeepsIt()
 {
     TestSupport::store(Keys::width, 700);
     ScriptedPrompts prompts;
+    // Written as the last answer is taken: a power cut while the box shows keeps it.
+    bool keptBeforeTheBox = false;
+    prompts.onMessage = [&](const ScriptedPrompts::Asked &asked) {
+        if (asked.title != QLatin1String("Congratulations!"))
+            return;
+        Store::waitForPending();
+        keptBeforeTheBox = TestSupport::readFile(Store::fileName()).contains("score1\\1=Money\n");
+    };
     {
         ApplicationWindow window;
         window.command(QStringLiteral("Money..."))->trigger();
@@ -455,6 +510,186 @@ void TestReliability::closingRightAfterACompletionKeepsIt()
     }
     // Straight from the disk, without waiting for anything more.
     QVERIFY(TestSupport::readFile(Store::fileName()).contains("score1\\1=Money\n"));
+    QVERIFY(keptBeforeTheBox);
+}
+
+void TestReliability::storageFaults_data()
+{
+    QTest::addColumn<QByteArray>("fault"); // "HALF": the byte where reading stops, half the file
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("all well") << QByteArray() << 0;
+    QTest::newRow("a read that fails half-way") << QByteArray("read-error:HALF") << 1;
+    QTest::newRow("a read that ends half-way") << QByteArray("read-short:HALF") << 1;
+    QTest::newRow("a sync that fails") << QByteArray("sync") << 1;
+    QTest::newRow("a rename that fails") << QByteArray("rename") << 1;
+}
+
+void TestReliability::storageFaults()
+{
+    // A second program completes one exercise while the storage under a store
+    // of 2,000 records fails: nothing is written over a store not read whole,
+    // no failed write leaves a trace, and the program says what it could not write.
+    QFETCH(QByteArray, fault);
+    QFETCH(int, exitCode);
+    QTemporaryDir folder;
+    const QString conf = folder.filePath(QStringLiteral("Halvane/Brightsum.conf"));
+    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
+    const QByteArray before = schoolStore(2000);
+    TestSupport::writeFile(conf, before);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!fault.isEmpty()) {
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(BRIGHTSUM_FAULT_SHIM));
+        environment.insert(QStringLiteral("BRIGHTSUM_FAULT"),
+                           QString::fromLatin1(fault).replace(QStringLiteral("HALF"), QString::number(before.size() / 2)));
+        environment.insert(QStringLiteral("BRIGHTSUM_FAULT_FILE"), QStringLiteral("Brightsum.conf"));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+    }
+    QProcess driver;
+    driver.setProcessEnvironment(environment);
+    driver.start(driverPath(), {folder.path(), QStringLiteral("Kim"), QStringLiteral("1"), QStringLiteral("1")});
+    QVERIFY(driver.waitForFinished(60000));
+    QCOMPARE(driver.exitCode(), exitCode);
+    const QByteArray after = TestSupport::readFile(conf);
+    if (exitCode == 0)
+        QVERIFY(after.contains("scoreNum=2001\n"));
+    else
+        QCOMPARE(after, before);
+    QCOMPARE(QDir(QFileInfo(conf).absolutePath()).entryList(QDir::Files), QStringList{QStringLiteral("Brightsum.conf")});
+}
+
+void TestReliability::aStuckHolderNeverKeepsTheProgram()
+{
+    // Another program holds the store and never lets go: stopped, or hung on a network disk.
+    TestSupport::store(Keys::width, 700);
+    const QString folder = QFileInfo(Store::fileName()).absolutePath();
+    QProcess holder;
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("300")});
+    QVERIFY(holder.waitForStarted());
+    ::kill(pid_t(holder.processId()), SIGSTOP);
+    const auto endHolder = [&] {
+        if (holder.state() != QProcess::NotRunning && holder.processId() > 0)
+            ::kill(pid_t(holder.processId()), SIGKILL);
+        holder.waitForFinished();
+    };
+    const auto atEnd = qScopeGuard(endHolder);
+    TestSupport::writeFile(folder + QLatin1Char('/') + StoreLock::programLockName(),
+                           QByteArray::number(holder.processId()) + "\nsleep\n" + QSysInfo::machineHostName().toUtf8()
+                               + '\n' + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n');
+
+    // Ten changes wait: the program waits for them all together, not each in turn.
+    for (int i = 1; i <= 10; ++i)
+        Store::post(StoreChange::setting(Keys::themeColour(1), i));
+    QElapsedTimer clock;
+    clock.start();
+    Store::Finished finished = Store::finish(1500);
+    QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(finished.kept, 10);
+    QVERIFY(finished.problem.isEmpty());
+
+    {
+        // A logout (SIGTERM) while a record and a half-done exercise wait:
+        // nothing asks, and a second signal leaves at once.
+        ScriptedPrompts prompts;
+        ApplicationWindow window;
+        window.show();
+        SessionEnd::install([&window] { window.endSession(); });
+        window.command(QStringLiteral("Money..."))->trigger();
+        finish(*newest(window));
+        window.command(QStringLiteral("Addition..."))->trigger();
+        newest(window)->answerBox()->setText(QStringLiteral("0"));
+        newest(window)->validate();
+        clock.restart();
+        ::raise(SIGTERM);
+        QTimer::singleShot(500, [] { ::raise(SIGTERM); });
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 10000);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(prompts.count(QStringLiteral("Score Not Saved")), 0);
+        QCOMPARE(prompts.count(QStringLiteral("Addition")), 0);
+        SessionEnd::install(nullptr);
+    }
+    QCOMPARE(journals(folder).size(), 2);
+    QVERIFY(!TestSupport::readFile(Store::fileName()).contains("Money"));
+
+    // Once the holder is gone, the next start writes what was kept, once.
+    endHolder();
+    int told = 0;
+    Store::setJournalHandler([&](int changes) { told += changes; });
+    Store::reopen();
+    QVERIFY(Store::readProblem().isEmpty());
+    Store::waitForPending();
+    Store::setJournalHandler(nullptr);
+    QVERIFY(journals(folder).isEmpty());
+    QCOMPARE(Store::intValue(Keys::themeColour(1), 0), 10);
+    QCOMPARE(ScoreBook::records().size(), 1);
+    QCOMPARE(ScoreBook::records().constFirst().topic, QStringLiteral("Money"));
+    QVERIFY(told >= 11);
+}
+
+void TestReliability::aHundredMegabyteStoreOpens()
+{
+#ifdef __SANITIZE_ADDRESS__
+    QSKIP("A school's whole record book takes gigabytes under the sanitizers.");
+#endif
+    // Years of a school's records (850,000 of them), with a password set: the
+    // store opens whole, with its password and not the built-in one.
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
+    constexpr int Records = 850000;
+    QByteArray content;
+    content.reserve(qsizetype(Records) * 140);
+    content += "[General]\npassword=" + Password::hash(QStringLiteral("secret")).toLatin1()
+               + "\n\n[accounts]\nnames=, Kim\n\n[application]\nwidth=700\n\n[scores]\n";
+    for (int n = 1; n <= Records; ++n) {
+        const QByteArray record = "score" + QByteArray::number(n) + '\\';
+        content += record + "0=Kim\n" + record + "1=Addition\n" + record + "2=1\n" + record + "3=0\n" + record
+                   + "4=38\n" + record + "5=2025-03-14T15:42:07+01:00\n";
+    }
+    content += "scoreNum=" + QByteArray::number(Records) + '\n';
+    QVERIFY(content.size() > 100 * 1024 * 1024);
+    TestSupport::writeFile(folder.filePath(QStringLiteral("Halvane/Brightsum.conf")), content);
+    content.clear();
+    MovedStore moved(folder.path());
+    QVERIFY(Store::readProblem().isEmpty());
+    QVERIFY(!Password::check(Fallback::password));
+    QVERIFY(Password::check(QStringLiteral("secret")));
+    Store::waitForPending();
+    QCOMPARE(ScoreBook::records().size(), Records);
+    QCOMPARE(ScoreBook::append(recordOf(QStringLiteral("Kim"))), Records + 1);
+}
+
+void TestReliability::anUnreadableStoreKeepsItsPassword_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("larger than a settings file can be") << QStringLiteral("sparse");
+    QTest::newRow("no permission to read it") << QStringLiteral("unreadable");
+}
+
+void TestReliability::anUnreadableStoreKeepsItsPassword()
+{
+    // A store that is there but cannot be read may hold a password: the
+    // built-in one never opens the adult's tools, and nothing is written over it.
+    QFETCH(QString, fault);
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
+    const QString conf = folder.filePath(QStringLiteral("Halvane/Brightsum.conf"));
+    QFile file(conf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\npassword=secret\n");
+    if (fault == QLatin1String("sparse"))
+        QVERIFY(file.resize(StoreFile::MaxBytes + 1));
+    file.close();
+    if (fault == QLatin1String("unreadable")) {
+        if (::geteuid() == 0)
+            QSKIP("The administrator reads every file.");
+        QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+    }
+    const QDateTime modified = QFileInfo(conf).lastModified();
+    MovedStore moved(folder.path());
+    QVERIFY(!Store::readProblem().isEmpty());
+    QVERIFY(!Password::check(Fallback::password));
+    QVERIFY(!Store::update(StoreChange::setting(Keys::width, 700)));
+    QCOMPARE(QFileInfo(conf).lastModified(), modified);
 }
 
 void TestReliability::thousandExercisesInOneRun()

@@ -15,6 +15,18 @@ QString tr(const char *text)
     return QCoreApplication::translate("Accounts", text);
 }
 
+const StoreChange::Kind Add("accounts.add", [](StoreMap &store, const QVariant &name) {
+    Accounts::addIn(store, name.toString());
+});
+const StoreChange::Kind Complete("accounts.complete", [](StoreMap &store, const QVariant &data) {
+    const QStringList playerAndTopic = data.toStringList();
+    if (playerAndTopic.size() == 2)
+        Accounts::completeTopicIn(store, playerAndTopic.at(0), playerAndTopic.at(1));
+});
+const StoreChange::Kind ResetAll("accounts.resetAllToDo", [](StoreMap &store, const QVariant &) {
+    Accounts::resetAllToDoIn(store);
+});
+
 } // namespace
 
 QStringList Accounts::names()
@@ -50,7 +62,12 @@ QString Accounts::problemWithNewName(const QString &name)
 
 void Accounts::signIn(const QString &name)
 {
-    Store::post([name](StoreMap &store) { addIn(store, name); });
+    Store::post(adding(name));
+}
+
+StoreChange Accounts::adding(const QString &name)
+{
+    return {Add, name};
 }
 
 void Accounts::addIn(StoreMap &store, const QString &name)
@@ -70,7 +87,12 @@ QStringList Accounts::toDo(const QString &name)
 
 bool Accounts::completeTopic(const QString &player, const QString &topic)
 {
-    return Store::update([player, topic](StoreMap &store) { completeTopicIn(store, player, topic); });
+    return Store::update(completing(player, topic));
+}
+
+StoreChange Accounts::completing(const QString &player, const QString &topic)
+{
+    return {Complete, QStringList{player, topic}};
 }
 
 void Accounts::completeTopicIn(StoreMap &store, const QString &player, const QString &topic)
@@ -82,7 +104,12 @@ void Accounts::completeTopicIn(StoreMap &store, const QString &player, const QSt
 
 bool Accounts::resetAllToDo()
 {
-    return Store::update(resetAllToDoIn);
+    return Store::update(resettingAllToDo());
+}
+
+StoreChange Accounts::resettingAllToDo()
+{
+    return {ResetAll, {}};
 }
 
 void Accounts::resetAllToDoIn(StoreMap &store)

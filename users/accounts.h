@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class StoreChange;
 class StoreMap;
 
 // User accounts: a name in "/accounts/names" and the list "/accounts/<name>" of
@@ -33,7 +34,8 @@ QString problemWithNewName(const QString &name);
 // gets all seven topics to do. The name list is written back in either case.
 // Reads see the account at once; it is written without waiting.
 void signIn(const QString &name);
-// The same within a change of the store already under way.
+// The same as a change of the store, and within a change already under way.
+StoreChange adding(const QString &name);
 void addIn(StoreMap &store, const QString &name);
 
 // The topics the user has still to complete.
@@ -42,12 +44,14 @@ QStringList toDo(const QString &name);
 // Removes the first entry equal to the topic from the player's list and writes
 // the list back, changed or not.
 bool completeTopic(const QString &player, const QString &topic);
-// The same within a change of the store already under way (see Store::update).
+// The same as a change of the store, and within a change already under way.
+StoreChange completing(const QString &player, const QString &topic);
 void completeTopicIn(StoreMap &store, const QString &player, const QString &topic);
 
 // Gives every stored name, the empty first one included, all seven topics again.
 bool resetAllToDo();
-// The same within a change of the store already under way.
+// The same as a change of the store, and within a change already under way.
+StoreChange resettingAllToDo();
 void resetAllToDoIn(StoreMap &store);
 
 } // namespace Accounts

@@ -59,21 +59,16 @@ QString Localization::measures(bool metric)
 }
 
 bool FirstRun::store(const QString &currency, bool metric, const std::optional<QString> &password,
-                     const std::function<void(StoreMap &)> &alongside)
+                     const StoreChange &alongside)
 {
-    const std::optional<QString> hashed = password ? std::optional<QString>(Password::hash(*password)) : std::nullopt;
-    return Store::update([currency, metric, hashed, alongside](StoreMap &settings) {
-        settings.setValue(Keys::currency, currency);
-        settings.setValue(Keys::measures, Localization::measures(metric));
-        // Whoever sits at the keyboard may not replace a password already set.
-        if (hashed && !settings.contains(Keys::password))
-            settings.setValue(Keys::password, *hashed);
-        if (alongside)
-            alongside(settings);
-    });
+    StoreChange change = StoreChange::setting(Keys::currency, currency);
+    change.then(StoreChange::setting(Keys::measures, Localization::measures(metric)));
+    if (password)
+        change.then(Password::storingFirst(Password::hash(*password)));
+    return Store::update(change.then(alongside));
 }
 
-bool FirstRun::run(QWidget *parent, const std::function<void(StoreMap &)> &alongside)
+bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
 {
     QDialog dialog(parent);
     dialog.setModal(true);

@@ -4,10 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-#include <optional>
+#include "users/storechange.h"
 
-class StoreMap;
+#include <optional>
 
 class QWidget;
 
@@ -27,9 +26,9 @@ namespace FirstRun {
 // change, and the result is whether they were written; any other close stores
 // nothing. The password is asked for only when none is stored: one already
 // set stays as it is.
-bool run(QWidget *parent, const std::function<void(StoreMap &)> &alongside = {});
+bool run(QWidget *parent, const StoreChange &alongside = {});
 // Stores the answers as "&Done" does: the password hashed (also when empty),
 // and only when no password is stored yet.
 bool store(const QString &currency, bool metric, const std::optional<QString> &password,
-           const std::function<void(StoreMap &)> &alongside = {});
+           const StoreChange &alongside = {});
 } // namespace FirstRun

@@ -104,11 +104,23 @@ bool Password::isStored()
 bool Password::check(const QString &entered)
 {
     // Read at every check, so a password changed by another program counts at once.
+    // A settings file that is there but cannot be read may hold a password: the
+    // built-in one never opens it.
+    if (!Store::readProblem().isEmpty() && !Store::contains(Keys::password))
+        return false;
     return matches(Store::value(Keys::password, Fallback::password).toString(), entered);
 }
 
 bool Password::store(const QString &password)
 {
-    const QString hashed = hash(password);
-    return Store::update([hashed](StoreMap &store) { store.setValue(Keys::password, hashed); });
+    return Store::update(StoreChange::setting(Keys::password, hash(password)));
+}
+
+StoreChange Password::storingFirst(const QString &hashed)
+{
+    static const StoreChange::Kind First("password.first", [](StoreMap &store, const QVariant &data) {
+        if (!store.contains(Keys::password))
+            store.setValue(Keys::password, data.toString());
+    });
+    return {First, hashed};
 }

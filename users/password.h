@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class StoreChange;
+
 // The administrator password. It is stored as a salted, deliberately slow hash
 // under the key "password"; a stored value not in the hashed form is a clear-text
 // password left by an earlier version and still counts. When nothing is stored,
@@ -26,5 +28,8 @@ bool isStored();
 bool check(const QString &entered);
 // Stores a new password, hashed; false when the store could not be written.
 bool store(const QString &password);
+// A change that stores a hashed password only when none is stored when it is
+// written: whoever sits at the keyboard may not replace one already set.
+StoreChange storingFirst(const QString &hashed);
 
 } // namespace Password

@@ -5,8 +5,6 @@
 
 #include <QHash>
 
-#include <memory>
-
 namespace {
 
 // Every record has five fields of at least this many bytes in the file, so a
@@ -45,6 +43,17 @@ bool isPresent(const StoreMap &store, int number)
     }
     return false;
 }
+
+QStringList fieldsOf(const ScoreRecord &record)
+{
+    return {record.player, record.topic, record.clues, record.choices, record.score, record.completed};
+}
+
+const StoreChange::Kind Append("scores.append", [](StoreMap &store, const QVariant &data) {
+    const QStringList fields = data.toStringList();
+    if (fields.size() == ScoreRecord::FieldCount + 1)
+        ScoreBook::appendTo(store, {fields.at(0), fields.at(1), fields.at(2), fields.at(3), fields.at(4), fields.at(5)});
+});
 
 int recordBound(const StoreMap &store)
 {
@@ -123,24 +132,19 @@ int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
     return number;
 }
 
-int ScoreBook::append(const ScoreRecord &record)
+StoreChange ScoreBook::appending(const ScoreRecord &record)
 {
-    // Told by the store's thread once the change is done, which is before update returns.
-    const auto number = std::make_shared<int>(0);
-    const bool written = Store::update([number, record](StoreMap &store) { *number = appendTo(store, record); });
-    return written ? *number : 0;
+    return {Append, fieldsOf(record)};
 }
 
-void ScoreBook::appendLater(const ScoreRecord &record, const std::function<void(StoreMap &)> &alongside,
-                            std::function<void(bool)> done)
+int ScoreBook::append(const ScoreRecord &record)
 {
-    const quint64 change = Store::post(
-        [record, alongside](StoreMap &store) {
-            appendTo(store, record);
-            if (alongside)
-                alongside(store);
-        },
-        std::move(done));
+    return Store::update(appending(record)) ? count() : 0;
+}
+
+void ScoreBook::appendLater(const ScoreRecord &record, const StoreChange &alongside, std::function<void(bool)> done)
+{
+    const quint64 change = Store::post(appending(record).then(alongside), std::move(done));
     appended().append({change, record});
 }
 

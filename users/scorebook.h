@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class StoreChange;
 class StoreMap;
 
 // One completed exercise: who played, which topic, the clues and choices used,
@@ -63,14 +64,14 @@ Extent extentOf(const StoreMap &store);
 
 // Appends a record under the number that follows the records stored at the
 // moment of writing, so exercises open side by side or in other programs never
-// overwrite one another nor leave gaps, and waits: returns the record's
-// number, or 0 when the store could not be written.
+// overwrite one another nor leave gaps, and waits: returns how many records
+// there are then, or 0 when the store could not be written.
 int append(const ScoreRecord &record);
 // Appends a record, together with `alongside`, without waiting: the record is
 // among records() at once. `done` is told whether it was written.
-void appendLater(const ScoreRecord &record, const std::function<void(StoreMap &)> &alongside,
-                 std::function<void(bool written)> done);
-// The same within a change of the store already under way.
+void appendLater(const ScoreRecord &record, const StoreChange &alongside, std::function<void(bool written)> done);
+// The same as a change of the store, and within a change already under way.
+StoreChange appending(const ScoreRecord &record);
 int appendTo(StoreMap &store, const ScoreRecord &record);
 // Brings a list of records read from a store up to date with it.
 void readInto(QList<ScoreRecord> &known, const StoreMap &store);

@@ -18,6 +18,31 @@ QString tr(const char *text)
     return QCoreApplication::translate("ScoreTransfer", text);
 }
 
+// An import as one change: it reads what it merges from here, and tells here
+// what it did. Done while the importer waits, it is never kept for a later start.
+struct ImportJob
+{
+    QList<ScoreRecord> records;
+    QStringList names;
+    QList<ScoreRecord> known; // read from this store before: only records stored since are read again
+    ScoreBook::Merged merged;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::shared_ptr<ImportJob>)
+
+namespace {
+
+const StoreChange::Kind Import("scores.import", [](StoreMap &store, const QVariant &data) {
+    const auto job = data.value<std::shared_ptr<ImportJob>>();
+    if (!job)
+        return;
+    job->merged = ScoreBook::mergeInto(store, job->records, job->known);
+    for (const QString &name : std::as_const(job->names))
+        Accounts::addIn(store, name);
+});
+
 } // namespace
 
 QString ScoreTransfer::withCsvSuffix(const QString &fileName)
@@ -53,18 +78,13 @@ ScoreTransfer::Imported ScoreTransfer::importFrom(const QString &fileName)
     }
     names.removeDuplicates();
 
-    const auto merged = std::make_shared<ScoreBook::Merged>();
     // The records read already need not be read again inside the change.
-    const bool written = Store::update([records = read.records, names, merged, known = Store::records()](StoreMap &store) {
-        *merged = ScoreBook::mergeInto(store, records, known);
-        for (const QString &name : names)
-            Accounts::addIn(store, name);
-    });
-    if (!written) {
+    const auto job = std::make_shared<ImportJob>(ImportJob{read.records, names, Store::records(), {}});
+    if (!Store::update({Import, QVariant::fromValue(job)})) {
         imported.problem = tr("Brightsum cannot write its settings on this computer.");
         return imported;
     }
-    imported.added = merged->added;
-    imported.skipped = merged->skipped;
+    imported.added = job->merged.added;
+    imported.skipped = job->merged.skipped;
     return imported;
 }

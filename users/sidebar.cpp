@@ -229,10 +229,7 @@ void Sidebar::clearScores()
     if (!m_password->checkPassword())
         return;
     // The records go and every list of topics to do is full again, together.
-    const bool cleared = Store::update([](StoreMap &store) {
-        store.remove(Keys::scoresGroup);
-        Accounts::resetAllToDoIn(store);
-    });
+    const bool cleared = Store::update(StoreChange::removing(Keys::scoresGroup).then(Accounts::resettingAllToDo()));
     if (cleared)
         Ask::information(this, tr("Saved Scores"), tr("All saved scores have been cleared."));
     else

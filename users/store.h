@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "users/storechange.h"
 #include "users/storemap.h"
 
 #include <QObject>
@@ -56,6 +57,10 @@ inline const QString exerciseGroup = QStringLiteral("exercise");
 inline const QString localizationGroup = QStringLiteral("localization");
 inline const QString themesGroup = QStringLiteral("themes");
 
+// Journals of changes that an ending program could not write, once written
+// into the store: their names, the newest last, so none is written twice.
+inline const QString journalsWritten = QStringLiteral("/journal/written");
+
 } // namespace Keys
 
 namespace Fallback {
@@ -103,29 +108,48 @@ QStringList stringList(const QString &key);
 // Many reads from one and the same version of the store. The reader must not keep the map.
 void read(const std::function<void(const StoreMap &)> &reader);
 QString fileName();
+// Why the file that is there could not be read (the store then reads as
+// empty and nothing is written over it), or an empty text.
+QString readProblem();
 
 // Writing. Each change is one transaction on the store's thread: the store is
 // locked against every other program, read afresh, changed and written whole,
 // and the new file takes the old one's place only once it is complete on disk.
 // A change that could not be written is dropped and reported.
-using Change = std::function<void(StoreMap &)>;
+using Change = StoreChange;
 
 // Changes the store and waits until the change is written: true when it was.
-// The window goes on painting meanwhile, but takes no input.
+// The window goes on painting meanwhile, but takes no input; while another
+// program holds the store, the person is asked whether to wait on (see
+// setBlockingWaitHandler), and a change given up is not written.
 bool update(const Change &change);
 // Removes whole groups with everything under them, in one change, and waits.
 bool removeGroups(const QStringList &groups);
-// Changes the store without waiting. Reads see the change at once. It runs
-// again on the store's thread, on the file as it is then, so it must hold its
-// own copies of whatever it needs and touch nothing but the map. `done`, when
-// given, is told on this thread whether it was written. Returns the change's
-// number, in the order of all changes.
+// Changes the store without waiting. Reads see the change at once. `done`,
+// when given, is told on this thread whether it was written. Returns the
+// change's number, in the order of all changes.
 quint64 post(const Change &change, std::function<void(bool written)> done = {});
-// The number of the last change whose outcome has reached this thread.
+// The number of the last change whose outcome has reached this thread, and
+// of the last change made.
 quint64 settled();
+quint64 posted();
 // Waits until every change made so far is written or dropped, and the score
 // records are read.
 void waitForPending();
+
+// Before the program ends: waits for the changes not yet written, but at most
+// `limitMs` in all (however many there are), or until `leaveNow` says so.
+// Changes still waiting then for another program are kept in a journal beside
+// the store, which the next program to start writes into it. Returns how many
+// were kept, and why they could not be kept when they could not.
+struct Finished
+{
+    int kept = 0;
+    QString problem;
+};
+Finished finish(qint64 limitMs, const std::function<bool()> &leaveNow = {});
+// How long a program that is ending waits for the store, in all.
+constexpr qint64 LastWaitMs = 30000;
 
 // The score records as last read on the store's thread, oldest first, and
 // whether they have been read yet (they are read once the store is first used).
@@ -138,8 +162,16 @@ void setWriteFailureHandler(std::function<void(const QString &problem)> handler)
 // not be read; those lines are gone from the new file (numbered from 1).
 void setRepairHandler(std::function<void(const QList<int> &lines)> handler);
 // Told when a change starts and stops waiting for another program that holds
-// the store's lock.
-void setWaitHandler(std::function<void(bool waiting)> handler);
+// the store's lock; `holder` names the other computer, or is empty for this one.
+void setWaitHandler(std::function<void(bool waiting, const QString &holder)> handler);
+// Asked, once a change that update() waits for has to wait for another
+// program: runs until `finished` is true and returns true, or returns false
+// when the person would rather not wait.
+void setBlockingWaitHandler(
+    std::function<bool(const QString &holder, const std::function<bool()> &finished)> handler);
+// Told how many changes kept in a journal by an earlier program have now been
+// written into the store.
+void setJournalHandler(std::function<void(int written)> handler);
 
 // Writes what is pending and lets the store go; the next use opens it again
 // (after tests move it). Done when the program ends, too.

@@ -29,6 +29,12 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString tooLarge()
+{
+    return QCoreApplication::translate("StoreFile", "It is larger than %1 MB, more than a settings file can be.")
+        .arg(StoreFile::MaxBytes / (1024 * 1024));
+}
+
 // The working copies need no disk: the file in memory that the session keeps
 // for programs like this one, when there is one, is far quicker to write.
 QString scratchFolder()
@@ -52,20 +58,37 @@ qint64 nanoseconds(const struct timespec &time)
     return static_cast<qint64>(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
-QByteArray readAll(int fd, qint64 limit, qint64 expected)
+// The whole file, or why it could not be read whole: a read that fails part
+// way (a failing disk, a network mount) or ends before the size the file had
+// when it was opened is a problem, never the whole file.
+std::optional<QByteArray> readAll(int fd, qint64 expected, QString &problem)
 {
     QByteArray content;
     // Room for the size the file has now, so a large store is not copied over
-    // and over as it grows; a file that grows meanwhile is still read whole.
-    content.reserve(std::clamp<qint64>(expected, 0, limit));
+    // and over as it grows.
+    content.reserve(expected);
     char piece[64 * 1024];
     for (;;) {
         const ssize_t got = ::read(fd, piece, sizeof piece);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0 || content.size() + got > limit)
+        if (got < 0) {
+            problem = systemError(errno);
+            return std::nullopt;
+        }
+        if (got == 0)
             break;
+        if (content.size() + got > StoreFile::MaxBytes) {
+            problem = tooLarge();
+            return std::nullopt;
+        }
         content.append(piece, got);
+    }
+    if (content.size() < expected) {
+        problem = QCoreApplication::translate("StoreFile", "Only %1 of its %2 bytes could be read.")
+                      .arg(content.size())
+                      .arg(expected);
+        return std::nullopt;
     }
     return content;
 }
@@ -141,6 +164,9 @@ StoreFile::Identity StoreFile::identityOf(const QString &path)
 
 bool StoreFile::isCurrent() const
 {
+    // A file that could not be read is tried again now and then, though it looks the same.
+    if (!m_readProblem.isEmpty() && m_lastLoad.isValid() && m_lastLoad.elapsed() >= RetryReadMs)
+        return false;
     return m_loaded && identityOf(m_path) == m_identity;
 }
 
@@ -173,51 +199,50 @@ void StoreFile::forget()
 
 void StoreFile::load()
 {
+    const int fd = openForReading(m_path);
+    loadFrom(fd, fd < 0 ? errno : 0);
+}
+
+void StoreFile::loadFrom(int fd, int openError)
+{
     m_copy.clear();
     m_readProblem.clear();
     m_unreadable.clear();
+    m_loaded = true;
+    m_lastLoad.start();
 
-    QByteArray content;
-    const int fd = openForReading(m_path);
+    std::optional<QByteArray> content = QByteArray();
     if (fd < 0) {
-        if (errno != ENOENT)
-            m_readProblem = systemError(errno);
+        // No file there (nor a folder for it): an empty store.
+        if (openError != ENOENT && openError != ENOTDIR)
+            m_readProblem = systemError(openError);
         pin(-1);
         m_identity = identityOf(m_path);
     } else {
         pin(fd);
         struct stat info {};
-        ::fstat(fd, &info);
-        if (!S_ISREG(info.st_mode))
+        if (::fstat(fd, &info) != 0)
+            m_readProblem = systemError(errno);
+        else if (!S_ISREG(info.st_mode))
             m_readProblem = tr("It is not a file.");
         else if (info.st_size > MaxBytes)
-            m_readProblem = tr("It is too large to be a settings file.");
+            m_readProblem = tooLarge();
         else
-            content = readAll(fd, MaxBytes, info.st_size);
+            content = readAll(fd, info.st_size, m_readProblem);
     }
-    m_loaded = true;
-    m_copy.setFileBytes(content.size());
-    if (m_scope == Scope::AllButScores)
-        content = withoutSection(content, QByteArrayLiteral("[scores]"));
-    if (content.isEmpty())
+    if (!m_readProblem.isEmpty() || !content)
         return;
-
-    // The toolkit reads settings only from a file: it is given a copy of its own.
-    const QString copyPath = scratchFile();
-    QFile copy(copyPath);
-    if (!m_scratch.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size()
-        || !copy.flush()) {
-        m_readProblem = tr("No working copy can be made in %1.").arg(QDir::toNativeSeparators(m_scratch.path()));
-    } else {
-        copy.close();
-        const qint64 bytes = m_copy.fileBytes();
-        m_copy = StoreMap::from(QSettings(copyPath, QSettings::IniFormat));
-        if (m_scope == Scope::AllButScores)
-            m_copy.remove(QStringLiteral("scores"));
-        m_copy.setFileBytes(bytes);
-        m_unreadable = unreadableLines(content);
-    }
-    QFile::remove(copyPath);
+    m_copy.setFileBytes(content->size());
+    if (m_scope == Scope::AllButScores)
+        *content = withoutSection(*content, QByteArrayLiteral("[scores]"));
+    if (content->isEmpty())
+        return;
+    const qint64 bytes = m_copy.fileBytes();
+    m_copy = StoreMap::fromIni(*content);
+    if (m_scope == Scope::AllButScores)
+        m_copy.remove(QStringLiteral("scores"));
+    m_copy.setFileBytes(bytes);
+    m_unreadable = unreadableLines(*content);
 }
 
 std::optional<QByteArray> StoreFile::contentOf(QString &problem)
@@ -258,8 +283,17 @@ StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &appl
     const StoreLock lock(QFileInfo(m_path).absolutePath(), waiting);
     if (!lock.isHeld())
         return {false, lock.problem(), {}};
-    if (!isCurrent())
-        load();
+    // Whether another program has written since is asked of the file opened
+    // now, under the lock: a network file system answers a look at the path
+    // from what it remembers, but an opened file from the server.
+    const int fd = openForReading(m_path);
+    const int openError = fd < 0 ? errno : 0;
+    const Identity now = fd >= 0 ? identityOf(fd) : Identity{};
+    if (!m_loaded || !m_readProblem.isEmpty() || !(now == m_identity)) {
+        loadFrom(fd, openError);
+    } else if (fd >= 0) {
+        ::close(fd);
+    }
     // What could not be read is never replaced by what was.
     if (!m_readProblem.isEmpty())
         return {false, m_readProblem, {}};
@@ -269,15 +303,15 @@ StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &appl
     const std::optional<QByteArray> content = contentOf(problem);
     const QFileInfo file(m_path);
     const QString target = file.isSymLink() ? file.symLinkTarget() : m_path;
-    if (!content || !(problem = SafeFile::replace(target, *content)).isEmpty()) {
+    if (!content || !(problem = SafeFile::replace(target, *content, [&lock] { return lock.stillHeld(); })).isEmpty()) {
         // The change is dropped with the copy that holds it.
         forget();
         return {false, problem, {}};
     }
-    const int fd = openForReading(m_path);
-    pin(fd);
+    const int written = openForReading(m_path);
+    pin(written);
     m_copy.setFileBytes(content->size());
-    if (fd < 0 || m_identity.size != content->size())
+    if (written < 0 || m_identity.size != content->size())
         forget();
     return {true, {}, std::exchange(m_unreadable, {})};
 }

@@ -4,6 +4,7 @@
 #include "users/storelock.h"
 #include "users/storemap.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -56,7 +57,8 @@ public:
     // The file the copy was read from, and the identity of that file now.
     Identity identity() const { return m_identity; }
     static Identity identityOf(const QString &path);
-    // Why the file could not be read (it is then read as empty), or an empty text.
+    // Why the file could not be read (it is then read as empty, and never
+    // written), or an empty text.
     QString readProblem() const { return m_readProblem; }
 
     struct Outcome
@@ -70,13 +72,18 @@ public:
     // Lines that are neither a section, a key with its value, a comment nor
     // blank: what the toolkit's reader skips. Numbered from 1.
     static QList<int> unreadableLines(const QByteArray &content);
-    // Settings files larger than this are not read.
-    static constexpr qint64 MaxBytes = 64 * 1024 * 1024;
+    // Settings files larger than this are not read: about five million score
+    // records, far beyond a school's years of them.
+    static constexpr qint64 MaxBytes = 512 * 1024 * 1024;
+    // A file that could not be read is tried again after this long.
+    static constexpr qint64 RetryReadMs = 2000;
 
 private:
     static Identity identityOf(int fd);
 
     void load();
+    // Reads the file opened as `fd` (taken over), or tells why it could not be opened.
+    void loadFrom(int fd, int openError);
     void forget();
     // The file the copy makes, through the toolkit's own writer when needed.
     std::optional<QByteArray> contentOf(QString &problem);
@@ -92,5 +99,6 @@ private:
     Identity m_identity;
     int m_pinned = -1;
     QString m_readProblem;
+    QElapsedTimer m_lastLoad;
     QList<int> m_unreadable;
 };

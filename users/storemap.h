@@ -31,6 +31,7 @@ public:
     void remove(const QString &key);
     void clear() { m_values.clear(); }
     QStringList allKeys() const { return m_values.keys(); }
+    bool operator==(const StoreMap &other) const { return m_values == other.m_values; }
     qsizetype size() const { return m_values.size(); }
 
     // The size of the file these keys were read from or written to: a file
@@ -42,6 +43,8 @@ public:
 
     // Every key and value the toolkit read.
     static StoreMap from(const QSettings &settings);
+    // The keys and values the toolkit reads from a file of these bytes.
+    static StoreMap fromIni(QByteArrayView data);
     // The whole file, or nothing when a value is of a kind that only the
     // toolkit can write.
     std::optional<QByteArray> toIni() const;
