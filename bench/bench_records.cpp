@@ -11,16 +11,16 @@
 //
 // Without an X server it runs offscreen, which leaves out the X server's part.
 
-#include "app/applicationwindow.h"
 #include "app/datafolder.h"
-#include "app/prompts.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "base/ui/prompts.h"
 #include "bench/benchsupport.h"
 #include "content/topics.h"
-#include "exercise/mdiwindow.h"
-#include "users/accountwindow.h"
+#include "exercise/ui/mdiwindow.h"
 #include "users/scorebook.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QApplication>
 #include <QComboBox>

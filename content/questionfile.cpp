@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/questionfile.h"
 
-#include "content/safefile.h"
+#include "base/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/savedexercise.h"
 
+#include "base/safefile.h"
 #include "content/names.h"
 #include "content/questionfile.h"
-#include "content/safefile.h"
 #include "content/topics.h"
 #include "exercise/exercise.h"
 #include "users/accounts.h"

@@ -5,12 +5,12 @@
 // fuzz targets and the random-mutation test both feed data through these
 // checks; each returns what was broken, or nullptr when all held.
 
+#include "base/store/storemap.h"
 #include "content/questionfile.h"
 #include "content/savedexercise.h"
 #include "content/topics.h"
 #include "exercise/exercise.h"
 #include "users/accounts.h"
-#include "users/storemap.h"
 
 #include <QBuffer>
 #include <QDataStream>

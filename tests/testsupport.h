@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/prompts.h"
-#include "exercise/soundplayer.h"
+#include "base/ui/prompts.h"
+#include "base/ui/soundplayer.h"
 
 #include <QList>
 #include <QSet>

@@ -3,23 +3,23 @@
 // each control that takes the focus, a tab order that follows the reading
 // order, and an exercise window that tells what it paints.
 
-#include "app/analogclock.h"
-#include "app/applicationwindow.h"
-#include "app/digitalclock.h"
-#include "app/htmwindow.h"
-#include "exercise/mdiwindow.h"
-#include "exercise/worksheetdialog.h"
-#include "options/optionsdialog.h"
-#include "templates/generatedialog.h"
-#include "templates/templateeditor.h"
+#include "app/ui/analogclock.h"
+#include "app/ui/applicationwindow.h"
+#include "app/ui/digitalclock.h"
+#include "app/ui/htmwindow.h"
+#include "base/store/store.h"
+#include "exercise/ui/mdiwindow.h"
+#include "exercise/ui/worksheetdialog.h"
+#include "options/ui/optionsdialog.h"
+#include "templates/ui/generatedialog.h"
+#include "templates/ui/templateeditor.h"
 #include "testsupport.h"
-#include "users/accountwindow.h"
 #include "users/accounts.h"
 #include "users/firstrun.h"
-#include "users/progresswindow.h"
-#include "users/scorewindow.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/progresswindow.h"
+#include "users/ui/scorewindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise rules, scoring, score records, accounts and the password, without windows.
 
+#include "base/store/store.h"
 #include "content/names.h"
 #include "exercise/exercise.h"
 #include "testsupport.h"
 #include "users/accounts.h"
 #include "users/password.h"
 #include "users/scorebook.h"
-#include "users/store.h"
 
 #include <QElapsedTimer>
 #include <QSettings>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: what the child does and what the window then shows, asks and stores.
 
+#include "base/store/store.h"
 #include "content/topics.h"
-#include "exercise/mdiwindow.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
 #include "users/scorebook.h"
-#include "users/store.h"
 
 #include <QLineEdit>
 #include <QSettings>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, the clearing of saved data and the first-run setup.
 
-#include "app/applicationwindow.h"
-#include "options/optionsdialog.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "options/ui/optionsdialog.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/adminpassword.h"
 #include "users/firstrun.h"
 #include "users/password.h"
 #include "users/scorebook.h"
-#include "users/store.h"
+#include "users/ui/adminpassword.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dated records, the CSV file they travel in, and one child's progress.
 
-#include "app/applicationwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/progresswindow.h"
 #include "users/scorecsv.h"
 #include "users/scoretransfer.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/progresswindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Question files, templates and saved exercises: reading, writing and refusing.
 
-#include "app/language.h"
+#include "base/language.h"
 #include "content/exercisebank.h"
 #include "content/questionfile.h"
 #include "content/savedexercise.h"

@@ -2,20 +2,20 @@
 // The program keeps working and loses nothing under failing storage, a broken
 // settings file, two programs at once and long runs.
 
-#include "app/applicationwindow.h"
-#include "app/sessionend.h"
-#include "content/safefile.h"
-#include "exercise/mdiwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/safefile.h"
+#include "base/sessionend.h"
+#include "base/store/store.h"
+#include "base/store/storefile.h"
+#include "base/store/storelock.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/accountwindow.h"
 #include "users/password.h"
 #include "users/progress.h"
 #include "users/scorebook.h"
-#include "users/sidebar.h"
-#include "users/store.h"
-#include "users/storefile.h"
-#include "users/storelock.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QAccessible>
 #include <QChart>

@@ -2,7 +2,7 @@
 // The data shipped with the program: question files and the sample template.
 
 #include "app/datafolder.h"
-#include "app/language.h"
+#include "base/language.h"
 #include "content/questionfile.h"
 #include "content/topics.h"
 #include "exercise/exercise.h"

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Signing in, score windows, the administrator password and the sidebar.
 
-#include "app/applicationwindow.h"
-#include "exercise/mdiwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/accountwindow.h"
-#include "users/adminpassword.h"
 #include "users/password.h"
 #include "users/scorebook.h"
-#include "users/scorewindow.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/adminpassword.h"
+#include "users/ui/scorewindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/accounts.h"
 
+#include "base/store/store.h"
 #include "content/topics.h"
-#include "users/store.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/firstrun.h"
 
-#include "app/prompts.h"
+#include "base/store/store.h"
+#include "base/ui/prompts.h"
 #include "exercise/exercise.h"
 #include "users/password.h"
-#include "users/store.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "users/storechange.h"
+#include "base/store/storechange.h"
 
 #include <optional>
 

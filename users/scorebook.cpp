@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/scorebook.h"
 
-#include "users/store.h"
+#include "base/store/store.h"
 
 #include <QHash>
 
