@@ -314,10 +314,10 @@ void TestExercise::unsafeNamesAreRefused_data()
     QTest::newRow("accent apart") << QStringLiteral("Zoe\u0308") << QStringLiteral("Zoë") << true;
     QTest::newRow("line break") << QStringLiteral("Asha\nBen") << QStringLiteral("Asha\nBen") << false;
     QTest::newRow("tab") << QStringLiteral("Asha\tBen\t") << QStringLiteral("Asha\tBen") << false;
-    QTest::newRow("forty letters") << QString(Accounts::MaxNameLength, QLatin1Char('a'))
-                                   << QString(Accounts::MaxNameLength, QLatin1Char('a')) << true;
-    QTest::newRow("forty-one letters") << QString(Accounts::MaxNameLength + 1, QLatin1Char('a'))
-                                       << QString(Accounts::MaxNameLength + 1, QLatin1Char('a')) << false;
+    QTest::newRow("forty letters") << QString(Names::MaxLength, QLatin1Char('a'))
+                                   << QString(Names::MaxLength, QLatin1Char('a')) << true;
+    QTest::newRow("forty-one letters") << QString(Names::MaxLength + 1, QLatin1Char('a'))
+                                       << QString(Names::MaxLength + 1, QLatin1Char('a')) << false;
 }
 
 void TestExercise::unsafeNamesAreRefused()
@@ -326,7 +326,7 @@ void TestExercise::unsafeNamesAreRefused()
     QFETCH(QString, kept);
     QFETCH(bool, acceptable);
     QCOMPARE(Names::cleaned(name), kept);
-    QCOMPARE(Accounts::problemWithNewName(kept).isEmpty(), acceptable);
+    QCOMPARE(Names::problemWithNewName(kept).isEmpty(), acceptable);
 }
 
 void TestExercise::passwordChecks()

@@ -6,10 +6,10 @@
 #include "options/ui/optionsdialog.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/firstrun.h"
 #include "users/password.h"
 #include "users/scorebook.h"
 #include "users/ui/adminpassword.h"
+#include "users/ui/firstrundialog.h"
 
 #include <QAction>
 #include <QButtonGroup>

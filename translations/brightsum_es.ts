@@ -49,29 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Accounts</name>
-    <message>
-        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
-        <translation>Un nombre puede tener como máximo %1 letras. Elige un nombre más corto.</translation>
-    </message>
-    <message>
-        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
-        <translation>Un nombre no puede contener saltos de línea ni otros caracteres de control. Vuelve a escribir tu nombre.</translation>
-    </message>
-    <message>
-        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
-        <translation>Un nombre no puede contener «/» ni «\». Elige otro nombre.</translation>
-    </message>
-    <message>
-        <source>A name cannot be only blanks. Please type your name.</source>
-        <translation>Un nombre no puede tener solo espacios. Escribe tu nombre.</translation>
-    </message>
-    <message>
-        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
-        <translation>No se puede usar el nombre «names». Elige otro nombre.</translation>
-    </message>
-</context>
-<context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
@@ -1223,6 +1200,29 @@ Se puede cambiar en la ventana Preferencias.</translation>
     <message>
         <source>Worksheet saved as PDF</source>
         <translation>Ficha guardada como PDF</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
+        <translation>Un nombre puede tener como máximo %1 letras. Elige un nombre más corto.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
+        <translation>Un nombre no puede contener saltos de línea ni otros caracteres de control. Vuelve a escribir tu nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
+        <translation>Un nombre no puede contener «/» ni «\». Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot be only blanks. Please type your name.</source>
+        <translation>Un nombre no puede tener solo espacios. Escribe tu nombre.</translation>
+    </message>
+    <message>
+        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
+        <translation>No se puede usar el nombre «names». Elige otro nombre.</translation>
     </message>
 </context>
 <context>

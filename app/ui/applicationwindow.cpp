@@ -105,6 +105,13 @@ ApplicationWindow::ApplicationWindow()
         runFirstRunSetup();
 
     m_sidebar = new Sidebar(this);
+    connect(m_sidebar, &Sidebar::myScoresWanted, this, &ApplicationWindow::showMyScores);
+    connect(m_sidebar, &Sidebar::scoresWanted, this, &ApplicationWindow::showScores);
+    connect(m_sidebar, &Sidebar::myProgressWanted, this, &ApplicationWindow::showMyProgress);
+    connect(m_sidebar, &Sidebar::childProgressWanted, this, &ApplicationWindow::showChildProgress);
+    connect(m_sidebar, &Sidebar::exportWanted, this, &ApplicationWindow::exportScores);
+    connect(m_sidebar, &Sidebar::importWanted, this, &ApplicationWindow::importScores);
+    connect(m_sidebar, &Sidebar::sampleTemplateWanted, this, &ApplicationWindow::openSampleTemplate);
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
     restoreDockWidget(m_sidebar); // its place from the state restored above
     if (firstStart) // at its narrowest, leaving the workspace room for an exercise page

@@ -4,8 +4,8 @@
 #include "app/ui/applicationwindow.h"
 
 #include "options/ui/optionsdialog.h"
-#include "users/firstrun.h"
 #include "users/ui/adminpassword.h"
+#include "users/ui/firstrundialog.h"
 
 #include <QPushButton>
 

@@ -2,8 +2,8 @@
 #include "base/store/store.h"
 
 #include "base/safefile.h"
+#include "base/store/scorerecord.h"
 #include "base/store/storefile.h"
-#include "users/scorebook.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -68,7 +68,7 @@ public:
     Snapshot snapshot(quint64 settled)
     {
         const StoreMap &all = m_file.current();
-        ScoreBook::readInto(m_records, all);
+        ScoreRecords::readInto(m_records, all);
         return {settled, m_file.identity(), all.without(Keys::scoresGroup), m_records, m_file.readProblem()};
     }
 };

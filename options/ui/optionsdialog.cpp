@@ -2,9 +2,9 @@
 #include "options/ui/optionsdialog.h"
 
 #include "base/store/store.h"
+#include "base/ui/forms.h"
 #include "base/ui/prompts.h"
 #include "exercise/exercise.h"
-#include "users/firstrun.h"
 #include "users/password.h"
 #include "users/scorebook.h"
 
@@ -23,25 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A group box stacking its controls with room below them. Lists and buttons
-// keep their natural width at the left, labels and text fields span the box;
-// a label names the control that follows it.
-QGroupBox *groupOf(const QString &title, const QList<QWidget *> &controls, QWidget *parent)
-{
-    auto *group = new QGroupBox(title, parent);
-    auto *layout = new QVBoxLayout(group);
-    QLabel *pendingLabel = nullptr;
-    for (QWidget *control : controls) {
-        if (pendingLabel)
-            pendingLabel->setBuddy(control);
-        pendingLabel = qobject_cast<QLabel *>(control);
-        const bool spans = pendingLabel || qobject_cast<QLineEdit *>(control);
-        layout->addWidget(control, 0, spans ? Qt::Alignment() : Qt::AlignLeft);
-    }
-    layout->addStretch();
-    return group;
-}
 
 // A tab page stacking its group boxes, the room left over below them.
 QWidget *pageOf(const QList<QGroupBox *> &groups)
@@ -111,9 +92,9 @@ QWidget *OptionsDialog::createExercisesPage()
     m_disable = new QRadioButton(tr("&Disable"));
     m_enable->setAccessibleDescription(tr("Show a dialog after a wrong answer"));
     m_disable->setAccessibleDescription(tr("Show no dialog after a wrong answer"));
-    return pageOf({groupOf(tr("Exercise Question Font"),
+    return pageOf({Forms::groupOf(tr("Exercise Question Font"),
                            {new QLabel(tr("Font Face:")), m_fontFace, new QLabel(tr("Font Size:")), m_fontSize}, this),
-                   groupOf(tr("Exercise Wrong Answer Dialogs"), {m_enable, m_disable}, this)});
+                   Forms::groupOf(tr("Exercise Wrong Answer Dialogs"), {m_enable, m_disable}, this)});
 }
 
 QWidget *OptionsDialog::createLocalizationPage()
@@ -124,8 +105,8 @@ QWidget *OptionsDialog::createLocalizationPage()
     m_currency->setAccessibleName(tr("Currency"));
     m_metric = new QRadioButton(tr("&Metric (metre, kilogram, second)"));
     m_imperial = new QRadioButton(tr("&Imperial (foot, pound, second)"));
-    return pageOf({groupOf(tr("Currency"), {m_currency}, this),
-                   groupOf(tr("System of Measurement"), {m_metric, m_imperial}, this)});
+    return pageOf({Forms::groupOf(tr("Currency"), {m_currency}, this),
+                   Forms::groupOf(tr("System of Measurement"), {m_metric, m_imperial}, this)});
 }
 
 QWidget *OptionsDialog::createViewPage()
@@ -139,7 +120,7 @@ QWidget *OptionsDialog::createViewPage()
         m_toolbar->addButton(button, style);
         buttons.append(button);
     }
-    return pageOf({groupOf(tr("Standard Toolbar View"), buttons, this)});
+    return pageOf({Forms::groupOf(tr("Standard Toolbar View"), buttons, this)});
 }
 
 QWidget *OptionsDialog::createPrivacyPage()
@@ -152,11 +133,11 @@ QWidget *OptionsDialog::createPrivacyPage()
     m_oldPassword->setAccessibleName(tr("Old administrator password"));
     m_newPassword = new QLineEdit;
     m_newPassword->setAccessibleName(tr("New administrator password"));
-    return pageOf({groupOf(tr("Clear Private Data"),
+    return pageOf({Forms::groupOf(tr("Clear Private Data"),
                            {new QLabel(tr("Clear saved scores and user account data:")), m_clearScores,
                             new QLabel(tr("Clear all saved data and reset to original settings:")), m_clearData},
                            this),
-                   groupOf(tr("Administrator Password"),
+                   Forms::groupOf(tr("Administrator Password"),
                            {new QLabel(tr("Enter the old administrator password:")), m_oldPassword,
                             new QLabel(tr("Enter the new administrator password:")), m_newPassword},
                            this)});

@@ -54,7 +54,7 @@ AccountWindow::AccountWindow(QWidget *parent)
     layout->addWidget(row(tr("Existing Users"), tr("If you have used Brightsum before, select your name "),
                           m_existingUsers, this));
     m_newUser = new QLineEdit(this);
-    m_newUser->setMaxLength(Accounts::MaxNameLength);
+    m_newUser->setMaxLength(Names::MaxLength);
     layout->addWidget(row(tr("New Users"), tr("If you are new to Brightsum, type your name "), m_newUser, this));
 
     auto *buttons = new QHBoxLayout;
@@ -99,7 +99,7 @@ bool AccountWindow::signIn()
     const QString chosen = m_existingUsers->currentText();
     if (!chosen.isEmpty()) {
         // A name put into the store by other means is held to the same rules.
-        const QString problem = Accounts::problemWithName(chosen);
+        const QString problem = Names::problemWithName(chosen);
         if (!problem.isEmpty()) {
             Ask::warning(this, tr("User Accounts"), problem);
             return false;
@@ -113,7 +113,7 @@ bool AccountWindow::signIn()
     }
     // Blanks around a name are no part of it: "Ann " signs in as Ann.
     const QString typed = Names::cleaned(m_newUser->text());
-    const QString problem = Accounts::problemWithNewName(typed);
+    const QString problem = Names::problemWithNewName(typed);
     if (!problem.isEmpty()) {
         Ask::warning(this, tr("User Accounts"), problem);
         return false;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/ui/sidebar.h"
 
-#include "app/ui/applicationwindow.h"
 #include "base/language.h"
 #include "base/store/store.h"
 #include "base/ui/firstpaint.h"
@@ -32,8 +31,8 @@ QGroupBox *listGroup(const QString &title, QListWidget *list, QWidget *parent)
 
 } // namespace
 
-Sidebar::Sidebar(ApplicationWindow *window)
-    : QDockWidget(tr("Sidebar"), window)
+Sidebar::Sidebar(QWidget *parent)
+    : QDockWidget(tr("Sidebar"), parent)
 {
     setObjectName(QStringLiteral("Sidebar"));
     m_password = new AdminPassword(this);
@@ -52,10 +51,10 @@ Sidebar::Sidebar(ApplicationWindow *window)
         "Remove all scores saved on this computer. This will also delete Brightsum's record of completed exercises "
         "for each user.");
     // Adults' tasks ask for the administrator password first, as clearing does.
-    const auto asAdult = [this](void (ApplicationWindow::*command)(), ApplicationWindow *target) {
-        return [this, command, target] {
+    const auto asAdult = [this](void (Sidebar::*wanted)()) {
+        return [this, wanted] {
             if (m_password->checkPassword())
-                (target->*command)();
+                Q_EMIT (this->*wanted)();
         };
     };
     m_everybodysTasks = buildTasksPage(
@@ -69,19 +68,18 @@ Sidebar::Sidebar(ApplicationWindow *window)
          {tr("Import Scores..."),
           tr("Add the score records of a CSV file exported on another computer. Records already here are not "
              "added twice.")}},
-        {[window] { window->showMyScores(); }, [this] { clearScores(); },
-         asAdult(&ApplicationWindow::showChildProgress, window), asAdult(&ApplicationWindow::exportScores, window),
-         asAdult(&ApplicationWindow::importScores, window)});
+        {[this] { Q_EMIT myScoresWanted(); }, [this] { clearScores(); }, asAdult(&Sidebar::childProgressWanted),
+         asAdult(&Sidebar::exportWanted), asAdult(&Sidebar::importWanted)});
     m_myTasks = buildTasksPage(
         {{tr("View Everybody's Scores"),
           tr("View scores that have been saved by Brightsum for exercises completed by all Brightsum users.")},
          {tr("Clear Saved Scores"), removal},
          {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")}},
-        {[window] { window->showScores(); }, [this] { clearScores(); }, [window] { window->showMyProgress(); }});
+        {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); }});
     m_templateTasks = buildTasksPage(
         {{tr("Open Sample Template"),
           tr("Learn how to use the Template Editor by opening a sample template for editing.")}},
-        {[window] { window->openSampleTemplate(); }});
+        {[this] { Q_EMIT sampleTemplateWanted(); }});
 
     m_pages = {m_userPage, m_htmlPage, m_everybodysTasks, m_myTasks, m_templateTasks};
     for (QWidget *page : std::as_const(m_pages))

@@ -7,7 +7,6 @@
 #include <functional>
 
 class AdminPassword;
-class ApplicationWindow;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -15,7 +14,9 @@ class QTextBrowser;
 
 // The dock at the right of the main window. It shows one page at a time: the
 // signed-in child's page, a page of further tasks after a score or template
-// command, or an HTML page from the "HTM" folder.
+// command, or an HTML page from the "HTM" folder. A task that another window
+// carries out is asked for by a signal; adults' tasks are signalled only once
+// the administrator password has been given.
 class Sidebar : public QDockWidget
 {
     Q_OBJECT
@@ -23,7 +24,7 @@ class Sidebar : public QDockWidget
 public:
     static constexpr int MinimumWidth = 250;
 
-    explicit Sidebar(ApplicationWindow *window);
+    explicit Sidebar(QWidget *parent);
 
     // Shows an HTML page from the "HTM" folder under a title.
     void showHtmlPage(const QString &title, const QString &fileName);
@@ -40,6 +41,15 @@ public:
     QListWidget *recentList() const { return m_recent; }
     QListWidget *statisticsList() const { return m_statistics; }
     QLabel *nameLabel() const { return m_name; }
+
+Q_SIGNALS:
+    void myScoresWanted();
+    void scoresWanted();
+    void myProgressWanted();
+    void childProgressWanted();
+    void exportWanted();
+    void importWanted();
+    void sampleTemplateWanted();
 
 public Q_SLOTS:
     void setScoreContent();
