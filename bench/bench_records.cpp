@@ -217,7 +217,7 @@ Figures measureCount(QTextStream &out, Heartbeat &heartbeat, int count, int runs
         closeChildren(window);
     }
 
-    out << "records stored: " << count << " (" << ScoreBook::count() << " after the runs)\n"
+    out << "records stored: " << count << " (" << ScoreBook::records().size() << " after the runs)\n"
         << "  sign in 0.1 s after the start, to the page painted:  " << Bench::figure(early.toPage)
         << "   longest gap " << Bench::figure(early.gap) << (readBefore ? " (records read by then)" : "")
         << "\n"
@@ -258,7 +258,7 @@ void measureLongRun(QTextStream &out)
         playOne(i % Topics::count);
     Store::waitForPending();
     out << "a thousand exercises in one run: private memory " << before << " kB before, "
-        << Bench::privateKilobytes() << " kB after; " << ScoreBook::count() << " records\n";
+        << Bench::privateKilobytes() << " kB after; " << ScoreBook::records().size() << " records\n";
 }
 
 } // namespace

@@ -89,6 +89,13 @@ bool QuestionFile::fitsOnLine(const QString &text)
     return text.toLocal8Bit().size() <= MaxLineLength;
 }
 
+QString QuestionFile::asLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
 QByteArray QuestionFile::toBytes(const QuestionRecords &records)
 {
     QByteArray data;

@@ -23,12 +23,6 @@ QByteArray SavedExercise::toBytes() const
     return data;
 }
 
-bool SavedExercise::write(QIODevice &device) const
-{
-    const QByteArray data = toBytes();
-    return device.write(data) == data.size();
-}
-
 SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
 {
     QString lines[LineCount];

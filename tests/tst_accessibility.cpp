@@ -269,7 +269,7 @@ void TestAccessibility::childWindows()
     ScoreWindow scores(nullptr, {{QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"),
                                   QStringLiteral("0"), QStringLiteral("38")}},
                        ScoreWindow::Everybody);
-    ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
+    TestSupport::appendRecord({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
                        QStringLiteral("38"), QStringLiteral("2025-03-14T15:42:07+01:00")});
     ProgressWindow progress(nullptr, QStringLiteral("Asha"));
     for (QWidget *window : {static_cast<QWidget *>(&editor), static_cast<QWidget *>(&page),
@@ -357,7 +357,7 @@ void TestAccessibility::everyShownTextCanBeTranslated()
     QVERIFY(exercise);
     for (const QuestionRecord &question : exercise->exercise().questions())
         asTheyAre << question.text;
-    ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Money"), QStringLiteral("1"), QStringLiteral("0"),
+    TestSupport::appendRecord({QStringLiteral("Asha"), QStringLiteral("Money"), QStringLiteral("1"), QStringLiteral("0"),
                        QStringLiteral("38"), QStringLiteral("2025-03-14T15:42:07+01:00")});
     Store::waitForPending();
     untranslated << untranslatedTexts(&window, asTheyAre);

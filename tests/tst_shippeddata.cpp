@@ -5,8 +5,8 @@
 #include "base/language.h"
 #include "content/questionfile.h"
 #include "content/topics.h"
+#include "coresupport.h"
 #include "exercise/exercise.h"
-#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -51,11 +51,6 @@ QStringList Accounts::toDo(const QString &name)
     return Store::stringList(Keys::toDoList(name));
 }
 
-bool Accounts::completeTopic(const QString &player, const QString &topic)
-{
-    return Store::update(completing(player, topic));
-}
-
 StoreChange Accounts::completing(const QString &player, const QString &topic)
 {
     return {Complete, QStringList{player, topic}};
@@ -66,11 +61,6 @@ void Accounts::completeTopicIn(StoreMap &store, const QString &player, const QSt
     QStringList list = store.value(Keys::toDoList(player), QString()).toStringList();
     list.removeOne(topic);
     store.setValue(Keys::toDoList(player), list);
-}
-
-bool Accounts::resetAllToDo()
-{
-    return Store::update(resettingAllToDo());
 }
 
 StoreChange Accounts::resettingAllToDo()

@@ -28,15 +28,13 @@ void addIn(StoreMap &store, const QString &name);
 QStringList toDo(const QString &name);
 
 // Removes the first entry equal to the topic from the player's list and writes
-// the list back, changed or not.
-bool completeTopic(const QString &player, const QString &topic);
-// The same as a change of the store, and within a change already under way.
+// the list back, changed or not: as a change of the store, and within a change
+// already under way.
 StoreChange completing(const QString &player, const QString &topic);
 void completeTopicIn(StoreMap &store, const QString &player, const QString &topic);
 
-// Gives every stored name, the empty first one included, all seven topics again.
-bool resetAllToDo();
-// The same as a change of the store, and within a change already under way.
+// Gives every stored name, the empty first one included, all seven topics
+// again: as a change of the store, and within a change already under way.
 StoreChange resettingAllToDo();
 void resetAllToDoIn(StoreMap &store);
 

@@ -49,11 +49,6 @@ bool ScoreBook::isRead()
     return Store::recordsRead();
 }
 
-int ScoreBook::count()
-{
-    return static_cast<int>(records().size());
-}
-
 int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
 {
     const int number = ScoreRecords::extentOf(store).last + 1;
@@ -65,11 +60,6 @@ int ScoreBook::appendTo(StoreMap &store, const ScoreRecord &record)
 StoreChange ScoreBook::appending(const ScoreRecord &record)
 {
     return {Append, fieldsOf(record)};
-}
-
-int ScoreBook::append(const ScoreRecord &record)
-{
-    return Store::update(appending(record)) ? count() : 0;
 }
 
 void ScoreBook::appendLater(const ScoreRecord &record, const StoreChange &alongside, std::function<void(bool)> done)
@@ -113,11 +103,6 @@ ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord>
     if (merged.added > 0)
         store.setValue(Keys::scoreCount, number);
     return merged;
-}
-
-bool ScoreBook::clear()
-{
-    return Store::removeGroups({Keys::scoresGroup});
 }
 
 QList<ScoreRecord> ScoreBook::recordsOf(const QList<ScoreRecord> &all, const QString &player)

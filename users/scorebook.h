@@ -22,16 +22,12 @@ namespace ScoreBook {
 // done (see isRead).
 const QList<ScoreRecord> &records();
 bool isRead();
-// The number of records there.
-int count();
 
-// Appends a record under the number that follows the records stored at the
-// moment of writing, so exercises open side by side or in other programs never
-// overwrite one another nor leave gaps, and waits: returns how many records
-// there are then, or 0 when the store could not be written.
-int append(const ScoreRecord &record);
 // Appends a record, together with `alongside`, without waiting: the record is
-// among records() at once. `done` is told whether it was written.
+// among records() at once. `done` is told whether it was written. It takes the
+// number that follows the records stored at the moment of writing, so
+// exercises open side by side or in other programs never overwrite one another
+// nor leave gaps.
 void appendLater(const ScoreRecord &record, const StoreChange &alongside, std::function<void(bool written)> done);
 // The same as a change of the store, and within a change already under way.
 StoreChange appending(const ScoreRecord &record);
@@ -54,9 +50,6 @@ struct Merged
 // `known` may hold records read from this store before (Store::records()):
 // they are checked against it, and only the records stored since are read.
 Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known = {});
-
-// Removes every record; false when the store could not be written.
-bool clear();
 
 // Plain summaries of a list of records for one player.
 QList<ScoreRecord> recordsOf(const QList<ScoreRecord> &all, const QString &player);

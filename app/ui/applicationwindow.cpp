@@ -79,7 +79,6 @@ ApplicationWindow::ApplicationWindow()
         [this](const QString &holder, const std::function<bool()> &finished) { return waitForOtherProgram(holder, finished); });
     Store::setJournalHandler([this](int changes) { tellJournalWritten(changes); });
     setIconSize(QSize(20, 20));
-    m_password = new AdminPassword(this);
     FirstPaint::setWindowIcon(this, QStringLiteral("Art/Icons/main.png"));
 
     m_workspace = new QMdiArea;
@@ -105,6 +104,7 @@ ApplicationWindow::ApplicationWindow()
         runFirstRunSetup();
 
     m_sidebar = new Sidebar(this);
+    m_password = new AdminPassword(this, m_sidebar);
     connect(m_sidebar, &Sidebar::myScoresWanted, this, &ApplicationWindow::showMyScores);
     connect(m_sidebar, &Sidebar::scoresWanted, this, &ApplicationWindow::showScores);
     connect(m_sidebar, &Sidebar::myProgressWanted, this, &ApplicationWindow::showMyProgress);

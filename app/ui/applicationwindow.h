@@ -86,6 +86,7 @@ public Q_SLOTS:
     void showWhatsNew();
     void changeTheme(QAction *action);
     void changeSound(QAction *action);
+    // Shows the name signed in (userName()) and the child's own page.
     void doLogin();
     void newMult();
     void newDivi();

@@ -7,8 +7,6 @@
 #include "users/ui/adminpassword.h"
 #include "users/ui/firstrundialog.h"
 
-#include <QPushButton>
-
 void ApplicationWindow::toolsOptions()
 {
     if (!m_password->checkPassword())
@@ -18,7 +16,7 @@ void ApplicationWindow::toolsOptions()
         OptionsDialog options(this);
         // Once all data are cleared, closing must not write the geometry back,
         // so the next start is a first start again.
-        if (!options.clearDataButton()->isEnabled())
+        if (options.allDataCleared())
             m_allDataCleared = true;
     }
     // Accepted or not, the toolbar takes the stored style again.

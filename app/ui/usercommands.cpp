@@ -18,7 +18,10 @@ void ApplicationWindow::useraccounts()
 {
     auto *window = new AccountWindow(this);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(window, &AccountWindow::loggedIn, this, &ApplicationWindow::doLogin);
+    connect(window, &AccountWindow::loggedIn, this, [this, window] {
+        m_userName = window->signedInName();
+        doLogin();
+    });
     m_accountWindow = window;
 }
 
@@ -29,7 +32,6 @@ AccountWindow *ApplicationWindow::accountWindow() const
 
 void ApplicationWindow::doLogin()
 {
-    m_userName = AccountWindow::signedInName();
     m_statusLabel->setText(tr("Signed in as: %1").arg(m_userName));
     m_sidebar->setUserContent(m_userName);
 }

@@ -11,9 +11,9 @@
 #include "base/ui/soundplayer.h"
 #include "content/savedexercise.h"
 #include "content/topics.h"
+#include "exercise/exercisesettings.h"
 #include "exercise/ui/answerbox.h"
-#include "users/accounts.h"
-#include "users/scorebook.h"
+#include "users/completion.h"
 
 #include <QCloseEvent>
 #include <QLCDNumber>
@@ -30,10 +30,6 @@ namespace {
 
 constexpr int StatusTimeout = 5000;
 constexpr QSize PageSize = MDIWindow::PageSize;
-// The question sizes the options offer reach 72 points; anything far beyond
-// would not fit the page, and a huge one costs memory to draw.
-constexpr int MinFontSize = 1;
-constexpr int MaxFontSize = 200;
 
 QString &sharedSoundSet()
 {
@@ -104,9 +100,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     : QMainWindow(parent)
     , m_look(look)
 {
-    const UnitWords words = UnitWords::from(Store::value(Keys::currency, Fallback::exerciseCurrency).toString(),
-                                            Store::value(Keys::measures, Fallback::measures).toString());
-    readSettings();
+    const UnitWords words = readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
 
     setWindowTitle(PlainText::windowTitle(Topics::shownName(topicName)));
@@ -121,17 +115,15 @@ QString MDIWindow::soundSet()
     return sharedSoundSet();
 }
 
-void MDIWindow::readSettings()
+UnitWords MDIWindow::readSettings()
 {
-    Store::read([this](const StoreMap &store) {
-        m_wrongAnswerDialog = store.value(Keys::wrongAnswerDialog, Fallback::wrongAnswerDialog).toBool();
-        sharedSoundSet() = store.value(Keys::soundSet, Fallback::soundSet).toString().toLower();
-        m_questionFont.fromString(store.value(Keys::fontFace, Fallback::fontFace).toString());
-        // A size no question could be read at (a damaged store) leaves the face's own size.
-        const int size = store.value(Keys::fontSize, Fallback::fontSize).toString().toInt();
-        if (size >= MinFontSize && size <= MaxFontSize)
-            m_questionFont.setPointSize(size);
-    });
+    const ExerciseSettings settings = ExerciseSettings::stored();
+    m_wrongAnswerDialog = settings.wrongAnswerDialog;
+    sharedSoundSet() = settings.soundSet;
+    m_questionFont.fromString(settings.fontFace);
+    if (settings.fontSize > 0)
+        m_questionFont.setPointSize(settings.fontSize);
+    return settings.words;
 }
 
 void MDIWindow::buildPage()
@@ -331,15 +323,11 @@ void MDIWindow::saveScore()
     // The record and the shortened to-do list are written together, while the
     // child goes on; the sidebar shows both at once. The window has closed by
     // the time a failure is known, so it is told over the window's workspace.
-    const ScoreRecord record{m_exercise.playerName(), m_exercise.topicName(), QString::number(m_exercise.cluesUsed()),
-                             QString::number(m_exercise.choicesUsed()), QString::number(m_exercise.score()),
-                             ScoreBook::timeText(QDateTime::currentDateTime())};
     const QPointer<QWidget> over = window();
-    ScoreBook::appendLater(
-        record, Accounts::completing(m_exercise.playerName(), m_exercise.topicName()), [over](bool written) {
-            if (!written)
-                Ask::warning(over, tr("Score Not Saved"), tr("Your score could not be saved on this computer."));
-        });
+    Completion::save(m_exercise, QDateTime::currentDateTime(), [over](bool written) {
+        if (!written)
+            Ask::warning(over, tr("Score Not Saved"), tr("Your score could not be saved on this computer."));
+    });
 }
 
 void MDIWindow::closeWindow()

@@ -64,7 +64,8 @@ private:
     friend class ExercisePage;
 
     void buildPage();
-    void readSettings();
+    // Takes the settings of a new exercise; the words go to the exercise itself.
+    UnitWords readSettings();
     // Shows the current question; what just happened, if anything, is told with it.
     void showQuestion(const QString &happened = QString());
     struct HintTexts
@@ -81,8 +82,7 @@ private:
     // answer box, which has the focus, tells what just happened and the question.
     void describeState(const QString &happened = QString());
     void complete();
-    // Appends the score record and shortens the player's to-do list; false when
-    // the store could not be written.
+    // Saves the completion (Completion::save); a failure is told once it is known.
     void saveScore();
     void closeWindow();
     void paintPage(QPainter &painter) const;

@@ -5,8 +5,8 @@
 #include "base/ui/forms.h"
 #include "base/ui/prompts.h"
 #include "exercise/exercise.h"
+#include "users/clearing.h"
 #include "users/password.h"
-#include "users/scorebook.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -58,26 +58,25 @@ OptionsDialog::OptionsDialog(QWidget *parent)
     tabs->addTab(createViewPage(), tr("View"));
     tabs->addTab(createPrivacyPage(), tr("Privacy"));
 
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Cancel"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addLayout(buttons);
 
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_clearScores, &QPushButton::clicked, this, &OptionsDialog::clearScores);
     connect(m_clearData, &QPushButton::clicked, this, &OptionsDialog::clearData);
 
     preset();
-    m_accepted = Prompts::current().exec(*this);
-    if (m_accepted)
+    if (Prompts::current().exec(*this))
         writeSettings();
 }
 
@@ -222,13 +221,14 @@ void OptionsDialog::clearScores()
 {
     // The button stays usable when nothing could be cleared; the store's own
     // warning has said why.
-    if (Store::removeGroups({Keys::scoresGroup, Keys::accountsGroup}))
+    if (Clearing::clear(Clearing::What::ScoresAndAccounts))
         m_clearScores->setEnabled(false);
 }
 
 void OptionsDialog::clearData()
 {
-    if (Store::removeGroups({Keys::scoresGroup, Keys::applicationGroup, Keys::exerciseGroup, Keys::localizationGroup,
-                             Keys::themesGroup, Keys::accountsGroup}))
+    if (Clearing::clear(Clearing::What::AllData)) {
         m_clearData->setEnabled(false);
+        m_allDataCleared = true;
+    }
 }

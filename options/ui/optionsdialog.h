@@ -20,7 +20,9 @@ class OptionsDialog : public QDialog
 public:
     explicit OptionsDialog(QWidget *parent);
 
-    bool wasAccepted() const { return m_accepted; }
+    // Whether all saved data were cleared while it ran: the next start is then a
+    // first start again, so nothing may write the window's place back.
+    bool allDataCleared() const { return m_allDataCleared; }
 
     // The controls, for whoever drives the dialog while it runs.
     QComboBox *fontFaceList() const { return m_fontFace; }
@@ -36,14 +38,10 @@ public:
     QPushButton *clearDataButton() const { return m_clearData; }
     QLineEdit *oldPasswordField() const { return m_oldPassword; }
     QLineEdit *newPasswordField() const { return m_newPassword; }
-    QPushButton *okButton() const { return m_ok; }
-    QPushButton *cancelButton() const { return m_cancel; }
 
 public Q_SLOTS:
-    // Removes the score records and the user accounts at once.
+    // Clearing::What::ScoresAndAccounts, and Clearing::What::AllData, at once.
     void clearScores();
-    // Removes everything but the password, the sound set, the toolbar style and
-    // the window arrangement at once.
     void clearData();
 
 private:
@@ -58,7 +56,7 @@ private:
     void writeSettings();
     void changePassword();
 
-    bool m_accepted = false;
+    bool m_allDataCleared = false;
     QComboBox *m_fontFace = nullptr;
     QComboBox *m_fontSize = nullptr;
     QRadioButton *m_enable = nullptr;
@@ -71,6 +69,4 @@ private:
     QPushButton *m_clearData = nullptr;
     QLineEdit *m_oldPassword = nullptr;
     QLineEdit *m_newPassword = nullptr;
-    QPushButton *m_ok = nullptr;
-    QPushButton *m_cancel = nullptr;
 };

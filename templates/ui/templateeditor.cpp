@@ -30,15 +30,6 @@ namespace {
 constexpr int StatusTimeout = 5000;
 const QString SampleTemplate = QStringLiteral("Sample/Sample Template.dat");
 
-// A field's text becomes one line of the file: a pasted line break would
-// split the record and shift every question after it.
-QString oneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
 QString displayed(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -296,10 +287,10 @@ void TemplateEditor::generate()
 void TemplateEditor::storeFields()
 {
     QuestionRecord &record = m_records[static_cast<size_t>(m_current)];
-    record.text = oneLine(m_questionField->text());
-    record.answer = oneLine(m_answerField->text());
-    record.clue = oneLine(m_clueField->text());
-    record.choice = oneLine(m_choiceField->text());
+    record.text = QuestionFile::asLine(m_questionField->text());
+    record.answer = QuestionFile::asLine(m_answerField->text());
+    record.clue = QuestionFile::asLine(m_clueField->text());
+    record.choice = QuestionFile::asLine(m_choiceField->text());
 }
 
 bool TemplateEditor::holdsText() const

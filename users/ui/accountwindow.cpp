@@ -14,12 +14,6 @@
 #include <QPushButton>
 
 namespace {
-QString &sharedSignedInName()
-{
-    static QString name;
-    return name;
-}
-
 QGroupBox *row(const QString &title, const QString &text, QWidget *field, QWidget *parent)
 {
     auto *group = new QGroupBox(title, parent);
@@ -81,11 +75,6 @@ AccountWindow::AccountWindow(QWidget *parent)
     show();
 }
 
-QString AccountWindow::signedInName()
-{
-    return sharedSignedInName();
-}
-
 void AccountWindow::login()
 {
     if (m_existingUsers->currentText().isEmpty() && m_newUser->text().isEmpty())
@@ -104,7 +93,7 @@ bool AccountWindow::signIn()
             Ask::warning(this, tr("User Accounts"), problem);
             return false;
         }
-        sharedSignedInName() = chosen;
+        m_signedInName = chosen;
         return true;
     }
     if (m_newUser->text().isEmpty()) {
@@ -118,7 +107,7 @@ bool AccountWindow::signIn()
         Ask::warning(this, tr("User Accounts"), problem);
         return false;
     }
-    sharedSignedInName() = typed;
+    m_signedInName = typed;
     // A store that cannot be written is reported by the store itself; the
     // child still plays, under the name typed.
     Accounts::signIn(typed);

@@ -15,8 +15,8 @@ class AccountWindow : public QDialog
 public:
     explicit AccountWindow(QWidget *parent);
 
-    // The name signed in last, shared by every sign-in window; empty until the first sign-in.
-    static QString signedInName();
+    // The name this window signed in, once it has; empty until then.
+    QString signedInName() const { return m_signedInName; }
 
     QComboBox *existingUsers() const { return m_existingUsers; }
     QLineEdit *newUser() const { return m_newUser; }
@@ -36,4 +36,5 @@ private:
 
     QComboBox *m_existingUsers = nullptr;
     QLineEdit *m_newUser = nullptr;
+    QString m_signedInName;
 };

@@ -4,27 +4,18 @@
 #include "base/ui/prompts.h"
 #include "users/password.h"
 
-#include <QPointer>
 #include <QWidget>
 
-namespace {
-QPointer<QWidget> &dialogParent()
-{
-    static QPointer<QWidget> parent;
-    return parent;
-}
-} // namespace
-
-AdminPassword::AdminPassword(QWidget *parent)
+AdminPassword::AdminPassword(QWidget *parent, QWidget *dialogParent)
     : QObject(parent)
+    , m_dialogParent(dialogParent ? dialogParent : parent)
 {
-    dialogParent() = parent;
 }
 
 bool AdminPassword::checkPassword()
 {
     const std::optional<QString> entered =
-        Prompts::current().text(dialogParent(), tr("Administrator Password"),
+        Prompts::current().text(m_dialogParent, tr("Administrator Password"),
                                 tr("The feature you requested requires administrator\naccess. Please enter the "
                                    "administrator password:"),
                                 QLineEdit::Password);
@@ -32,6 +23,6 @@ bool AdminPassword::checkPassword()
         return false;
     if (Password::check(*entered))
         return true;
-    Ask::critical(dialogParent(), tr("Incorrect Password!"), tr("The password you entered is incorrect."));
+    Ask::critical(m_dialogParent, tr("Incorrect Password!"), tr("The password you entered is incorrect."));
     return false;
 }

@@ -7,6 +7,7 @@
 #include "base/ui/prompts.h"
 #include "content/topics.h"
 #include "users/accounts.h"
+#include "users/clearing.h"
 #include "users/scorebook.h"
 #include "users/ui/adminpassword.h"
 
@@ -226,9 +227,7 @@ void Sidebar::clearScores()
 {
     if (!m_password->checkPassword())
         return;
-    // The records go and every list of topics to do is full again, together.
-    const bool cleared = Store::update(StoreChange::removing(Keys::scoresGroup).then(Accounts::resettingAllToDo()));
-    if (cleared)
+    if (Clearing::clear(Clearing::What::Scores))
         Ask::information(this, tr("Saved Scores"), tr("All saved scores have been cleared."));
     else
         Ask::warning(this, tr("Scores Not Cleared"),
