@@ -809,8 +809,8 @@ Ya estaban en este ordenador y se han omitido: %2.</translation>
         <translation>Muestra las puntuaciones</translation>
     </message>
     <message>
-        <source>Brightsum 4.0, released December 2026</source>
-        <translation>Brightsum 4.0, publicada en diciembre de 2026</translation>
+        <source>Brightsum %1, released December 2026</source>
+        <translation>Brightsum %1, publicada en diciembre de 2026</translation>
     </message>
     <message>
         <source>Brightsum 3.0, May 2025</source>
@@ -825,8 +825,8 @@ Ya estaban en este ordenador y se han omitido: %2.</translation>
         <translation>Brightsum 1.0, septiembre de 2023</translation>
     </message>
     <message>
-        <source>Brightsum 4.0 is made by the Halvane team.</source>
-        <translation>Brightsum 4.0 es obra del equipo Halvane.</translation>
+        <source>Brightsum %1 is made by the Halvane team.</source>
+        <translation>Brightsum %1 es obra del equipo Halvane.</translation>
     </message>
     <message>
         <source>Music</source>

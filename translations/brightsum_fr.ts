@@ -809,8 +809,8 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
         <translation>Affiche les scores</translation>
     </message>
     <message>
-        <source>Brightsum 4.0, released December 2026</source>
-        <translation>Brightsum 4.0, sorti en décembre 2026</translation>
+        <source>Brightsum %1, released December 2026</source>
+        <translation>Brightsum %1, sorti en décembre 2026</translation>
     </message>
     <message>
         <source>Brightsum 3.0, May 2025</source>
@@ -825,8 +825,8 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
         <translation>Brightsum 1.0, septembre 2023</translation>
     </message>
     <message>
-        <source>Brightsum 4.0 is made by the Halvane team.</source>
-        <translation>Brightsum 4.0 est réalisé par l&apos;équipe Halvane.</translation>
+        <source>Brightsum %1 is made by the Halvane team.</source>
+        <translation>Brightsum %1 est réalisé par l&apos;équipe Halvane.</translation>
     </message>
     <message>
         <source>Music</source>

@@ -8,6 +8,7 @@
 #include "base/store/store.h"
 #include "base/ui/firstpaint.h"
 #include "base/ui/prompts.h"
+#include "base/ui/status.h"
 #include "exercise/ui/mdiwindow.h"
 #include "users/scorebook.h"
 #include "users/ui/accountwindow.h"
@@ -35,7 +36,6 @@
 #include <QWindow>
 
 namespace {
-constexpr int StatusTimeout = 5000;
 constexpr int StateVersion = 0;
 
 QColor colourAt(const Theme &theme, int first)
@@ -126,10 +126,6 @@ ApplicationWindow::ApplicationWindow()
     useraccounts();
     showStatus(tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
-
-    // Read the score records while the child picks a name, so that the user page
-    // opens at once after signing in, however many records there are.
-    QTimer::singleShot(0, this, [] { ScoreBook::records(); });
 
     m_started = true;
     m_ready = true;
@@ -430,13 +426,13 @@ void ApplicationWindow::newTopicExercise(int topic)
     showStatus(Topics::at(topic).shownStatusMessage());
 }
 
-void ApplicationWindow::newNumb() { newTopicExercise(0); }
-void ApplicationWindow::newAddi() { newTopicExercise(1); }
-void ApplicationWindow::newSubt() { newTopicExercise(2); }
-void ApplicationWindow::newMult() { newTopicExercise(3); }
-void ApplicationWindow::newDivi() { newTopicExercise(4); }
-void ApplicationWindow::newFrac() { newTopicExercise(5); }
-void ApplicationWindow::newMone() { newTopicExercise(6); }
+void ApplicationWindow::newNumb() { newTopicExercise(Topics::indexOf(QStringLiteral("Number Skills"))); }
+void ApplicationWindow::newAddi() { newTopicExercise(Topics::indexOf(QStringLiteral("Addition"))); }
+void ApplicationWindow::newSubt() { newTopicExercise(Topics::indexOf(QStringLiteral("Subtraction"))); }
+void ApplicationWindow::newMult() { newTopicExercise(Topics::indexOf(QStringLiteral("Multiplication"))); }
+void ApplicationWindow::newDivi() { newTopicExercise(Topics::indexOf(QStringLiteral("Division"))); }
+void ApplicationWindow::newFrac() { newTopicExercise(Topics::indexOf(QStringLiteral("Fractions"))); }
+void ApplicationWindow::newMone() { newTopicExercise(Topics::indexOf(QStringLiteral("Money"))); }
 
 void ApplicationWindow::updateMenus()
 {

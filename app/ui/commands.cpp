@@ -5,6 +5,7 @@
 
 #include "app/themes.h"
 #include "app/ui/lazyicon.h"
+#include "base/ui/status.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -58,22 +59,18 @@ QAction *ApplicationWindow::command(const QString &text) const
 
 void ApplicationWindow::createActions()
 {
-    const CommandEntry topics[] = {
-        {QT_TR_NOOP("Number Skills..."), "Ctrl+1", "number skillsIcon.png", QT_TR_NOOP("Begins a new number skills exercise"), ""},
-        {QT_TR_NOOP("Addition..."), "Ctrl+2", "additionIcon.png", QT_TR_NOOP("Begins a new addition exercise"), ""},
-        {QT_TR_NOOP("Subtraction..."), "Ctrl+3", "subtractionIcon.png", QT_TR_NOOP("Begins a new subtraction exercise"), ""},
-        {QT_TR_NOOP("Multiplication..."), "Ctrl+4", "multiplicationIcon.png", QT_TR_NOOP("Begins a new multiplication exercise"), ""},
-        {QT_TR_NOOP("Division..."), "Ctrl+5", "divisionIcon.png", QT_TR_NOOP("Begins a new division exercise"), ""},
-        {QT_TR_NOOP("Fractions..."), "Ctrl+6", "fractionsIcon.png", QT_TR_NOOP("Begins a new fractions exercise"), ""},
-        {QT_TR_NOOP("Money..."), "Ctrl+7", "moneyIcon.png", QT_TR_NOOP("Begins a new money exercise"), ""},
-    };
-    void (ApplicationWindow::*const topicSlots[])() = {
-        &ApplicationWindow::newNumb, &ApplicationWindow::newAddi, &ApplicationWindow::newSubt,
-        &ApplicationWindow::newMult, &ApplicationWindow::newDivi, &ApplicationWindow::newFrac,
-        &ApplicationWindow::newMone,
-    };
-    for (int i = 0; i < Topics::count; ++i)
-        m_topicActions.append(makeCommand(this, topics[i], topicSlots[i]));
+    // One command per topic, in the topics' order, each opening an exercise of it
+    // as newNumb() to newMone() do.
+    for (int i = 0; i < Topics::count; ++i) {
+        const Topic &topic = Topics::at(i);
+        const QByteArray text = topic.command.toLatin1();
+        const QByteArray tip = topic.commandTip.toLatin1();
+        const QByteArray shortcut = "Ctrl+" + QByteArray::number(i + 1);
+        const QByteArray iconFile = topic.name.toLower().toLatin1() + "Icon.png";
+        m_topicActions.append(makeCommand(this, {text.constData(), shortcut.constData(), iconFile.constData(),
+                                                 tip.constData(), ""},
+                                          [this, i] { newTopicExercise(i); }));
+    }
 
     makeCommand(this,
                 {QT_TR_NOOP("New from Template..."), "Ctrl+N", "new.png", QT_TR_NOOP("Creates a new exercise from an exercise template"),
@@ -311,7 +308,7 @@ void ApplicationWindow::changeTheme(QAction *action)
             continue;
         Themes::store(theme);
         m_workspace->setBackground(QBrush(QPixmap(theme.tile())));
-        statusBar()->showMessage(tr("Theme set to %1").arg(tr(qPrintable(theme.name))), 5000);
+        statusBar()->showMessage(tr("Theme set to %1").arg(tr(qPrintable(theme.name))), StatusTimeout);
         loadExerciseBank();
         return;
     }
@@ -323,7 +320,7 @@ void ApplicationWindow::changeSound(QAction *action)
         if (set.menuText != action->objectName())
             continue;
         Themes::storeSoundSet(set);
-        statusBar()->showMessage(tr("Sounds set to %1").arg(tr(qPrintable(set.value))), 5000);
+        statusBar()->showMessage(tr("Sounds set to %1").arg(tr(qPrintable(set.value))), StatusTimeout);
         return;
     }
 }

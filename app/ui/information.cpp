@@ -40,8 +40,9 @@ QString lines(const QStringList &list)
 
 QString versionText()
 {
-    return Logo + bold(ApplicationWindow::tr("Brightsum 4.0, released December 2026")) + QStringLiteral("<br><br>")
-        + bold(ApplicationWindow::tr("Release History")) + QStringLiteral("<br>")
+    const QString version = QStringLiteral(BRIGHTSUM_VERSION);
+    return Logo + bold(ApplicationWindow::tr("Brightsum %1, released December 2026").arg(version))
+        + QStringLiteral("<br><br>") + bold(ApplicationWindow::tr("Release History")) + QStringLiteral("<br>")
         + lines({ApplicationWindow::tr("Brightsum 3.0, May 2025"), ApplicationWindow::tr("Brightsum 2.0, June 2024"),
                  ApplicationWindow::tr("Brightsum 1.0, September 2023")});
 }
@@ -59,8 +60,9 @@ QString acknowledgementsText()
 
 QString aboutText()
 {
-    return Logo + bold(ApplicationWindow::tr("Brightsum 4.0 is made by the Halvane team.")) + QStringLiteral("<br><br>")
-        + lines({ApplicationWindow::tr("Arithmetic practice for children."),
+    const QString version = QStringLiteral(BRIGHTSUM_VERSION);
+    return Logo + bold(ApplicationWindow::tr("Brightsum %1 is made by the Halvane team.").arg(version))
+        + QStringLiteral("<br><br>") + lines({ApplicationWindow::tr("Arithmetic practice for children."),
                  ApplicationWindow::tr("Web: %1").arg(Documents::WebAddress)});
 }
 

@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     // Desktops, session managers and screen readers name the program by these.
     QApplication::setApplicationName(QStringLiteral("Brightsum"));
     QApplication::setOrganizationName(QStringLiteral("Halvane"));
-    QApplication::setApplicationVersion(QStringLiteral("4.0"));
+    QApplication::setApplicationVersion(QStringLiteral(BRIGHTSUM_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.halvane.Brightsum"));
     DataFolder::enter(QApplication::applicationDirPath());
     Language::setCurrent(Language::pick(QLocale::system().uiLanguages()));
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     ApplicationWindow window;
     if (!window.isReady())
         return 1;
-    window.setWindowTitle(QStringLiteral("Brightsum 4.0"));
+    window.setWindowTitle(QStringLiteral("Brightsum " BRIGHTSUM_VERSION));
     window.show();
     SessionEnd::install([&window] { window.endSession(); });
     QObject::connect(&application, &QApplication::lastWindowClosed, &application, &QApplication::quit);

@@ -171,6 +171,15 @@ QMessageBox::StandardButton Ask::yesNoCancel(QWidget *parent, const QString &tit
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
+bool Ask::mayCloseAfter(QMessageBox::StandardButton answer, const std::function<bool()> &saveFailed)
+{
+    switch (answer) {
+    case QMessageBox::Yes: return !saveFailed();
+    case QMessageBox::No: return true;
+    default: return false;
+    }
+}
+
 QString Ask::openFile(QWidget *parent, RecentFolders::Kind kind, const QString &caption, const QString &filter)
 {
     const QString chosen = Prompts::current().openFileName(parent, caption, startFolder(kind), filter);

@@ -62,6 +62,10 @@ void critical(QWidget *parent, const QString &title, const QString &text);
 void about(QWidget *parent, const QString &title, const QString &text);
 // Yes, No or Cancel.
 QMessageBox::StandardButton yesNoCancel(QWidget *parent, const QString &title, const QString &text);
+// Whether a window of unsaved work may close, once asked whether to save it:
+// Yes saves it, and keeps the window open when `saveFailed` says the file could
+// not be written, so nothing is lost; No closes it; Cancel keeps it open.
+bool mayCloseAfter(QMessageBox::StandardButton answer, const std::function<bool()> &saveFailed);
 
 // File dialogs that start in the folder last used for their kind of file
 // (RecentFolders) and remember the folder of the file chosen.

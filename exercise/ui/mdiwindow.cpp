@@ -9,6 +9,7 @@
 #include "base/ui/prompts.h"
 #include "base/ui/richtextpictures.h"
 #include "base/ui/soundplayer.h"
+#include "base/ui/status.h"
 #include "content/savedexercise.h"
 #include "content/topics.h"
 #include "exercise/exercisesettings.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr int StatusTimeout = 5000;
 constexpr QSize PageSize = MDIWindow::PageSize;
 
 QString &sharedSoundSet()
@@ -365,19 +365,7 @@ void MDIWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    switch (Ask::yesNoCancel(this, m_exercise.topicName(), tr("Do you want to save your progress in this exercise?"))) {
-    case QMessageBox::Yes:
-        // A file that could not be written keeps the window open, so nothing is lost.
-        if (saveExercise() == SaveResult::Failed)
-            event->ignore();
-        else
-            event->accept();
-        break;
-    case QMessageBox::No:
-        event->accept();
-        break;
-    default:
-        event->ignore();
-        break;
-    }
+    const QMessageBox::StandardButton answer =
+        Ask::yesNoCancel(this, m_exercise.topicName(), tr("Do you want to save your progress in this exercise?"));
+    event->setAccepted(Ask::mayCloseAfter(answer, [this] { return saveExercise() == SaveResult::Failed; }));
 }

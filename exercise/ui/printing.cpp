@@ -4,6 +4,7 @@
 #include "exercise/ui/mdiwindow.h"
 
 #include "base/ui/prompts.h"
+#include "base/ui/status.h"
 #include "content/topics.h"
 #include "exercise/documents.h"
 #include "exercise/ui/paper.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int StatusTimeout = 5000;
 // Large enough for a child to read on paper at arm's length.
 constexpr int PaperPointSize = 12;
 

@@ -5,6 +5,7 @@
 #include "base/plaintext.h"
 #include "base/safefile.h"
 #include "base/ui/prompts.h"
+#include "base/ui/status.h"
 #include "content/generator.h"
 #include "content/savedexercise.h"
 #include "content/topics.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-constexpr int StatusTimeout = 5000;
 const QString SampleTemplate = QStringLiteral("Sample/Sample Template.dat");
 
 QString displayed(const QString &path)
@@ -317,15 +317,5 @@ bool TemplateEditor::mayReplace()
 
 void TemplateEditor::closeEvent(QCloseEvent *event)
 {
-    switch (askToSave()) {
-    case QMessageBox::Yes:
-        // A file that could not be written keeps the editor open, so nothing is lost.
-        if (saveTemplate() == SaveResult::Failed)
-            event->ignore();
-        else
-            event->accept();
-        break;
-    case QMessageBox::No: event->accept(); break;
-    default: event->ignore(); break;
-    }
+    event->setAccepted(Ask::mayCloseAfter(askToSave(), [this] { return saveTemplate() == SaveResult::Failed; }));
 }

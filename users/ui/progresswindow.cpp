@@ -3,6 +3,7 @@
 
 #include "base/plaintext.h"
 #include "base/store/store.h"
+#include "base/ui/status.h"
 #include "content/topics.h"
 #include "users/ui/progresschart.h"
 #include "users/ui/progressreport.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int StatusTimeout = 5000;
 
 // Every exercise of the timeline, the chart's points as rows.
 class ExerciseModel : public QAbstractTableModel
