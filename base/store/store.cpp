@@ -1,118 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/store/store.h"
 
-#include "base/safefile.h"
-#include "base/store/scorerecord.h"
-#include "base/store/storefile.h"
+#include "base/store/storethread.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QThread>
-#include <QTimer>
 
 #include <atomic>
 #include <memory>
 
+using namespace StoreThread;
+
 namespace {
-
-// When an ending program stops waiting for another program's lock, on the
-// monotonic clock of QDeadlineTimer; "forever" until then.
-std::atomic<qint64> giveUpAt{std::numeric_limits<qint64>::max()};
-constexpr qint64 JournalsKept = 16;
-
-// Where a change that update() waits for has got to: one that has not
-// started yet can be given up at once, and one that has, while it waits.
-enum Phase : int { Queued, Running, Cancelled };
-
-bool givingUp()
-{
-    return QDeadlineTimer::current().deadline() >= giveUpAt.load();
-}
-
-// What the store's thread knows after a change or a reading of the file.
-struct Snapshot
-{
-    quint64 settled = 0; // the last change done
-    StoreFile::Identity identity;
-    StoreMap light; // every key but the score records
-    QList<ScoreRecord> records;
-    QString readProblem;
-};
-
-struct Outcome
-{
-    bool written = true;
-    bool givenUp = false; // left unwritten by choice (the program is ending, or the person would not wait)
-    QString problem;
-    QList<int> repairedLines;
-    int journaled = 0; // changes of earlier programs' journals now written
-};
-
-// Lives on the store's thread: the whole file, and the score records read from it.
-class Worker : public QObject
-{
-public:
-    explicit Worker(const QString &path)
-        : m_file(path)
-    {
-    }
-
-    StoreFile m_file;
-    QList<ScoreRecord> m_records;
-
-    Snapshot snapshot(quint64 settled)
-    {
-        const StoreMap &all = m_file.current();
-        ScoreRecords::readInto(m_records, all);
-        return {settled, m_file.identity(), all.without(Keys::scoresGroup), m_records, m_file.readProblem()};
-    }
-};
-
-struct Pending
-{
-    quint64 number;
-    Store::Change change;
-    std::function<void(bool)> done;
-    bool shown; // applied to the view at once
-};
-
-struct State
-{
-    QString path;
-    std::unique_ptr<StoreFile> light;
-    StoreMap view;
-    StoreFile::Identity viewIdentity;
-    QString viewProblem;
-    QList<ScoreRecord> records;
-    bool recordsRead = false;
-    QList<Pending> pending;
-    QList<Store::Change> givenUp; // for the journal
-    quint64 posted = 0;
-    quint64 settled = 0;
-    bool lockWaitShown = false;
-    QString lockHolder;
-
-    QThread *thread = nullptr;
-    Worker *worker = nullptr;
-    QObject *home = nullptr; // lives on the windows' thread, to receive the outcomes
-
-    std::function<void(const QString &)> failed;
-    std::function<void(const QList<int> &)> repaired;
-    std::function<void(bool, const QString &)> waiting;
-    std::function<bool(const QString &, const std::function<bool()> &)> blockingWait;
-    std::function<void(int)> journaled;
-};
-
-State &state()
-{
-    static State instance;
-    return instance;
-}
 
 // Where the toolkit keeps the store of this user ("Halvane", "Brightsum"). It is
 // asked for a neighbouring file that never exists, because making the store's
@@ -122,13 +23,6 @@ QString storePath()
     const QSettings neighbour(QSettings::UserScope, QStringLiteral("Halvane"), QStringLiteral("Brightsum.location"));
     return QFileInfo(neighbour.fileName()).absolutePath() + QStringLiteral("/Brightsum.conf");
 }
-
-QString journalPrefix()
-{
-    return QStringLiteral("Brightsum.pending-");
-}
-
-void shutDown();
 
 // The view is the last snapshot with the changes not yet done applied again.
 void rebase(const Snapshot &snapshot, bool dropped)
@@ -178,8 +72,16 @@ void arrive(const Snapshot &snapshot, const Outcome &outcome)
         done(outcome.written);
 }
 
+} // namespace
+
+State &StoreThread::state()
+{
+    static State instance;
+    return instance;
+}
+
 // Runs on the store's thread and sends what it knows then back.
-void onWorker(const std::function<Outcome(Worker &)> &job, quint64 number)
+void StoreThread::onWorker(const std::function<Outcome(Worker &)> &job, quint64 number)
 {
     State &s = state();
     QObject *home = s.home;
@@ -194,7 +96,7 @@ void onWorker(const std::function<Outcome(Worker &)> &job, quint64 number)
 
 // How a change waits for another program's lock: the windows are told, and it
 // gives up when it is cancelled or the program is ending.
-StoreLock::Waiting waitingFor(const std::shared_ptr<std::atomic<int>> &phase)
+StoreLock::Waiting StoreThread::waitingFor(const std::shared_ptr<std::atomic<int>> &phase)
 {
     return [home = state().home, phase](StoreLock::Wait wait, const QString &holder) {
         if (wait != StoreLock::Wait::StillWaiting) {
@@ -210,50 +112,13 @@ StoreLock::Waiting waitingFor(const std::shared_ptr<std::atomic<int>> &phase)
     };
 }
 
-// The journals that ending programs left beside the store, written into it in
-// one change each, and then removed. The store keeps the names of the last
-// ones written, so a journal is never written twice, even when a program ends
-// between writing the store and removing the journal.
-Outcome writeJournals(Worker &worker, const QString &folder, const StoreLock::Waiting &waiting)
+void StoreThread::processUntil(const std::function<bool()> &done, QEventLoop::ProcessEventsFlags flags)
 {
-    Outcome outcome;
-    const QFileInfoList journals =
-        QDir(folder).entryInfoList({journalPrefix() + QLatin1Char('*')}, QDir::Files, QDir::Name | QDir::Time);
-    for (const QFileInfo &journal : journals) {
-        QFile file;
-        if (!SafeFile::openRegular(file, journal.absoluteFilePath()))
-            continue;
-        const std::optional<QList<StoreChange>> changes = StoreChange::fromBytes(file.readAll());
-        file.close();
-        if (!changes) {
-            outcome.problem = QCoreApplication::translate("Store", "The changes kept in %1 cannot be read.")
-                                  .arg(QDir::toNativeSeparators(journal.absoluteFilePath()));
-            continue;
-        }
-        const QString name = journal.fileName();
-        const StoreFile::Outcome written = worker.m_file.change(
-            [&](StoreMap &store) {
-                QStringList done = store.value(Keys::journalsWritten).toStringList();
-                if (done.contains(name))
-                    return;
-                for (const StoreChange &change : *changes)
-                    change.applyTo(store);
-                done.append(name);
-                store.setValue(Keys::journalsWritten, done.mid(std::max<qsizetype>(0, done.size() - JournalsKept)));
-                outcome.journaled += int(changes->size());
-            },
-            waiting);
-        if (!written.written) {
-            outcome.journaled = 0;
-            if (!written.problem.isEmpty())
-                outcome.problem = written.problem;
-            break;
-        }
-        QFile::remove(journal.absoluteFilePath());
-    }
-    outcome.written = outcome.problem.isEmpty();
-    return outcome;
+    while (!done())
+        QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
 }
+
+namespace {
 
 State &started()
 {
@@ -325,81 +190,6 @@ quint64 send(const Store::Change &change, std::function<void(bool)> done, bool a
                        outcome.repairedLines, 0};
     }, number);
     return number;
-}
-
-void processUntil(const std::function<bool()> &done, QEventLoop::ProcessEventsFlags flags)
-{
-    while (!done())
-        QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
-}
-
-QString journalName()
-{
-    return journalPrefix() + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss-"))
-        + QString::number(QRandomGenerator::system()->generate64(), 16);
-}
-
-// Keeps the changes given up in a journal beside the store.
-Store::Finished keepGivenUp()
-{
-    State &s = state();
-    Store::Finished finished;
-    for (const Pending &change : std::as_const(s.pending))
-        s.givenUp.append(change.change);
-    s.givenUp.removeIf([](const Store::Change &change) { return change.isEmpty(); });
-    if (s.givenUp.isEmpty())
-        return finished;
-    const QString path = QFileInfo(s.path).absolutePath() + QLatin1Char('/') + journalName();
-    const std::optional<QByteArray> journal = StoreChange::toBytes(s.givenUp);
-    if (!journal)
-        finished.problem = QCoreApplication::translate("Store", "A change of this kind cannot be kept for later.");
-    else if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        finished.problem = QCoreApplication::translate("Store", "The folder %1 cannot be made.")
-                               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    else
-        finished.problem = SafeFile::replace(path, *journal);
-    finished.kept = finished.problem.isEmpty() ? int(s.givenUp.size()) : 0;
-    s.givenUp.clear();
-    return finished;
-}
-
-void stopThread()
-{
-    State &s = state();
-    QMetaObject::invokeMethod(s.worker, [thread = s.thread] { thread->quit(); }, Qt::QueuedConnection);
-    s.thread->wait();
-    // What the thread sent back last.
-    QCoreApplication::sendPostedEvents(s.home);
-    delete s.worker;
-    delete s.thread;
-    delete s.home;
-    s.worker = nullptr;
-    s.thread = nullptr;
-    s.home = nullptr;
-    s.light.reset();
-    s.view.clear();
-    s.viewIdentity = {};
-    s.viewProblem.clear();
-    s.records.clear();
-    s.recordsRead = false;
-    s.settled = s.posted;
-    s.lockWaitShown = false;
-}
-
-void shutDown()
-{
-    State &s = state();
-    if (!s.thread)
-        return;
-    // Without an event loop any more: the thread does every change sent to it,
-    // giving up waiting for other programs once the time is up.
-    giveUpAt = std::min(giveUpAt.load(), QDeadlineTimer(Store::LastWaitMs).deadline());
-    stopThread();
-    const Store::Finished finished = keepGivenUp();
-    if (!finished.problem.isEmpty())
-        qWarning("Changes to the settings could not be kept: %s", qPrintable(finished.problem));
-    s.pending.clear();
-    giveUpAt = std::numeric_limits<qint64>::max();
 }
 
 } // namespace
@@ -509,25 +299,6 @@ void Store::waitForPending()
                  QEventLoop::ExcludeUserInputEvents);
 }
 
-Store::Finished Store::finish(qint64 limitMs, const std::function<bool()> &leaveNow)
-{
-    State &s = state();
-    if (!s.thread)
-        return {};
-    giveUpAt = QDeadlineTimer(limitMs).deadline();
-    // Woken now and then, to look at the time and at whether to leave now.
-    QTimer tick;
-    tick.start(100);
-    processUntil([&] {
-        if (leaveNow && leaveNow())
-            giveUpAt = QDeadlineTimer::current().deadline();
-        return s.settled >= s.posted;
-    }, QEventLoop::AllEvents);
-    const Finished finished = keepGivenUp();
-    s.pending.clear();
-    giveUpAt = std::numeric_limits<qint64>::max();
-    return finished;
-}
 
 const QList<ScoreRecord> &Store::records()
 {
@@ -564,10 +335,4 @@ void Store::setBlockingWaitHandler(std::function<bool(const QString &, const std
 void Store::setJournalHandler(std::function<void(int)> handler)
 {
     state().journaled = std::move(handler);
-}
-
-void Store::reopen()
-{
-    waitForPending();
-    shutDown();
 }
