@@ -95,7 +95,10 @@ ApplicationWindow::ApplicationWindow()
     createToolBar();
     statusBar();
 
-    const bool firstStart = !Store::contains(Keys::width);
+    // A store that is there but cannot be read is not a first start: nothing
+    // is asked, and nothing written, until it can be read again.
+    const QString unreadable = Store::readProblem();
+    const bool firstStart = unreadable.isEmpty() && !Store::contains(Keys::width);
     restoreState(Store::value(Keys::mainWindowState).toByteArray(), StateVersion);
     restoreGeometryFromStore();
     applyToolbarStyle();
@@ -103,6 +106,8 @@ ApplicationWindow::ApplicationWindow()
         m_fullScreenAction->setChecked(true);
     if (firstStart)
         runFirstRunSetup();
+    if (!unreadable.isEmpty())
+        warnStoreNotReadable(unreadable);
 
     m_sidebar = new Sidebar(this);
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
@@ -186,6 +191,20 @@ void ApplicationWindow::warnStoreNotWritable(const QString &problem)
                  tr("Brightsum cannot save scores and settings on this computer: what was not saved is not kept, "
                     "and what was saved before is left as it was.\n\n%1\n\nPlease check that this file can be "
                     "written:\n%2")
+                     .arg(problem, QDir::toNativeSeparators(Store::fileName())));
+}
+
+void ApplicationWindow::warnStoreNotReadable(const QString &problem)
+{
+    // Every write would fail the same way: this says all there is to say.
+    m_storeWarningShown = true;
+    Ask::warning(this, tr("Settings Not Read"),
+                 tr("Brightsum cannot read its settings file. It shows no names, scores or options, asks for the "
+                    "administrator password that file holds, and changes nothing in the file until it can read it "
+                    "again.\n\n%1\n\n%2\n\nWhen the file lies on a network folder or a disk that is not there now, "
+                    "close Brightsum and start it again once it is. When the file is damaged, close Brightsum and move "
+                    "the file to another folder, to keep it for repair: Brightsum then starts afresh and asks for a new "
+                    "administrator password.")
                      .arg(problem, QDir::toNativeSeparators(Store::fileName())));
 }
 

@@ -115,6 +115,7 @@ private:
     void applyToolbarStyle();
     void setWorkspaceBackground();
     void warnStoreNotWritable(const QString &problem);
+    void warnStoreNotReadable(const QString &problem);
     void tellStoreRepaired(const QList<int> &lines);
     void showWaitForOtherProgram(bool waiting, const QString &holder);
     bool waitForOtherProgram(const QString &holder, const std::function<bool()> &finished);
