@@ -226,6 +226,8 @@ void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &hol
 {
     // Saving waits as long as another Brightsum of this user holds the store;
     // the window goes on and says so.
+    m_waitShown = waiting;
+    m_waitHolder = holder;
     if (!waiting) {
         statusBar()->clearMessage();
         return;
@@ -234,7 +236,7 @@ void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &hol
                           ? tr("Waiting for another Brightsum on this computer to finish saving...")
                           : tr("Waiting for Brightsum on the computer \"%1\" to finish saving...").arg(holder);
     if (m_closing)
-        message += QLatin1Char(' ') + tr("Close Brightsum again to leave now: what is not saved yet is kept until it starts again.");
+        message += QLatin1Char(' ') + tr("Close again to leave now: nothing is lost.");
     statusBar()->showMessage(message);
 }
 
@@ -350,6 +352,8 @@ void ApplicationWindow::closeEvent(QCloseEvent *event)
     m_closing = true;
     if (QWindow *shown = windowHandle())
         shown->installEventFilter(this);
+    if (m_waitShown) // now with the way out
+        showWaitForOtherProgram(true, m_waitHolder);
     const QList<QWidget *> parts{menuBar(), centralWidget(), m_sidebar,
                                  findChild<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)};
     for (QWidget *part : parts) {

@@ -916,8 +916,8 @@ Si el archivo está en una carpeta de red o en un disco que ahora no está dispo
         <translation>Esperando a que Brightsum termine de guardar en el ordenador «%1»...</translation>
     </message>
     <message>
-        <source>Close Brightsum again to leave now: what is not saved yet is kept until it starts again.</source>
-        <translation>Cierre Brightsum otra vez para salir ya: lo que aún no se ha guardado se conserva hasta que vuelva a abrirse.</translation>
+        <source>Close again to leave now: nothing is lost.</source>
+        <translation>Cierre otra vez para salir ya: no se pierde nada.</translation>
     </message>
     <message>
         <source>Another Brightsum on this computer</source>

@@ -916,8 +916,8 @@ Si le fichier se trouve dans un dossier réseau ou sur un disque absent pour le 
         <translation>En attente de Brightsum sur l&apos;ordinateur « %1 », qui termine un enregistrement…</translation>
     </message>
     <message>
-        <source>Close Brightsum again to leave now: what is not saved yet is kept until it starts again.</source>
-        <translation>Fermez de nouveau Brightsum pour quitter tout de suite : ce qui n&apos;est pas encore enregistré est conservé jusqu&apos;au prochain démarrage.</translation>
+        <source>Close again to leave now: nothing is lost.</source>
+        <translation>Fermez de nouveau pour quitter tout de suite : rien n&apos;est perdu.</translation>
     </message>
     <message>
         <source>Another Brightsum on this computer</source>

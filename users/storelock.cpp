@@ -21,6 +21,9 @@ constexpr qint64 QuietWaitMs = 300;
 // look at the lock is a call to the file server.
 constexpr int FirstPauseUs = 1000;
 constexpr int LongestPauseUs = 100000;
+// A lock file that cannot be made for this long, though none is there to
+// wait for, cannot be made at all.
+constexpr qint64 RefusedForMs = 5000;
 
 std::atomic<qint64> otherComputerAfter{StoreLock::OtherComputerAfterMs};
 
@@ -224,8 +227,14 @@ bool StoreLock::take(QLockFile &lock, const QString &path, const Waiting &waitin
             m_problem = tr("The lock file %1 cannot be made.").arg(QDir::toNativeSeparators(path));
             return false;
         default:
-            m_problem = tr("The lock file %1 cannot be used.").arg(QDir::toNativeSeparators(path));
-            return false;
+            // A network file system may answer "cannot" where another
+            // computer's lock file is there but not yet seen here: that is
+            // waited for like any lock, and only a lasting refusal is a problem.
+            if (clock.elapsed() >= RefusedForMs) {
+                m_problem = tr("The lock file %1 cannot be used.").arg(QDir::toNativeSeparators(path));
+                return false;
+            }
+            break;
         }
         // Each program waits a time of its own, so programs waiting together take turns.
         QThread::usleep(quint64(pause / 2 + int(QRandomGenerator::global()->bounded(pause))));
