@@ -95,7 +95,10 @@ ApplicationWindow::ApplicationWindow()
     createToolBar();
     statusBar();
 
-    const bool firstStart = !Store::contains(Keys::width);
+    // A store that is there but cannot be read is not a first start: nothing
+    // is asked, and nothing written, until it can be read again.
+    const QString unreadable = Store::readProblem();
+    const bool firstStart = unreadable.isEmpty() && !Store::contains(Keys::width);
     restoreState(Store::value(Keys::mainWindowState).toByteArray(), StateVersion);
     restoreGeometryFromStore();
     applyToolbarStyle();
@@ -103,6 +106,8 @@ ApplicationWindow::ApplicationWindow()
         m_fullScreenAction->setChecked(true);
     if (firstStart)
         runFirstRunSetup();
+    if (!unreadable.isEmpty())
+        warnStoreNotReadable(unreadable);
 
     m_sidebar = new Sidebar(this);
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
@@ -189,6 +194,20 @@ void ApplicationWindow::warnStoreNotWritable(const QString &problem)
                      .arg(problem, QDir::toNativeSeparators(Store::fileName())));
 }
 
+void ApplicationWindow::warnStoreNotReadable(const QString &problem)
+{
+    // Every write would fail the same way: this says all there is to say.
+    m_storeWarningShown = true;
+    Ask::warning(this, tr("Settings Not Read"),
+                 tr("Brightsum cannot read its settings file. It shows no names, scores or options, asks for the "
+                    "administrator password that file holds, and changes nothing in the file until it can read it "
+                    "again.\n\n%1\n\n%2\n\nWhen the file lies on a network folder or a disk that is not there now, "
+                    "close Brightsum and start it again once it is. When the file is damaged, close Brightsum and move "
+                    "the file to another folder, to keep it for repair: Brightsum then starts afresh and asks for a new "
+                    "administrator password.")
+                     .arg(problem, QDir::toNativeSeparators(Store::fileName())));
+}
+
 void ApplicationWindow::tellStoreRepaired(const QList<int> &lines)
 {
     QStringList numbers;
@@ -207,6 +226,8 @@ void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &hol
 {
     // Saving waits as long as another Brightsum of this user holds the store;
     // the window goes on and says so.
+    m_waitShown = waiting;
+    m_waitHolder = holder;
     if (!waiting) {
         statusBar()->clearMessage();
         return;
@@ -215,7 +236,7 @@ void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &hol
                           ? tr("Waiting for another Brightsum on this computer to finish saving...")
                           : tr("Waiting for Brightsum on the computer \"%1\" to finish saving...").arg(holder);
     if (m_closing)
-        message += QLatin1Char(' ') + tr("Close Brightsum again to leave now: what is not saved yet is kept until it starts again.");
+        message += QLatin1Char(' ') + tr("Close again to leave now: nothing is lost.");
     statusBar()->showMessage(message);
 }
 
@@ -331,6 +352,8 @@ void ApplicationWindow::closeEvent(QCloseEvent *event)
     m_closing = true;
     if (QWindow *shown = windowHandle())
         shown->installEventFilter(this);
+    if (m_waitShown) // now with the way out
+        showWaitForOtherProgram(true, m_waitHolder);
     const QList<QWidget *> parts{menuBar(), centralWidget(), m_sidebar,
                                  findChild<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)};
     for (QWidget *part : parts) {
