@@ -99,7 +99,9 @@ Draft missing(Writer &w, int round, int totalLow, int totalHigh)
 // Three numbers, two of which make a round number together.
 Draft three(Writer &w, int round, int low, int high)
 {
-    const int a = w.graded(low, high);
+    int a = w.graded(low, high);
+    if (a % 10 == 0)
+        a += w.number(1, 9); // a round number goes well with nothing
     // Below the round number, the partner makes it; above, the next few round numbers.
     const int partner = high < round ? round - a : (a / round + w.number(2, 4)) * round - a;
     const int other = w.number(low, high);

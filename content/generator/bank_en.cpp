@@ -256,7 +256,7 @@ Bank made()
         {u"There are {a} children going camping, and each tent sleeps {b}. How many tents do they need so that "
          u"everyone has a bed?", {7, 60}, {2, 8}, {2, 20}},
         {u"A school takes {a} children on a trip. Each {thing} takes {b} children. How many {things} are needed so "
-         u"that nobody is left behind?", {7, 300}, {3, 60}, {2, 30}, Nouns::Vehicles, 1},
+         u"that nobody is left behind?", {7, 300}, {3, 60}, {2, 12}, Nouns::Vehicles, 1},
         {u"A class of {a} children has to sit at tables for {b}. How many tables are needed so that everyone has a "
          u"seat?", {15, 32}, {4, 8}, {2, 8}},
         {u"{n} has {a} photos to put in an album. Each page holds {b} photos. How many pages does <he|she> need for "
@@ -319,6 +319,10 @@ Bank made()
     b.spent = {
         {u"{n} has {a} $ and spends {b} $ on {a thing}. How much does <he|she> have left, in $?", {5, 100}},
         {u"{n}'s family has saved {a} $ and spends {b} $ on {a thing}. How much is left, in $?", {200, 2000}},
+        {u"After the summer fair, the school has {a} $. It spends {b} $ on {a thing}. How much is left, in $?",
+         {200, 2000}},
+        {u"{n}'s grandparents have {a} $ to spend. They buy {a thing} for {b} $. How much do they have left, in $?",
+         {200, 2000}},
     };
     b.paid = {
         {u"{n} pays for {a thing} that costs {b} $ with a note of {a} $. How much change does <he|she> get, in $?",

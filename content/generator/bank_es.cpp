@@ -259,7 +259,7 @@ Bank made()
         {u"Van de campamento {a} niños, y en cada tienda de campaña duermen {b}. ¿Cuántas tiendas necesitan para que "
          u"todos tengan sitio?", {7, 60}, {2, 8}, {2, 20}},
         {u"Un colegio lleva a {a} alumnos de excursión. En cada {thing} caben {b} alumnos. ¿Cuánt{os|as} {things} "
-         u"hacen falta para que no se quede nadie?", {7, 300}, {3, 60}, {2, 30}, Nouns::Vehicles, 1},
+         u"hacen falta para que no se quede nadie?", {7, 300}, {3, 60}, {2, 12}, Nouns::Vehicles, 1},
         {u"Una clase de {a} alumnos tiene que sentarse en mesas de {b}. ¿Cuántas mesas hacen falta para que todos "
          u"tengan sitio?", {15, 32}, {4, 8}, {2, 8}},
         {u"{n} quiere poner {a} fotos en un álbum. En cada página caben {b} fotos. ¿Cuántas páginas necesita para "
@@ -319,6 +319,10 @@ Bank made()
     b.spent = {
         {u"{n} tiene {a} $ y gasta {b} $ en {a thing}. ¿Cuánto le queda, en $?", {5, 100}},
         {u"La familia de {n} ha ahorrado {a} $. Se gasta {b} $ en {a thing}. ¿Cuánto le queda, en $?", {200, 2000}},
+        {u"Tras la fiesta de fin de curso, el colegio tiene {a} $. Gasta {b} $ en {a thing}. ¿Cuánto le queda, en $?",
+         {200, 2000}},
+        {u"Los abuelos de {n} tienen {a} $ ahorrados. Compran {a thing} por {b} $. ¿Cuánto les queda, en $?",
+         {200, 2000}},
     };
     b.paid = {
         {u"{n} compra {a thing} que cuesta {b} $ y paga con un billete de {a} $. ¿Cuánto le devuelven, en $?",

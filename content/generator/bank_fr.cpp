@@ -269,7 +269,7 @@ Bank made()
         {u"Pour la classe verte, il y a {a} enfants, et chaque tente peut accueillir {b} enfants. Combien de tentes "
          u"faut-il pour que chacun ait une place ?", {7, 60}, {2, 8}, {2, 20}},
         {u"Une école emmène {a} enfants en sortie. Chaque {thing} peut transporter {b} enfants. Combien {de things} "
-         u"faut-il pour que personne ne reste à l'école ?", {7, 300}, {3, 60}, {2, 30}, Nouns::Vehicles, 1},
+         u"faut-il pour que personne ne reste à l'école ?", {7, 300}, {3, 60}, {2, 12}, Nouns::Vehicles, 1},
         {u"Une classe de {a} élèves doit s'asseoir à des tables de {b}. Combien de tables faut-il pour que chacun "
          u"ait une place ?", {15, 32}, {4, 8}, {2, 8}},
         {u"{n} veut ranger {a} photos dans un album. Chaque page contient {b} photos. Combien de pages lui faut-il "
@@ -336,6 +336,12 @@ Bank made()
     b.spent = {
         {u"{n} a {a} $ et dépense {b} $ pour {a thing}. Combien lui reste-t-il, en $ ?", {5, 100}},
         {u"La famille {de n} a économisé {a} $. Elle dépense {b} $ pour {a thing}. Combien lui reste-t-il, en $ ?",
+         {200, 2000}},
+        {u"Après la kermesse, l'école dispose de {a} $. Elle dépense {b} $ pour {a thing}. Combien lui reste-t-il, "
+         u"en $ ?",
+         {200, 2000}},
+        {u"Les grands-parents {de n} ont {a} $ de côté. Ils achètent {a thing} à {b} $. Combien leur reste-t-il, "
+         u"en $ ?",
          {200, 2000}},
     };
     b.paid = {

@@ -52,15 +52,30 @@ Draft of(Writer &w, int top, int bottom, int amount, bool asStory)
                                          u"Prends la moitié de %1, puis encore la moitié du résultat.",
                                          u"Calcula la mitad de %1 y luego la mitad del resultado."},
                      {amount})
-                             : w.say({u"Share %1 into %2 equal groups.", u"Partage %1 en %2 groupes égaux.",
+            : w.chance(50)   ? w.say({u"Share %1 into %2 equal groups.", u"Partage %1 en %2 groupes égaux.",
                                          u"Reparte %1 en %2 grupos iguales."},
+                    {amount, bottom})
+                             : w.say({u"Which number times %2 makes %1?", u"Quel nombre multiplié par %2 donne %1 ?",
+                                         u"¿Qué número multiplicado por %2 da %1?"},
                                  {amount, bottom});
         d.mistakes = {amount - unit, d.answer + 1, amount / 2, d.answer - 1, amount * bottom};
     } else {
-        d.clue = w.say(
+        static const Said ways[] = {
             {u"Find 1/%1 of %2 first, then multiply by %3.", u"Cherche d'abord 1/%1 de %2, puis multiplie par %3.",
                 u"Calcula primero 1/%1 de %2 y luego multiplica por %3."},
-            {bottom, amount, top});
+            {u"Divide %2 by %1, then multiply the answer by %3.",
+                u"Divise %2 par %1, puis multiplie le résultat par %3.",
+                u"Divide %2 entre %1 y luego multiplica el resultado por %3."},
+            {u"Share %2 into %1 equal groups and take %3 of the groups.",
+                u"Partage %2 en %1 groupes égaux et prends %3 de ces groupes.",
+                u"Reparte %2 en %1 grupos iguales y toma %3 de esos grupos."},
+        };
+        d.clue = top == bottom - 1 && w.chance(40)
+            ? w.say({u"Find 1/%1 of %2, then take it away from %2: %3/%1 is all but one of the %1 parts.",
+                        u"Cherche 1/%1 de %2, puis enlève-le de %2 : %3/%1, c'est toutes les parts sauf une.",
+                        u"Calcula 1/%1 de %2 y luego quítalo de %2: %3/%1 son todas las partes menos una."},
+                {bottom, amount, top})
+            : w.say(ways[w.number(0, 2)], {bottom, amount, top});
         d.mistakes = {unit, amount - d.answer, d.answer + unit, amount, d.answer - 1};
     }
     if (asStory && w.tell(d, w.bank().parts, {{amount}, {Words::fraction(w.tongue(), top, bottom)}}))
@@ -122,13 +137,13 @@ Draft wholes(Writer &w, const QList<int> &bottoms, int most)
         d.mistakes = {bottom + count, bottom, count, d.answer + bottom};
     } else {
         d.answer = count;
-        d.text =
-            w.told(w.say({u"There are %1 %2 of {thing} on the table. How many whole {things} do they make?",
-                             u"Il y a %1 %2 de {thing} sur la table. Combien de {things} entier{s|es} cela fait-il ?",
-                             u"Hay %1 %2 de {thing} en la mesa. ¿Cuánt{os|as} {things} enter{os|as} forman?"})
-                       .arg(bottom * count)
-                       .arg(piece),
-                {{}, {}, w.thing(w.bank().foods)});
+        d.text = w.told(w.say({u"There are %1 %2 of {thing} on the table. How many whole {things} do they make?",
+                                  u"Il y a %1 %2 de {thing} sur la table. Combien de {things} {entiers|entières} cela "
+                                  u"fait-il ?",
+                                  u"Hay %1 %2 de {thing} en la mesa. ¿Cuánt{os|as} {things} enter{os|as} forman?"})
+                            .arg(bottom * count)
+                            .arg(bottom == 2 ? w.say({u"halves", u"moitiés", u"mitades"}) : piece),
+            {{}, {}, w.thing(w.bank().foods)});
         d.clue =
             w.say({u"One whole is %1 %2.", u"Une unité, c'est %1 %2.", u"Un entero son %1 %2."}).arg(bottom).arg(piece);
         d.mistakes = {bottom * count, bottom * count - bottom, bottom, count + 1};
@@ -249,9 +264,13 @@ Draft percent(Writer &w)
     d.answer = amount * rate / 100;
     d.fact = Fact::part(top, bottom, amount);
     d.text = w.say({u"What is %1% of %2?", u"Combien font %1 % de %2 ?", u"¿Cuánto es el %1 % de %2?"}, {rate, amount});
-    d.clue = w.say({u"Think of %1% as %2 of %3.", u"Dis-toi que %1 % de %3, c'est %2 de %3.",
-                       u"Piensa que el %1 % de %3 es %2 de %3."},
+    d.clue = (w.chance(50) ? w.say({u"Think of %1% as %2 of %3.", u"Dis-toi que %1 % de %3, c'est %2 de %3.",
+                                       u"Piensa que el %1 % de %3 es %2 de %3."},
                   {rate})
+                           : w.say({u"Per cent means out of 100: %1% of %3 is %2 of %3.",
+                                       u"Pour cent veut dire sur 100 : %1 % de %3, c'est %2 de %3.",
+                                       u"Por ciento quiere decir de cada 100: el %1 % de %3 es %2 de %3."},
+                               {rate}))
                  .arg(f(top, bottom))
                  .arg(amount);
     d.mistakes = {amount - d.answer, d.answer + amount / bottom, rate, d.answer / 10, d.answer + 1};
@@ -341,7 +360,7 @@ Plan Plans::fractions(int level)
     if (level == 1) {
         return {
             {4,
-                {[](Writer &w) { return ofAmount(w, {2}, true, 2, 10, false); },
+                {[](Writer &w) { return ofAmount(w, {2}, true, 2, 15, false); },
                     [](Writer &w) { return ofAmount(w, {2}, true, 2, 10, true); }}},
             {4,
                 {[](Writer &w) {
@@ -349,7 +368,7 @@ Plan Plans::fractions(int level)
                  },
                     [](Writer &w) { return cut(w); }}},
             {4,
-                {[](Writer &w) { return ofAmount(w, {4}, true, 1, 5, false); },
+                {[](Writer &w) { return ofAmount(w, {4}, true, 1, 10, false); },
                     [](Writer &w) { return ofAmount(w, {2}, true, 6, 15, true); }}},
             {4,
                 {[](Writer &w) { return whole(w, {2}, 1, 3, 20); },

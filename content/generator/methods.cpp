@@ -106,6 +106,42 @@ Draft columns(Writer &w, int a, int b)
     return d;
 }
 
+// The place a number is rounded to for an estimate: 3456 is about 3500, 45678 about 46000.
+int roughPlace(int n)
+{
+    return n >= 10000 ? 1000 : n >= 1000 ? 100 : 10;
+}
+
+} // namespace
+
+QString Methods::estimate(Writer &w, int a, int b, bool adding)
+{
+    // Both numbers rounded to the same place, so that 5360 - 709 is about 5400 - 700.
+    const int place = std::max(roughPlace(a), roughPlace(b));
+    const int x = (a + place / 2) / place * place;
+    const int y = (b + place / 2) / place * place;
+    if (x == a || y == b || (!adding && x <= y))
+        return {};
+    return w.say({u"First estimate: %1 is about %2 and %3 is about %4, so the answer is near %5. Then work it out "
+                  u"exactly.",
+                     u"Estime d'abord : %1, c'est environ %2 et %3 environ %4, donc le résultat est proche de %5. "
+                     u"Calcule-le ensuite exactement.",
+                     u"Primero estima: %1 es más o menos %2 y %3 más o menos %4, así que el resultado se acerca a %5. "
+                     u"Luego calcúlalo exactamente."},
+        {a, x, b, y, adding ? x + y : x - y});
+}
+
+namespace {
+
+// a + b in two parts split at the hundreds: 346 + 278 is 300 + 200 and 46 + 78.
+QString partialSums(Writer &w, int a, int b)
+{
+    return w.say({u"Add %1 and %2, then %3 and %4, then put the two answers together.",
+                     u"Additionne %1 et %2, puis %3 et %4, puis rassemble les deux résultats.",
+                     u"Suma %1 y %2, luego %3 y %4, y después junta los dos resultados."},
+        {a / 100 * 100, b / 100 * 100, a % 100, b % 100});
+}
+
 // Adding a number just below a round one: add the round number, then take the difference away.
 bool nearRound(Writer &w, Draft &d, int near, int other)
 {
@@ -178,8 +214,12 @@ QString Methods::countingUp(Writer &w, int b, int a)
             stops.append(stop);
     }
     stops.append(a);
-    QString text = w.say({u"Count up from %1 to %2", u"Compte de %1 jusqu'à %2", u"Cuenta desde %1 hasta %2"},
-        {b, int(stops.takeFirst())});
+    QString text = w.chance(50)
+        ? w.say({u"Count up from %1 to %2", u"Compte de %1 jusqu'à %2", u"Cuenta desde %1 hasta %2"},
+            {b, int(stops.takeFirst())})
+        : w.say(
+            {u"Start at %1 and count on to %2", u"Pars de %1 et avance jusqu'à %2", u"Empieza en %1 y avanza hasta %2"},
+            {b, int(stops.takeFirst())});
     for (int stop : stops)
         text += w.say({u", then to %1", u", puis jusqu'à %1", u", luego hasta %1"}, {stop});
     return text + QLatin1Char('.');
@@ -291,6 +331,28 @@ Draft Methods::adding(Writer &w, int a, int b)
         d.clue = column.clue;
         d.claims = column.claims;
         d.mistakes = column.mistakes;
+        // Columns, two partial sums or an estimate first, so that a set's clues do not all read alike.
+        const int way = w.number(0, 2);
+        if (way == 1 && a % 100 != 0 && b % 100 != 0 && a >= 100 && b >= 100) {
+            d.clue = partialSums(w, a, b);
+            d.claims.clear();
+        } else if (way == 2 && !Methods::estimate(w, a, b, true).isEmpty()) {
+            d.clue = Methods::estimate(w, a, b, true);
+            d.claims.clear();
+        }
+        // Parts that make a round hundred or thousand together are the thing to notice.
+        for (int round : {1000, 100}) {
+            const int x = a % round;
+            const int y = b % round;
+            if (x != 0 && y != 0 && x + y == round && x % (round / 10) != 0 && a > round && b > round) {
+                d.clue = w.say({u"Notice that %1 and %2 go well together: they make %3.",
+                                   u"Remarque que %1 et %2 vont bien ensemble : ils font %3.",
+                                   u"Fíjate en que %1 y %2 van bien juntos: forman %3."},
+                    {x, y, round});
+                d.claims.clear();
+                break;
+            }
+        }
         if (s >= 1000)
             d.mistakes = {Mistakes::carryForgotten(a, b), s + 100, s - 100, s + 1000, s - 10};
     }

@@ -14,6 +14,9 @@ namespace Methods {
 Draft adding(Writer &w, int a, int b);
 // a - b, a the larger.
 Draft takingAway(Writer &w, int a, int b);
+// "First estimate: 3456 is about 3500 and 2789 about 2800, so the answer is near 6300...", or nothing when
+// rounding would not change both numbers or would leave nothing to take away.
+QString estimate(Writer &w, int a, int b, bool adding);
 // "Count up from 275 to 280, then to 300, then to 1000."
 QString countingUp(Writer &w, int from, int to);
 // a x b: a is the number counted in, b how many of them.

@@ -103,8 +103,71 @@ int carryForgotten(int big, int o)
     return result + big * o * place;
 }
 
+// Short multiplication's first step, fitted to the ones digit: 246 x 5 starts with 6 x 5 = 30.
+QString shortFirst(Writer &w, int big, int o)
+{
+    const int product = big % 10 * o;
+    return product >= 10
+        ? w.say({u"Start with the ones: %1 x %2 = %3. Write %4 and carry %5 into the tens.",
+                    u"Commence par les unités : %1 x %2 = %3. Pose %4 et retiens %5 dans les dizaines.",
+                    u"Empieza por las unidades: %1 x %2 = %3. Escribe %4 y llévate %5 a las decenas."},
+            {big % 10, o, product, product % 10, product / 10})
+        : w.say({u"Start with the ones: %1 x %2 = %3, with nothing to carry. Then do the tens.",
+                    u"Commence par les unités : %1 x %2 = %3, sans retenue. Passe ensuite aux dizaines.",
+                    u"Empieza por las unidades: %1 x %2 = %3, sin llevar nada. Luego sigue con las "
+                    u"decenas."},
+            {big % 10, o, product});
+}
+
+// Two-digit times two-digit: split either number, round one up, or use a grid.
+QString byParts(Writer &w, int big, int small)
+{
+    switch (w.number(0, 3)) {
+    case 0:
+        if (small % 10 != 0)
+            return w.say(
+                {u"Work out %1 x %2 and %1 x %3, then add them.", u"Calcule %1 x %2 et %1 x %3, puis additionne-les.",
+                    u"Calcula %1 x %2 y %1 x %3, y luego súmalos."},
+                {big, small / 10 * 10, small % 10});
+        break;
+    case 1:
+        if (big % 10 != 0 && big < 100)
+            return w.say({u"Split %1 into %2 and %3: work out %2 x %4 and %3 x %4, then add them.",
+                             u"Décompose %1 en %2 + %3 : calcule %2 x %4 et %3 x %4, puis additionne-les.",
+                             u"Descompón %1 en %2 + %3: calcula %2 x %4 y %3 x %4, y luego súmalos."},
+                {big, big / 10 * 10, big % 10, small});
+        break;
+    case 2:
+        if (small % 10 >= 8)
+            return w.say({u"Work out %1 x %2, then take %3 x %1 away.", u"Calcule %1 x %2, puis enlève %3 x %1.",
+                             u"Calcula %1 x %2 y luego quita %3 x %1."},
+                {big, (small / 10 + 1) * 10, 10 - small % 10});
+        break;
+    default:
+        if (big >= 100)
+            break;
+        return w.say({u"Use a grid: split %1 and %2 into tens and ones, multiply each part by each part, then add the "
+                      u"four answers.",
+                         u"Fais un tableau : décompose %1 et %2 en dizaines et unités, multiplie chaque partie par "
+                         u"chaque partie, puis additionne les quatre résultats.",
+                         u"Usa una cuadrícula: descompón %1 y %2 en decenas y unidades, multiplica cada parte por cada "
+                         u"parte y suma los cuatro resultados."},
+            {big, small});
+    }
+    return w.say({u"Work out %1 x %2 and %1 x %3, then add them.", u"Calcule %1 x %2 et %1 x %3, puis additionne-les.",
+                     u"Calcula %1 x %2 y %1 x %3, y luego súmalos."},
+        {big, small / 10 * 10, small % 10});
+}
+
 QString tenTimes(Writer &w, int x, int y)
 {
+    if (w.chance(50))
+        return w.say(
+            {u"Work out %1 x %2 first. Times 10 then moves each digit one place to the left.",
+                u"Calcule d'abord %1 x %2. Multiplier par 10 fait ensuite avancer chaque chiffre d'un rang "
+                u"vers la gauche.",
+                u"Calcula primero %1 x %2. Multiplicar por 10 mueve luego cada cifra un lugar a la izquierda."},
+            {x, y});
     return w.say(
         {u"Work out %1 x %2, then multiply the answer by 10.", u"Calcule %1 x %2, puis multiplie le résultat par 10.",
             u"Calcula %1 x %2 y luego multiplica el resultado por 10."},
@@ -153,21 +216,14 @@ Draft Methods::multiplying(Writer &w, int a, int b)
             ? w.say({u"Work out %1 x %2, then take %3 x %2 away.", u"Calcule %1 x %2, puis enlève %3 x %2.",
                         u"Calcula %1 x %2 y luego quita %3 x %2."},
                 {(big / 100 + 1) * 100, small, 100 - big % 100})
-            : partsClue(w, big, small);
+            : big % 10 != 0 && w.chance(50) ? shortFirst(w, big, small)
+                                            : partsClue(w, big, small);
         d.mistakes = {carryForgotten(big, small), p + 10, p - 10, p + small, p + 100};
-    } else if (small < 20) {
-        d.clue =
-            w.say({u"Work out %1 x 10 and %1 x %2, then add them.", u"Calcule %1 x 10 et %1 x %2, puis additionne-les.",
-                      u"Calcula %1 x 10 y %1 x %2, y luego súmalos."},
-                {big, small - 10});
-        d.mistakes = {big + big * (small - 10), p + 10, p - 10, p + big};
+    } else if (small % 10 == 0) {
+        d.clue = tenTimes(w, big, small / 10);
+        d.mistakes = {big * (small / 10), p * 10, p + 10, p - 10, p + big};
     } else {
-        const int tens = small / 10 * 10;
-        d.clue = small % 10 == 0 ? tenTimes(w, big, small / 10)
-                                 : w.say({u"Work out %1 x %2 and %1 x %3, then add them.",
-                                             u"Calcule %1 x %2 et %1 x %3, puis additionne-les.",
-                                             u"Calcula %1 x %2 y %1 x %3, y luego súmalos."},
-                                     {big, tens, small % 10});
+        d.clue = byParts(w, big, small);
         d.mistakes = {big * (small / 10) + big * (small % 10), p + 10, p - 10, p + 100, p + big};
     }
     return d;
@@ -223,10 +279,21 @@ Draft Methods::dividing(Writer &w, int a, int b)
                 pieces.append(QString::number(q / place % 10 * place * b));
         }
         const QString last = pieces.takeLast();
-        d.clue = w.say({u"Split %1 into %2 and %3, and divide each part by %4.",
-                           u"Décompose %1 en %2 et %3, et divise chaque partie par %4.",
-                           u"Descompón %1 en %2 y %3, y divide cada parte entre %4."})
-                     .arg(QString::number(a), pieces.join(QStringLiteral(", ")), last, QString::number(b));
+        int lead = a;
+        while (lead / 10 >= b)
+            lead /= 10;
+        d.clue = w.chance(50)
+            ? w.say({u"Split %1 into %2 and %3, and divide each part by %4.",
+                        u"Décompose %1 en %2 et %3, et divise chaque partie par %4.",
+                        u"Descompón %1 en %2 y %3, y divide cada parte entre %4."})
+                  .arg(QString::number(a), pieces.join(QStringLiteral(", ")), last, QString::number(b))
+            : w.say({u"Divide from the left, digit by digit: how many %1s go into %2? Carry what is left to the next "
+                     u"digit.",
+                        u"Divise de gauche à droite, chiffre par chiffre : combien de fois %1 dans %2 ? Reporte le "
+                        u"reste sur le chiffre suivant.",
+                        u"Divide de izquierda a derecha, cifra a cifra: ¿cuántas veces cabe el %1 en %2? Pasa lo que "
+                        u"sobra a la cifra siguiente."},
+                {b, lead});
         d.mistakes = {Mistakes::digitsSwapped(q), q + 1, q - 1, q + 10, q - 10};
     } else if (a % 10 == 0 && (a / 10) % b == 0) {
         d.clue = w.say({u"Work out %1 divided by %2 first, then multiply by 10.",
@@ -235,10 +302,15 @@ Draft Methods::dividing(Writer &w, int a, int b)
             {a / 10, b});
         d.mistakes = {q / 10, q * 10, q + 10, q - 10};
     } else {
-        d.clue = w.say({u"Count up in %1s: start with 10 x %1, then add more %1s until you reach %2.",
-                           u"Avance de %1 en %1 : pars de 10 x %1, puis ajoute des %1 jusqu'à %2.",
-                           u"Avanza de %1 en %1: empieza por 10 x %1 y suma más veces %1 hasta llegar a %2."},
-            {b, a});
+        d.clue = q >= 20 && w.chance(50)
+            ? w.say({u"Try %3 x %1 first and see how far it is from %2. Then count on in %1s.",
+                        u"Essaie d'abord %3 x %1 et regarde l'écart avec %2. Puis avance de %1 en %1.",
+                        u"Prueba primero %3 x %1 y mira cuánto falta hasta %2. Luego avanza de %1 en %1."},
+                {b, a, q / 10 * 10})
+            : w.say({u"Count up in %1s: start with 10 x %1, then add more %1s until you reach %2.",
+                        u"Avance de %1 en %1 : pars de 10 x %1, puis ajoute des %1 jusqu'à %2.",
+                        u"Avanza de %1 en %1: empieza por 10 x %1 y suma más veces %1 hasta llegar a %2."},
+                {b, a});
         d.mistakes = {q + 1, q - 1, q + 10, Mistakes::digitsSwapped(q)};
     }
     return d;

@@ -126,6 +126,12 @@ Draft Methods::takingAway(Writer &w, int a, int b)
                            u"Quita %1 y luego quita %2 más."},
             {b / 1000 * 1000, b % 1000});
         d.mistakes = {r + 1000, r - 1000, r + 100, r - 100};
+    } else if (a % 1000 == 0 && b % 1000 == 0) {
+        d.clue = w.say({u"How many thousands are left when you take %2 from %1?",
+                           u"Combien de milliers reste-t-il quand on enlève %2 à %1 ?",
+                           u"¿Cuántas unidades de millar quedan si a %1 le quitas %2?"})
+                     .arg(counted(t, a / 1000, 3), counted(t, b / 1000, 3));
+        d.mistakes = {r + 1000, r - 1000, r / 1000, r + 100};
     } else if (a % 100 == 0 && b % 100 == 0) {
         d.clue = w.say({u"How many hundreds are left when you take %2 from %1?",
                            u"Combien de centaines reste-t-il quand on enlève %2 à %1 ?",
@@ -206,12 +212,19 @@ Draft Methods::takingAway(Writer &w, int a, int b)
         const Draft column = columns(w, a, b);
         d.clue = column.clue;
         d.claims = column.claims;
-        if (d.clue.isEmpty() || (b > 100 && b % 100 != 0 && w.chance(30))) {
+        // Columns, the largest part first, counting up or an estimate first, so that a set's clues vary.
+        const int way = d.clue.isEmpty() ? 1 : w.number(0, 3);
+        if (way == 2 && (a - b <= 1000 || a % 1000 == 0)) {
+            d.clue = Methods::countingUp(w, b, a);
+            d.claims.clear();
+        } else if (way == 3 && b >= 100 && !Methods::estimate(w, a, b, false).isEmpty()) {
+            d.clue = Methods::estimate(w, a, b, false);
+            d.claims.clear();
+        } else if (way == 1 && (d.clue.isEmpty() || (b > 100 && b % 100 != 0))) {
             // Take away the largest part first, then the rest.
             const int big = b >= 1000 ? b / 1000 * 1000 : b >= 100 ? b / 100 * 100 : b / 10 * 10;
-            d.clue = w.say({u"Take away %1 first, then take away the other %2.",
-                               u"Enlève d'abord %1, puis enlève les %2 qui restent.",
-                               u"Quita primero %1 y luego quita los otros %2."},
+            d.clue = w.say({u"Take away %1 first, then take away %2 more.",
+                               u"Enlève d'abord %1, puis enlève encore %2.", u"Quita primero %1 y luego quita %2 más."},
                 {big, b - big});
             d.claims.clear();
         }

@@ -95,7 +95,7 @@ Draft NumberFacts::temperature(Writer &w, int most)
                 {start, change}),
             start - change,
             w.say({u"Count down %1 to get to zero, then count down the rest.",
-                      u"Descends de %1 pour arriver à zéro, puis descends encore du reste.",
+                      u"Descends de %1 pour arriver à zéro, puis continue avec ce qui reste.",
                       u"Baja %1 para llegar a cero y luego baja lo que falta."},
                 {start}),
             {change - start, -(start + change), start - change + 1, start - change - 1});
@@ -109,7 +109,7 @@ Draft NumberFacts::temperature(Writer &w, int most)
                      {start, change}),
             change - start,
             w.say({u"Count up %1 to get to zero, then count up the rest.",
-                      u"Monte de %1 pour arriver à zéro, puis monte encore du reste.",
+                      u"Monte de %1 pour arriver à zéro, puis continue avec ce qui reste.",
                       u"Sube %1 para llegar a cero y luego sube lo que falta."},
                 {start}),
             {change + start, start - change, change - start + 1, change - start - 1});

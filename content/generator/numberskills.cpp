@@ -78,7 +78,7 @@ Draft countOn(Writer &w, int low, int high)
 Draft doubled(Writer &w, int low, int high)
 {
     int n = w.graded(low, high);
-    if (n > 10 && n % 10 == 0)
+    if (n >= 10 && n % 10 == 0)
         n += w.number(1, 9);
     const QString clue = n < 10
         ? w.say({u"Double means adding a number to itself: %1 + %1.",
