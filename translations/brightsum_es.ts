@@ -1090,12 +1090,24 @@ Se puede cambiar en la ventana Preferencias.</translation>
         <translation>&amp;Nivel:</translation>
     </message>
     <message>
-        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
-        <translation>Veinte preguntas nuevas, de más fácil a más difícil, sustituyen a las de la plantilla. No se guarda nada hasta que elija Guardar.</translation>
-    </message>
-    <message>
         <source>&amp;Generate</source>
         <translation>&amp;Generar</translation>
+    </message>
+    <message>
+        <source>Set number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>The same topic, level and set number give the same questions again, here and with brightsum-generate --seed.</source>
+        <translation>Con el mismo tipo de ejercicio, el mismo nivel y el mismo número de serie se obtienen las mismas preguntas, aquí y con brightsum-generate --seed.</translation>
+    </message>
+    <message>
+        <source>&amp;Set number:</source>
+        <translation>Número de &amp;serie:</translation>
+    </message>
+    <message>
+        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save. Note the set number to make the same set again.</source>
+        <translation>Veinte preguntas nuevas, de más fácil a más difícil, sustituyen a las de la plantilla. No se guarda nada hasta que elija Guardar. Anote el número de serie para volver a generar la misma serie.</translation>
     </message>
 </context>
 <context>

@@ -1090,12 +1090,24 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
         <translation>&amp;Niveau&#xa0;:</translation>
     </message>
     <message>
-        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
-        <translation>Vingt nouvelles questions, des plus faciles aux plus difficiles, remplacent celles du modèle. Rien n&apos;est enregistré tant que vous n&apos;avez pas choisi Enregistrer.</translation>
-    </message>
-    <message>
         <source>&amp;Generate</source>
         <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>Set number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>The same topic, level and set number give the same questions again, here and with brightsum-generate --seed.</source>
+        <translation>Le même sujet, le même niveau et le même numéro de série redonnent les mêmes questions, ici comme avec brightsum-generate --seed.</translation>
+    </message>
+    <message>
+        <source>&amp;Set number:</source>
+        <translation>N&amp;uméro de série&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save. Note the set number to make the same set again.</source>
+        <translation>Vingt nouvelles questions, des plus faciles aux plus difficiles, remplacent celles du modèle. Rien n&apos;est enregistré tant que vous n&apos;avez pas choisi Enregistrer. Notez le numéro de série pour refaire la même série.</translation>
     </message>
 </context>
 <context>
