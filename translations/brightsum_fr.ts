@@ -1825,6 +1825,13 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Reward sound</source>
+        <translation>Son de récompense</translation>
+    </message>
+</context>
+<context>
     <name>StoreFile</name>
     <message>
         <source>It is not a file.</source>
