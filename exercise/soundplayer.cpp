@@ -212,7 +212,13 @@ private:
         if (!m_playing)
             return;
         m_lib.pa_stream_set_state_callback(m_playing, streamChanged, this);
-        if (m_lib.pa_stream_connect_playback(m_playing, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
+        // A tenth of a second of latency: the sound starts at once, also on an
+        // output that cannot take back what it was given ahead of time, while
+        // the server holds the whole sound.
+        const uint32_t serverDefault = uint32_t(-1);
+        const auto tenth = uint32_t(m_waiting.spec.rate * m_waiting.spec.channels * sizeof(short) / 10);
+        const pa_buffer_attr buffer{serverDefault, tenth, serverDefault, serverDefault, serverDefault};
+        if (m_lib.pa_stream_connect_playback(m_playing, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
             stopSound();
     }
 
