@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
+#include <pthread.h>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -111,11 +112,11 @@ struct Sound
 };
 
 // Plays one sound at a time on a thread of its own, which only ever waits in
-// the sound server's event loop: the window never waits on the server, not even
-// on one that has stopped answering. The whole sound goes to the server at once,
-// so it plays on however busy the machine is; a new sound cuts the one playing,
-// and one that could not start within a moment is dropped. Without the
-// libraries or a server, nothing plays.
+// the client library's event loop: the window never waits on the server, not
+// even on one that has stopped answering. The whole sound goes to the server at
+// once, so it plays on however busy the machine is; a new sound cuts the one
+// playing, and one that could not start within a second is dropped. Without
+// the libraries or a server, nothing plays.
 class ServerPlayer final : public SoundPlayer
 {
 public:
@@ -132,7 +133,7 @@ public:
         if (!m_started) {
             m_client = QCoreApplication::applicationName().toUtf8();
             m_streamName = QCoreApplication::translate("SoundPlayer", "Reward sound").toUtf8();
-            // Never joined: it may be waiting on a server when the program ends.
+            // Never joined: it waits for sounds, or on a server, until the program ends.
             std::thread([this] { run(); }).detach();
             m_started = true;
         } else if (m_loop) {
@@ -145,6 +146,7 @@ private:
 
     void run()
     {
+        pthread_setname_np(pthread_self(), "Reward sounds");
         pa_mainloop *loop = m_lib.load() ? m_lib.pa_mainloop_new() : nullptr;
         {
             const std::lock_guard lock(m_mutex);
