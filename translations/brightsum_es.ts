@@ -1938,6 +1938,13 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Reward sound</source>
+        <translation>Sonido de recompensa</translation>
+    </message>
+</context>
+<context>
     <name>StoreFile</name>
     <message>
         <source>It is not a file.</source>

@@ -1923,6 +1923,13 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Reward sound</source>
+        <translation>Son de récompense</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>The changes kept in %1 cannot be read.</source>
