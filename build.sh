@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev fonts-liberation poppler-utils desktop-file-utils appstream
+packages=(cmake make g++ qt6-base-dev qt6-charts-dev libpulse-dev libsndfile1-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev fonts-liberation poppler-utils desktop-file-utils appstream
   at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool dpkg-dev file lintian)
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

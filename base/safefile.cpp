@@ -72,11 +72,13 @@ QString SafeFile::replace(const QString &path, const QByteArray &bytes, const st
         return file.errorString();
     // Each step is checked before the new file may take the old one's place:
     // a failed flush or sync would otherwise still let it replace the old file.
+    errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError
         && ::fsync(file.handle()) == 0;
     if (!written) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                    : QString::fromLocal8Bit(strerror(errno));
+        // The system's own reason ("File too large"): the toolkit may only say "Unknown error".
+        const int failure = errno;
+        const QString reason = failure != 0 ? QString::fromLocal8Bit(strerror(failure)) : file.errorString();
         file.cancelWriting();
         return reason;
     }

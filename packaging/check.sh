@@ -9,8 +9,9 @@
 #       installs the build into a scratch prefix and looks for every file there
 #   check.sh package BUILD_FOLDER SOURCE_FOLDER
 #       makes the Debian package in a scratch folder: no path of the source tree
-#       in the program, Depends worked out from it, and lintian clean of errors
-#       and warnings (skipped, exit 77, when lintian is not installed)
+#       in the program, Depends worked out from it, no sound library linked but
+#       the ones it loads recommended, and lintian clean of errors and warnings
+#       (skipped, exit 77, when lintian is not installed)
 set -u
 
 failures=0
@@ -110,6 +111,13 @@ package_check() {
   depends=$(dpkg-deb -f "$deb" Depends)
   for needed in libqt6widgets6 qt6-qpa-plugins; do
     echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
+  done
+  # The sound libraries are loaded when the first sound plays, never at start.
+  linked=$(objdump -p "$program" | sed -n 's/^ *NEEDED *//p')
+  echo "$linked" | grep -E 'Multimedia|libpulse|libsndfile' && fail "the program links a sound library"
+  recommends=$(dpkg-deb -f "$deb" Recommends)
+  for wanted in libpulse0 libsndfile1; do
+    echo "$recommends" | grep -q "$wanted" || fail "Recommends lacks $wanted: $recommends"
   done
   lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings in $(basename "$deb")"
 }

@@ -8,11 +8,19 @@
 #include "users/accounts.h"
 #include "users/scorebook.h"
 
+#include <QLibrary>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +66,7 @@ private Q_SLOTS:
 
     void wrongAnswerShowsBoxWhenEnabled();
     void rightAnswersPlayTheSetsSounds();
+    void soundsNeverWaitOnAStoppedServer();
     void cluesShowTheCurrentClueThenRunOut();
     void completionStoresRecordAndToDo();
     void twoWindowsGetConsecutiveRecords();
@@ -97,6 +106,44 @@ void TestMDIWindow::rightAnswersPlayTheSetsSounds()
     type(*w, QStringLiteral("0")); // wrong: no sound
     QCOMPARE(sounds.played, (QStringList{QStringLiteral("Sounds/music1.wav"), QStringLiteral("Sounds/music2.wav")}));
     QVERIFY(QFile::exists(sounds.played.first()));
+}
+
+// The real player, asked twice for a sound while its sound server takes the
+// connection and never answers, as a stopped one does. Had either call waited
+// for the server, the client library would have given up and closed the
+// connection by the time it returned.
+void TestMDIWindow::soundsNeverWaitOnAStoppedServer()
+{
+    if (!QLibrary(QStringLiteral("pulse"), 0).load() || !QLibrary(QStringLiteral("sndfile"), 1).load())
+        QSKIP("the sound server's client library or the sound file reader is not installed");
+    QTemporaryDir folder;
+    const QByteArray socketPath = QFile::encodeName(folder.filePath(QStringLiteral("native")));
+    const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path - 1);
+    QVERIFY(bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+    QVERIFY(listen(server, 4) == 0);
+    qputenv("PULSE_SERVER", "unix:" + socketPath);
+    qputenv("PULSE_COOKIE", QFile::encodeName(folder.filePath(QStringLiteral("cookie"))));
+
+    const QString sound = QStringLiteral(BRIGHTSUM_SOURCE_DATA "/Sounds/music1.wav");
+    SoundPlayer::current().play(sound);
+    SoundPlayer::current().play(sound);
+
+    pollfd connecting{server, POLLIN, 0};
+    QCOMPARE(poll(&connecting, 1, 10000), 1);
+    const int connection = accept(server, nullptr, nullptr);
+    pollfd asking{connection, POLLIN, 0};
+    QCOMPARE(poll(&asking, 1, 10000), 1);
+    char request[4096];
+    ssize_t read = 0;
+    while ((read = recv(connection, request, sizeof request, MSG_DONTWAIT)) > 0) {}
+    const bool stillWaiting = read < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+    // The player's thread may read the variables again: they stay set.
+    close(connection);
+    close(server);
+    QVERIFY(stillWaiting);
 }
 
 void TestMDIWindow::cluesShowTheCurrentClueThenRunOut()

@@ -10,6 +10,7 @@
 #include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
+#include "users/password.h"
 #include "users/progress.h"
 #include "users/scorebook.h"
 #include "users/ui/accountwindow.h"
@@ -108,6 +109,8 @@ private Q_SLOTS:
     void storageFaults_data();
     void storageFaults();
     void aStuckHolderNeverKeepsTheProgram();
+    void anUnreadableStoreKeepsItsPassword_data();
+    void anUnreadableStoreKeepsItsPassword();
     void thousandExercisesInOneRun();
 };
 
@@ -325,7 +328,7 @@ void TestReliability::pipesAreNeverOpened()
     ApplicationWindow window; // a settings "file" that is a pipe is not read, and not replaced
     QVERIFY(window.isReady());
     QVERIFY(!Store::update(StoreChange::setting(Keys::width, 1)));
-    QCOMPARE(prompts.count(QStringLiteral("Settings Not Saved")), 1);
+    QCOMPARE(prompts.titles(), QStringList{QStringLiteral("Settings Not Read")}); // once, at start
     prompts.fileNames = {pipe, pipe};
     window.chooseFile();
     window.newFromTemplate();
@@ -467,6 +470,47 @@ void TestReliability::aStuckHolderNeverKeepsTheProgram()
     QCOMPARE(ScoreBook::records().size(), 1);
     QCOMPARE(ScoreBook::records().constFirst().topic, QStringLiteral("Money"));
     QVERIFY(told >= 11);
+}
+
+void TestReliability::anUnreadableStoreKeepsItsPassword_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("larger than a settings file can be") << QStringLiteral("sparse");
+    QTest::newRow("no permission to read it") << QStringLiteral("unreadable");
+}
+
+void TestReliability::anUnreadableStoreKeepsItsPassword()
+{
+    // A store that is there but cannot be read may hold a password: the
+    // built-in one never opens the adult's tools, and nothing is written over it.
+    QFETCH(QString, fault);
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
+    const QString conf = folder.filePath(QStringLiteral("Halvane/Brightsum.conf"));
+    QFile file(conf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\npassword=secret\n");
+    if (fault == QLatin1String("sparse"))
+        QVERIFY(file.resize(StoreFile::MaxBytes + 1));
+    file.close();
+    if (fault == QLatin1String("unreadable")) {
+        if (::geteuid() == 0)
+            QSKIP("The administrator reads every file.");
+        QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+    }
+    const QDateTime modified = QFileInfo(conf).lastModified();
+    TestSupport::MovedStore moved(folder.path());
+    QVERIFY(!Store::readProblem().isEmpty());
+    QVERIFY(!Password::check(Fallback::password));
+    QVERIFY(!Store::update(StoreChange::setting(Keys::width, 700)));
+    // The adult is told, once, and no first start is made of it.
+    ScriptedPrompts prompts;
+    {
+        ApplicationWindow window;
+        QVERIFY(window.close());
+    }
+    QCOMPARE(prompts.titles(), QStringList{QStringLiteral("Settings Not Read")});
+    QCOMPARE(QFileInfo(conf).lastModified(), modified);
 }
 
 void TestReliability::thousandExercisesInOneRun()

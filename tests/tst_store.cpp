@@ -54,8 +54,6 @@ private Q_SLOTS:
     void lockHolders();
     void fullDiskLeavesEarlierFilesWhole();
     void aHundredMegabyteStoreOpens();
-    void anUnreadableStoreKeepsItsPassword_data();
-    void anUnreadableStoreKeepsItsPassword();
 };
 
 void TestStore::recordsAreNumberedAtTheMomentOfWriting_data()
@@ -434,40 +432,6 @@ void TestStore::aHundredMegabyteStoreOpens()
     Store::waitForPending();
     QCOMPARE(ScoreBook::records().size(), Records);
     QCOMPARE(TestSupport::appendRecord(recordOf(QStringLiteral("Kim"))), Records + 1);
-}
-
-void TestStore::anUnreadableStoreKeepsItsPassword_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::newRow("larger than a settings file can be") << QStringLiteral("sparse");
-    QTest::newRow("no permission to read it") << QStringLiteral("unreadable");
-}
-
-void TestStore::anUnreadableStoreKeepsItsPassword()
-{
-    // A store that is there but cannot be read may hold a password: the
-    // built-in one never opens the adult's tools, and nothing is written over it.
-    QFETCH(QString, fault);
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
-    const QString conf = folder.filePath(QStringLiteral("Halvane/Brightsum.conf"));
-    QFile file(conf);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[General]\npassword=secret\n");
-    if (fault == QLatin1String("sparse"))
-        QVERIFY(file.resize(StoreFile::MaxBytes + 1));
-    file.close();
-    if (fault == QLatin1String("unreadable")) {
-        if (::geteuid() == 0)
-            QSKIP("The administrator reads every file.");
-        QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
-    }
-    const QDateTime modified = QFileInfo(conf).lastModified();
-    TestSupport::MovedStore moved(folder.path());
-    QVERIFY(!Store::readProblem().isEmpty());
-    QVERIFY(!Password::check(Fallback::password));
-    QVERIFY(!Store::update(StoreChange::setting(Keys::width, 700)));
-    QCOMPARE(QFileInfo(conf).lastModified(), modified);
 }
 
 QTEST_GUILESS_MAIN(TestStore)

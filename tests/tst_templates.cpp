@@ -2,6 +2,7 @@
 // Templates: exercises opened from them, and the editor that writes them.
 
 #include "app/ui/applicationwindow.h"
+#include "base/language.h"
 #include "content/generator.h"
 #include "exercise/ui/mdiwindow.h"
 #include "templates/ui/generatedialog.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QLCDNumber>
 #include <QLineEdit>
@@ -616,10 +618,14 @@ void TestTemplates::generateFillsTheQuestions_data()
     QTest::addColumn<QString>("typed"); // into the question on screen before Generate
     QTest::addColumn<QMessageBox::StandardButton>("answer"); // to "Save Template"
     QTest::addColumn<bool>("generated"); // the dialog's Generate, or Cancel
-    QTest::newRow("empty template") << QString() << QMessageBox::NoButton << true;
-    QTest::newRow("text, not saved") << QStringLiteral("Mine") << QMessageBox::No << true;
-    QTest::newRow("text, kept") << QStringLiteral("Mine") << QMessageBox::Cancel << false;
-    QTest::newRow("dialog cancelled") << QString() << QMessageBox::NoButton << false;
+    QTest::addColumn<QString>("set");      // typed as the set number, or the one the dialog offers
+    QTest::addColumn<QString>("language"); // the program's
+    QTest::newRow("empty template") << QString() << QMessageBox::NoButton << true << QString() << "en";
+    QTest::newRow("text, not saved") << QStringLiteral("Mine") << QMessageBox::No << true << QString() << "en";
+    QTest::newRow("text, kept") << QStringLiteral("Mine") << QMessageBox::Cancel << false << QString() << "en";
+    QTest::newRow("dialog cancelled") << QString() << QMessageBox::NoButton << false << QString() << "en";
+    QTest::newRow("a set made again, in French") << QString() << QMessageBox::NoButton << true << "4294967295"
+                                                 << "fr";
 }
 
 void TestTemplates::generateFillsTheQuestions()
@@ -627,6 +633,10 @@ void TestTemplates::generateFillsTheQuestions()
     QFETCH(QString, typed);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, generated);
+    QFETCH(QString, set);
+    QFETCH(QString, language);
+    Language::setCurrent(language);
+    const auto english = qScopeGuard([] { Language::setCurrent(QStringLiteral("en")); });
     ScriptedPrompts prompts;
     TemplateEditor editor(nullptr);
     editor.show();
@@ -636,9 +646,16 @@ void TestTemplates::generateFillsTheQuestions()
     if (answer != QMessageBox::NoButton)
         prompts.buttons = {answer};
     // Chosen and answered by keyboard: Enter generates, Escape cancels.
-    prompts.onExec = [generated](QDialog &dialog) {
+    QString offered;
+    prompts.onExec = [generated, set, &offered](QDialog &dialog) {
         auto *asked = qobject_cast<GenerateDialog *>(&dialog);
         dialog.show();
+        // The dialog offers a set number; a teacher may type one noted before.
+        offered = asked->setBox()->text();
+        if (!set.isEmpty()) {
+            asked->setBox()->selectAll();
+            QTest::keyClicks(asked->setBox(), set);
+        }
         QTest::keyClicks(asked->topicBox(), QStringLiteral("Mo"));
         QTest::keyClick(asked->levelBox(), Qt::Key_End);
         QTest::keyClick(asked->levelBox(), generated ? Qt::Key_Return : Qt::Key_Escape);
@@ -654,11 +671,12 @@ void TestTemplates::generateFillsTheQuestions()
         return;
     }
     // The status bar names the set, so that brightsum-generate can make it again.
-    const QRegularExpressionMatch set = QRegularExpression(QStringLiteral("^Generated Money questions, level 3, set "
-                                                                          "(\\d+)$"))
-                                            .match(editor.statusBar()->currentMessage());
-    QVERIFY2(set.hasMatch(), qPrintable(editor.statusBar()->currentMessage()));
-    const QuestionRecords expected = Generator::generate(6, 3, set.captured(1).toUInt());
+    const QRegularExpressionMatch named = QRegularExpression(QStringLiteral("^Generated \\S+ questions, level 3, set "
+                                                                            "(\\d+)$"))
+                                              .match(editor.statusBar()->currentMessage());
+    QVERIFY2(named.hasMatch(), qPrintable(editor.statusBar()->currentMessage()));
+    QCOMPARE(named.captured(1), set.isEmpty() ? offered : set);
+    const QuestionRecords expected = Generator::generate(6, 3, named.captured(1).toUInt(), language);
     QCOMPARE(editor.records(), expected);
     QCOMPARE(editor.currentIndex(), 0);
     QCOMPARE(editor.questionField()->text(), expected[0].text);

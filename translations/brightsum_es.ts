@@ -868,6 +868,69 @@ Reinstalling Brightsum may mend them.</source>
 
 Reinstalar Brightsum debería repararlos.</translation>
     </message>
+    <message>
+        <source>Settings Not Read</source>
+        <translation>Configuración no leída</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot read its settings file. It shows no names, scores or options, asks for the administrator password that file holds, and changes nothing in the file until it can read it again.
+
+%1
+
+%2
+
+When the file lies on a network folder or a disk that is not there now, close Brightsum and start it again once it is. When the file is damaged, close Brightsum and move the file to another folder, to keep it for repair: Brightsum then starts afresh and asks for a new administrator password.</source>
+        <translation>Brightsum no puede leer su archivo de configuración. No muestra nombres, puntuaciones ni opciones, pide la contraseña de administrador que contiene ese archivo y no cambia nada en él hasta que pueda leerlo de nuevo.
+
+%1
+
+%2
+
+Si el archivo está en una carpeta de red o en un disco que ahora no está disponible, cierre Brightsum y vuelva a abrirlo cuando lo esté. Si el archivo está dañado, cierre Brightsum y mueva el archivo a otra carpeta para conservarlo y repararlo: Brightsum empezará entonces de cero y pedirá una nueva contraseña de administrador.</translation>
+    </message>
+    <message>
+        <source>Waiting for Brightsum on the computer &quot;%1&quot; to finish saving...</source>
+        <translation>Esperando a que Brightsum termine de guardar en el ordenador «%1»...</translation>
+    </message>
+    <message>
+        <source>Close again to leave now: nothing is lost.</source>
+        <translation>Cierre otra vez para salir ya: no se pierde nada.</translation>
+    </message>
+    <message>
+        <source>Another Brightsum on this computer</source>
+        <translation>Otro Brightsum en este ordenador</translation>
+    </message>
+    <message>
+        <source>Brightsum on the computer &quot;%1&quot;</source>
+        <translation>Brightsum en el ordenador «%1»</translation>
+    </message>
+    <message>
+        <source>Waiting to Save</source>
+        <translation>Esperando para guardar</translation>
+    </message>
+    <message>
+        <source>%1 is saving. This is saved as soon as it has finished.
+
+Stop waiting, and this change is not saved.</source>
+        <translation>%1 está guardando. Este cambio se guardará en cuanto termine.
+
+Si deja de esperar, este cambio no se guardará.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) kept when Brightsum last closed have now been saved.</source>
+        <translation>
+            <numerusform>%n cambio guardado al cerrar Brightsum la última vez se ha guardado ahora.</numerusform>
+            <numerusform>%n cambios guardados al cerrar Brightsum la última vez se han guardado ahora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Brightsum could not finish saving before it closed, and could not keep what was left for the next start either: the last scores or settings are lost.
+
+%1</source>
+        <translation>Brightsum no pudo terminar de guardar antes de cerrarse, ni conservar lo que faltaba para el próximo inicio: las últimas puntuaciones o la configuración se han perdido.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1004,12 +1067,24 @@ Se puede cambiar en la ventana Preferencias.</translation>
         <translation>&amp;Nivel:</translation>
     </message>
     <message>
-        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
-        <translation>Veinte preguntas nuevas, de más fácil a más difícil, sustituyen a las de la plantilla. No se guarda nada hasta que elija Guardar.</translation>
-    </message>
-    <message>
         <source>&amp;Generate</source>
         <translation>&amp;Generar</translation>
+    </message>
+    <message>
+        <source>Set number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>The same topic, level and set number give the same questions again, here and with brightsum-generate --seed.</source>
+        <translation>Con el mismo tipo de ejercicio, el mismo nivel y el mismo número de serie se obtienen las mismas preguntas, aquí y con brightsum-generate --seed.</translation>
+    </message>
+    <message>
+        <source>&amp;Set number:</source>
+        <translation>Número de &amp;serie:</translation>
+    </message>
+    <message>
+        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save. Note the set number to make the same set again.</source>
+        <translation>Veinte preguntas nuevas, de más fácil a más difícil, sustituyen a las de la plantilla. No se guarda nada hasta que elija Guardar. Anote el número de serie para volver a generar la misma serie.</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1649,13 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Stop Waiting</source>
+        <translation>Dejar de esperar</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>It is not a file.</source>
@@ -1584,8 +1666,8 @@ La contraseña no se ha cambiado.</translation>
         <translation>El disco está lleno.</translation>
     </message>
     <message>
-        <source>What was written could not be read back.</source>
-        <translation>Lo que se ha escrito no se ha podido volver a leer.</translation>
+        <source>Another program took over the file meanwhile.</source>
+        <translation>Otro programa tomó el archivo mientras tanto.</translation>
     </message>
 </context>
 <context>
@@ -1841,14 +1923,32 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>Store</name>
+    <message>
+        <source>The changes kept in %1 cannot be read.</source>
+        <translation>Los cambios guardados en %1 no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>A change of this kind cannot be kept for later.</source>
+        <translation>Un cambio de este tipo no se puede conservar para más tarde.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Reward sound</source>
+        <translation>Sonido de recompensa</translation>
+    </message>
+</context>
+<context>
     <name>StoreFile</name>
     <message>
         <source>It is not a file.</source>
         <translation>No es un archivo.</translation>
-    </message>
-    <message>
-        <source>It is too large to be a settings file.</source>
-        <translation>Es demasiado grande para ser un archivo de configuración.</translation>
     </message>
     <message>
         <source>No working copy can be made in %1.</source>
@@ -1857,6 +1957,14 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Only part of the settings was read.</source>
         <translation>Solo se ha podido leer una parte de la configuración.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a settings file can be.</source>
+        <translation>Ocupa más de %1 MB, más de lo que puede ocupar un archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Only %1 of its %2 bytes could be read.</source>
+        <translation>Solo se pudieron leer %1 de sus %2 bytes.</translation>
     </message>
 </context>
 <context>
@@ -1872,10 +1980,6 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>The lock file %1 cannot be used.</source>
         <translation>No se puede usar el archivo de bloqueo %1.</translation>
-    </message>
-    <message>
-        <source>Another Brightsum kept the settings busy.</source>
-        <translation>Otro Brightsum tenía la configuración ocupada.</translation>
     </message>
 </context>
 <context>

@@ -868,6 +868,69 @@ Reinstalling Brightsum may mend them.</source>
 
 Réinstaller Brightsum devrait les réparer.</translation>
     </message>
+    <message>
+        <source>Settings Not Read</source>
+        <translation>Réglages non lus</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot read its settings file. It shows no names, scores or options, asks for the administrator password that file holds, and changes nothing in the file until it can read it again.
+
+%1
+
+%2
+
+When the file lies on a network folder or a disk that is not there now, close Brightsum and start it again once it is. When the file is damaged, close Brightsum and move the file to another folder, to keep it for repair: Brightsum then starts afresh and asks for a new administrator password.</source>
+        <translation>Brightsum ne peut pas lire son fichier de réglages. Il n&apos;affiche ni noms, ni scores, ni options, demande le mot de passe administrateur que contient ce fichier et ne modifie rien dans le fichier tant qu&apos;il ne peut pas le relire.
+
+%1
+
+%2
+
+Si le fichier se trouve dans un dossier réseau ou sur un disque absent pour le moment, fermez Brightsum et relancez-le quand il sera de nouveau disponible. Si le fichier est endommagé, fermez Brightsum et déplacez le fichier dans un autre dossier pour le conserver en vue d&apos;une réparation : Brightsum repart alors de zéro et demande un nouveau mot de passe administrateur.</translation>
+    </message>
+    <message>
+        <source>Waiting for Brightsum on the computer &quot;%1&quot; to finish saving...</source>
+        <translation>En attente de Brightsum sur l&apos;ordinateur « %1 », qui termine un enregistrement…</translation>
+    </message>
+    <message>
+        <source>Close again to leave now: nothing is lost.</source>
+        <translation>Fermez de nouveau pour quitter tout de suite : rien n&apos;est perdu.</translation>
+    </message>
+    <message>
+        <source>Another Brightsum on this computer</source>
+        <translation>Un autre Brightsum sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Brightsum on the computer &quot;%1&quot;</source>
+        <translation>Brightsum sur l&apos;ordinateur « %1 »</translation>
+    </message>
+    <message>
+        <source>Waiting to Save</source>
+        <translation>En attente d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 is saving. This is saved as soon as it has finished.
+
+Stop waiting, and this change is not saved.</source>
+        <translation>%1 est en train d&apos;enregistrer. Cette modification sera enregistrée dès qu&apos;il aura terminé.
+
+Si vous arrêtez d&apos;attendre, cette modification n&apos;est pas enregistrée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) kept when Brightsum last closed have now been saved.</source>
+        <translation>
+            <numerusform>%n modification conservée à la dernière fermeture de Brightsum vient d&apos;être enregistrée.</numerusform>
+            <numerusform>%n modifications conservées à la dernière fermeture de Brightsum viennent d&apos;être enregistrées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Brightsum could not finish saving before it closed, and could not keep what was left for the next start either: the last scores or settings are lost.
+
+%1</source>
+        <translation>Brightsum n&apos;a pas pu terminer l&apos;enregistrement avant de se fermer, ni conserver le reste pour le prochain démarrage : les derniers scores ou réglages sont perdus.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1004,12 +1067,24 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
         <translation>&amp;Niveau&#xa0;:</translation>
     </message>
     <message>
-        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save.</source>
-        <translation>Vingt nouvelles questions, des plus faciles aux plus difficiles, remplacent celles du modèle. Rien n&apos;est enregistré tant que vous n&apos;avez pas choisi Enregistrer.</translation>
-    </message>
-    <message>
         <source>&amp;Generate</source>
         <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>Set number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>The same topic, level and set number give the same questions again, here and with brightsum-generate --seed.</source>
+        <translation>Le même sujet, le même niveau et le même numéro de série redonnent les mêmes questions, ici comme avec brightsum-generate --seed.</translation>
+    </message>
+    <message>
+        <source>&amp;Set number:</source>
+        <translation>N&amp;uméro de série&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Twenty new questions, from easier to harder, take the place of the template&apos;s questions. Nothing is saved until you choose Save. Note the set number to make the same set again.</source>
+        <translation>Vingt nouvelles questions, des plus faciles aux plus difficiles, remplacent celles du modèle. Rien n&apos;est enregistré tant que vous n&apos;avez pas choisi Enregistrer. Notez le numéro de série pour refaire la même série.</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1649,13 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Stop Waiting</source>
+        <translation>Arrêter d&apos;attendre</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>It is not a file.</source>
@@ -1584,8 +1666,8 @@ Le mot de passe n&apos;a pas été changé.</translation>
         <translation>Le disque est plein.</translation>
     </message>
     <message>
-        <source>What was written could not be read back.</source>
-        <translation>Ce qui a été écrit n&apos;a pas pu être relu.</translation>
+        <source>Another program took over the file meanwhile.</source>
+        <translation>Un autre programme a pris le fichier entre-temps.</translation>
     </message>
 </context>
 <context>
@@ -1841,14 +1923,32 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Reward sound</source>
+        <translation>Son de récompense</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>The changes kept in %1 cannot be read.</source>
+        <translation>Les modifications conservées dans %1 ne peuvent pas être lues.</translation>
+    </message>
+    <message>
+        <source>A change of this kind cannot be kept for later.</source>
+        <translation>Une modification de ce type ne peut pas être conservée pour plus tard.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+</context>
+<context>
     <name>StoreFile</name>
     <message>
         <source>It is not a file.</source>
         <translation>Ce n&apos;est pas un fichier.</translation>
-    </message>
-    <message>
-        <source>It is too large to be a settings file.</source>
-        <translation>Il est trop gros pour être un fichier de réglages.</translation>
     </message>
     <message>
         <source>No working copy can be made in %1.</source>
@@ -1857,6 +1957,14 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Only part of the settings was read.</source>
         <translation>Les réglages n&apos;ont été lus qu&apos;en partie.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a settings file can be.</source>
+        <translation>Il dépasse %1 Mo, plus qu&apos;un fichier de réglages ne peut contenir.</translation>
+    </message>
+    <message>
+        <source>Only %1 of its %2 bytes could be read.</source>
+        <translation>Seuls %1 de ses %2 octets ont pu être lus.</translation>
     </message>
 </context>
 <context>
@@ -1872,10 +1980,6 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>The lock file %1 cannot be used.</source>
         <translation>Le fichier de verrou %1 ne peut pas être utilisé.</translation>
-    </message>
-    <message>
-        <source>Another Brightsum kept the settings busy.</source>
-        <translation>Un autre Brightsum bloquait l&apos;accès aux réglages.</translation>
     </message>
 </context>
 <context>

@@ -94,7 +94,10 @@ ApplicationWindow::ApplicationWindow()
     createToolBar();
     statusBar();
 
-    const bool firstStart = !Store::contains(Keys::width);
+    // A store that is there but cannot be read is not a first start: nothing
+    // is asked, and nothing written, until it can be read again.
+    const QString unreadable = Store::readProblem();
+    const bool firstStart = unreadable.isEmpty() && !Store::contains(Keys::width);
     restoreState(Store::value(Keys::mainWindowState).toByteArray(), StateVersion);
     restoreGeometryFromStore();
     applyToolbarStyle();
@@ -102,6 +105,8 @@ ApplicationWindow::ApplicationWindow()
         m_fullScreenAction->setChecked(true);
     if (firstStart)
         runFirstRunSetup();
+    if (!unreadable.isEmpty())
+        warnStoreNotReadable(unreadable);
 
     m_sidebar = new Sidebar(this);
     m_password = new AdminPassword(this, m_sidebar);
@@ -275,6 +280,8 @@ void ApplicationWindow::closeEvent(QCloseEvent *event)
     m_closing = true;
     if (QWindow *shown = windowHandle())
         shown->installEventFilter(this);
+    if (m_waitShown) // now with the way out
+        showWaitForOtherProgram(true, m_waitHolder);
     const QList<QWidget *> parts{menuBar(), centralWidget(), m_sidebar,
                                  findChild<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)};
     for (QWidget *part : parts) {

@@ -116,6 +116,7 @@ private:
     void applyToolbarStyle();
     void setWorkspaceBackground();
     void warnStoreNotWritable(const QString &problem);
+    void warnStoreNotReadable(const QString &problem);
     void tellStoreRepaired(const QList<int> &lines);
     void showWaitForOtherProgram(bool waiting, const QString &holder);
     bool waitForOtherProgram(const QString &holder, const std::function<bool()> &finished);
@@ -143,6 +144,8 @@ private:
     bool m_allDataCleared = false;
     bool m_storeWarningShown = false;
     bool m_closing = false;  // saving what is left before the window closes
+    bool m_waitShown = false; // for another program that holds the store
+    QString m_waitHolder;
     bool m_leaveNow = false; // closed again meanwhile
     ExerciseBank m_bank;
     QStringList m_toldInEnglish; // the files in English the person was told of

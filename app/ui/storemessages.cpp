@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window tells of the settings store: changes that could not be
-// written, a damaged file repaired, another program holding the store, and the
-// changes an earlier program kept now written.
+// written, a file that cannot be read, a damaged file repaired, another program
+// holding the store, and the changes an earlier program kept now written.
 
 #include "app/ui/applicationwindow.h"
 
@@ -24,6 +24,20 @@ void ApplicationWindow::warnStoreNotWritable(const QString &problem)
                      .arg(problem, QDir::toNativeSeparators(Store::fileName())));
 }
 
+void ApplicationWindow::warnStoreNotReadable(const QString &problem)
+{
+    // Every write would fail the same way: this says all there is to say.
+    m_storeWarningShown = true;
+    Ask::warning(this, tr("Settings Not Read"),
+                 tr("Brightsum cannot read its settings file. It shows no names, scores or options, asks for the "
+                    "administrator password that file holds, and changes nothing in the file until it can read it "
+                    "again.\n\n%1\n\n%2\n\nWhen the file lies on a network folder or a disk that is not there now, "
+                    "close Brightsum and start it again once it is. When the file is damaged, close Brightsum and move "
+                    "the file to another folder, to keep it for repair: Brightsum then starts afresh and asks for a new "
+                    "administrator password.")
+                     .arg(problem, QDir::toNativeSeparators(Store::fileName())));
+}
+
 void ApplicationWindow::tellStoreRepaired(const QList<int> &lines)
 {
     QStringList numbers;
@@ -42,6 +56,8 @@ void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &hol
 {
     // Saving waits as long as another Brightsum of this user holds the store;
     // the window goes on and says so.
+    m_waitShown = waiting;
+    m_waitHolder = holder;
     if (!waiting) {
         statusBar()->clearMessage();
         return;
@@ -50,7 +66,7 @@ void ApplicationWindow::showWaitForOtherProgram(bool waiting, const QString &hol
                           ? tr("Waiting for another Brightsum on this computer to finish saving...")
                           : tr("Waiting for Brightsum on the computer \"%1\" to finish saving...").arg(holder);
     if (m_closing)
-        message += QLatin1Char(' ') + tr("Close Brightsum again to leave now: what is not saved yet is kept until it starts again.");
+        message += QLatin1Char(' ') + tr("Close again to leave now: nothing is lost.");
     statusBar()->showMessage(message);
 }
 

@@ -206,10 +206,17 @@ void StoreFile::load()
 void StoreFile::loadFrom(int fd, int openError)
 {
     m_copy.clear();
+    if (std::optional<QByteArray> content = readFrom(fd, openError))
+        parse(std::move(*content));
+}
+
+std::optional<QByteArray> StoreFile::readFrom(int fd, int openError)
+{
     m_readProblem.clear();
     m_unreadable.clear();
     m_loaded = true;
     m_lastLoad.start();
+    m_contentHash.reset();
 
     std::optional<QByteArray> content = QByteArray();
     if (fd < 0) {
@@ -230,19 +237,26 @@ void StoreFile::loadFrom(int fd, int openError)
         else
             content = readAll(fd, info.st_size, m_readProblem);
     }
-    if (!m_readProblem.isEmpty() || !content)
-        return;
-    m_copy.setFileBytes(content->size());
+    if (!m_readProblem.isEmpty())
+        return std::nullopt;
+    return content;
+}
+
+void StoreFile::parse(QByteArray content)
+{
+    m_contentHash = qHash(content);
+    m_copy.clear();
+    m_copy.setFileBytes(content.size());
     if (m_scope == Scope::AllButScores)
-        *content = withoutSection(*content, QByteArrayLiteral("[scores]"));
-    if (content->isEmpty())
+        content = withoutSection(content, QByteArrayLiteral("[scores]"));
+    if (content.isEmpty())
         return;
     const qint64 bytes = m_copy.fileBytes();
-    m_copy = StoreMap::fromIni(*content);
+    m_copy = StoreMap::fromIni(content);
     if (m_scope == Scope::AllButScores)
         m_copy.remove(QStringLiteral("scores"));
     m_copy.setFileBytes(bytes);
-    m_unreadable = unreadableLines(*content);
+    m_unreadable = unreadableLines(content);
 }
 
 std::optional<QByteArray> StoreFile::contentOf(QString &problem)
@@ -283,20 +297,25 @@ StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &appl
     const StoreLock lock(QFileInfo(m_path).absolutePath(), waiting);
     if (!lock.isHeld())
         return {false, lock.problem(), {}};
-    // Whether another program has written since is asked of the file opened
-    // now, under the lock: a network file system answers a look at the path
-    // from what it remembers, but an opened file from the server.
+    // Whether another program has written since is told by the file's bytes,
+    // read afresh under the lock: a network file system may answer questions
+    // about a file (its size and times) from what it remembers, but gives the
+    // bytes of a file opened now as the server has them. Only when they have
+    // changed are they parsed again.
     const int fd = openForReading(m_path);
-    const int openError = fd < 0 ? errno : 0;
-    const Identity now = fd >= 0 ? identityOf(fd) : Identity{};
-    if (!m_loaded || !m_readProblem.isEmpty() || !(now == m_identity)) {
-        loadFrom(fd, openError);
-    } else if (fd >= 0) {
-        ::close(fd);
-    }
+    const std::optional<size_t> known = m_readProblem.isEmpty() ? m_contentHash : std::nullopt;
+    std::optional<QByteArray> found = readFrom(fd, fd < 0 ? errno : 0);
     // What could not be read is never replaced by what was.
-    if (!m_readProblem.isEmpty())
+    if (!found) {
+        m_copy.clear();
         return {false, m_readProblem, {}};
+    }
+    if (known && *known == qHash(*found)) {
+        m_contentHash = known;
+        m_copy.setFileBytes(found->size());
+    } else {
+        parse(std::move(*found));
+    }
 
     apply(m_copy);
     QString problem;
@@ -311,6 +330,7 @@ StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &appl
     const int written = openForReading(m_path);
     pin(written);
     m_copy.setFileBytes(content->size());
+    m_contentHash = qHash(*content);
     if (written < 0 || m_identity.size != content->size())
         forget();
     return {true, {}, std::exchange(m_unreadable, {})};

@@ -84,6 +84,9 @@ private:
     void load();
     // Reads the file opened as `fd` (taken over), or tells why it could not be opened.
     void loadFrom(int fd, int openError);
+    // Its bytes, or nothing when they could not be read whole (the problem is kept).
+    std::optional<QByteArray> readFrom(int fd, int openError);
+    void parse(QByteArray content);
     void forget();
     // The file the copy makes, through the toolkit's own writer when needed.
     std::optional<QByteArray> contentOf(QString &problem);
@@ -99,6 +102,7 @@ private:
     Identity m_identity;
     int m_pinned = -1;
     QString m_readProblem;
+    std::optional<size_t> m_contentHash; // of the bytes the copy holds
     QElapsedTimer m_lastLoad;
     QList<int> m_unreadable;
 };

@@ -21,6 +21,9 @@ constexpr qint64 QuietWaitMs = 300;
 // look at the lock is a call to the file server.
 constexpr int FirstPauseUs = 1000;
 constexpr int LongestPauseUs = 100000;
+// A lock file that cannot be made for this long, though none is there to
+// wait for, cannot be made at all.
+constexpr qint64 RefusedForMs = 5000;
 
 std::atomic<qint64> otherComputerAfter{StoreLock::OtherComputerAfterMs};
 
@@ -88,10 +91,12 @@ Holder holderOf(const QByteArray &content)
     return holder;
 }
 
+} // namespace
+
 // Watches one lock file that another program holds, and tells when it may be
 // taken over: it has stayed the same, and so has the store, for long enough
 // on this program's own clock.
-class Watch
+class StoreLock::Watch
 {
 public:
     Watch(const QString &lock, const QString &store)
@@ -123,6 +128,7 @@ public:
         return holder.thisComputer ? 0 : otherComputerAfter.load();
     }
     qint64 unchangedFor() const { return m_clock.elapsed(); }
+    const QString &path() const { return m_lock; }
     const LockFileState &last() const { return m_last; }
 
 private:
@@ -132,6 +138,8 @@ private:
     QByteArray m_storeLast;
     QElapsedTimer m_clock;
 };
+
+namespace {
 
 // Removes a lock file found stale. Two programs that both found it so must not
 // both remove it, or the second would remove the first one's new lock: the
@@ -173,8 +181,11 @@ StoreLock::StoreLock(const QString &folder, const Waiting &waiting)
     m_program = std::make_unique<QLockFile>(programPath);
     m_toolkit = std::make_unique<QLockFile>(toolkitPath);
     bool waited = false;
-    m_held = take(*m_program, programPath, waiting, waited, m_programTaken)
-        && take(*m_toolkit, toolkitPath, waiting, waited, m_toolkitTaken);
+    const QString store = folder + QStringLiteral("/Brightsum.conf");
+    Watch programWatch(programPath, store);
+    Watch toolkitWatch(toolkitPath, store);
+    m_held = take(*m_program, programWatch, toolkitWatch, waiting, waited, m_programTaken)
+        && take(*m_toolkit, toolkitWatch, programWatch, waiting, waited, m_toolkitTaken);
     if (waited && waiting)
         waiting(Wait::Over, {});
     if (!m_held)
@@ -200,12 +211,12 @@ bool StoreLock::stillHeld() const
         && same(m_folder + QLatin1Char('/') + toolkitLockName(), m_toolkitTaken);
 }
 
-bool StoreLock::take(QLockFile &lock, const QString &path, const Waiting &waiting, bool &waited, Taken &taken)
+bool StoreLock::take(QLockFile &lock, Watch &watch, Watch &other, const Waiting &waiting, bool &waited, Taken &taken)
 {
     // The toolkit overrules a holder whose process has ended on this computer;
     // every other holder is judged here.
     lock.setStaleLockTime(0);
-    Watch watch(path, m_folder + QStringLiteral("/Brightsum.conf"));
+    const QString path = watch.path();
     QElapsedTimer clock;
     clock.start();
     int pause = FirstPauseUs;
@@ -224,8 +235,14 @@ bool StoreLock::take(QLockFile &lock, const QString &path, const Waiting &waitin
             m_problem = tr("The lock file %1 cannot be made.").arg(QDir::toNativeSeparators(path));
             return false;
         default:
-            m_problem = tr("The lock file %1 cannot be used.").arg(QDir::toNativeSeparators(path));
-            return false;
+            // A network file system may answer "cannot" where another
+            // computer's lock file is there but not yet seen here: that is
+            // waited for like any lock, and only a lasting refusal is a problem.
+            if (clock.elapsed() >= RefusedForMs) {
+                m_problem = tr("The lock file %1 cannot be used.").arg(QDir::toNativeSeparators(path));
+                return false;
+            }
+            break;
         }
         // Each program waits a time of its own, so programs waiting together take turns.
         QThread::usleep(quint64(pause / 2 + int(QRandomGenerator::global()->bounded(pause))));
@@ -233,6 +250,8 @@ bool StoreLock::take(QLockFile &lock, const QString &path, const Waiting &waitin
 
         Holder holder;
         const qint64 allowed = watch.look(holder);
+        Holder ignored;
+        other.look(ignored);
         if (allowed > 0 && watch.unchangedFor() >= allowed) {
             removeStale(path, watch.last());
             continue;

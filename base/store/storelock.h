@@ -54,7 +54,10 @@ public:
 
 private:
     struct Taken;
-    bool take(QLockFile &lock, const QString &path, const Waiting &waiting, bool &waited, Taken &taken);
+    class Watch;
+    // Takes the lock whose file `watch` looks at; `other` is looked at meanwhile,
+    // so that two lock files left together are taken over together.
+    bool take(QLockFile &lock, Watch &watch, Watch &other, const Waiting &waiting, bool &waited, Taken &taken);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_program;

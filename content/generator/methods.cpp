@@ -2,49 +2,15 @@
 #include "content/generator/methods.h"
 
 #include "content/generator/mistakes.h"
+#include "content/generator/writer.h"
 
 #include <algorithm>
 
 namespace {
 
-// A clue with numbers put in: clue(u"Count in %1s, %2 times.", {5, 3}).
-QString clue(const char16_t *form, std::initializer_list<int> numbers)
-{
-    QString text = QString::fromUtf16(form);
-    for (int number : numbers)
-        text = text.arg(number);
-    return text;
-}
-
 int nextTen(int value)
 {
     return (value / 10 + 1) * 10;
-}
-
-// Counting up from b to a by round numbers: 275 to 280, then to 300, then to 1000.
-} // namespace
-
-QString Methods::countingUp(int b, int a)
-{
-    QList<int> stops;
-    for (int round = 10; round < a; round *= 10) {
-        const int stop = (b / round + 1) * round;
-        if (b % round != 0 && stop < a && (stops.isEmpty() || stop > stops.last()))
-            stops.append(stop);
-    }
-    stops.append(a);
-    QString text = clue(u"Count up from %1 to %2", {b, stops.takeFirst()});
-    for (int stop : stops)
-        text += clue(u", then to %1", {stop});
-    return text + QLatin1Char('.');
-}
-
-namespace {
-
-// "1 ten", "3 tens".
-QString counted(int count, const char *unit)
-{
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(unit), count == 1 ? QString() : QStringLiteral("s"));
 }
 
 // The one of a and b that is a multiple of round while the other is not, or 0.
@@ -55,188 +21,340 @@ int roundOne(int a, int b, int round)
     return a % round == 0 ? a : b;
 }
 
-Draft addingSingles(int a, int b)
+// Every place but these.
+constexpr int allBut(int places)
 {
-    Draft d;
-    d.answer = a + b;
-    const int big = std::max(a, b);
-    const int small = std::min(a, b);
-    if (d.answer <= 10) {
-        d.clue = clue(u"Start at %1 and count on %2 more.", {big, small});
-        d.mistakes = {d.answer - 1, d.answer + 1, big - small, Mistakes::sideBySide(a, b)};
-    } else if (big == small) {
-        d.clue = clue(u"Count on %1 from %1.", {big});
-        d.mistakes = {d.answer - 1, d.answer + 1, Mistakes::sideBySide(a, b), d.answer + 2};
-    } else if (big - small == 1) {
-        d.clue = clue(u"Double %1 is %2. Then add one more.", {small, 2 * small});
-        d.mistakes = {d.answer - 1, d.answer + 1, Mistakes::sideBySide(a, b)};
-    } else {
-        const int toTen = 10 - big;
-        d.clue = clue(u"Make 10 first: %1 + %2 = 10, then add the %3 that is left of the %4.",
-                      {big, toTen, small - toTen, small});
-        d.mistakes = {d.answer - 1, d.answer + 1, Mistakes::sideBySide(a, b), d.answer - 10};
-    }
-    return d;
+    return EveryPlace & ~places;
 }
 
-// Which column of a + b first makes 10 or more: 1 the ones, 10 the tens... or 0 when none does.
-int firstCarry(int a, int b)
-{
-    for (int place = 1; a > 0 || b > 0; place *= 10, a /= 10, b /= 10) {
-        if (a % 10 + b % 10 >= 10)
-            return place;
-    }
-    return 0;
-}
-
-Draft addingColumns(int a, int b)
+Draft singles(Writer &w, int a, int b)
 {
     Draft d;
     d.answer = a + b;
     const int s = d.answer;
-    const int carry = firstCarry(a, b);
-    if (s < 1000) {
-        if (carry == 1)
-            d.clue = clue(u"Line up the hundreds, tens and ones. %1 + %2 makes 10 or more, so carry one ten.",
-                          {a % 10, b % 10});
-        else if (carry == 10)
-            d.clue = QStringLiteral("Line up the hundreds, tens and ones. The tens make 10 tens or more, so carry "
-                                    "one hundred.");
-        else if (a % 10 == 0 && b % 10 == 0)
-            d.clue = QStringLiteral("Add the hundreds first, then the tens.");
-        else
-            d.clue = QStringLiteral("Add the hundreds, then the tens, then the ones.");
-        d.mistakes = {Mistakes::carryForgotten(a, b), s + 10, s - 10, s + 100, Mistakes::digitsSwapped(s)};
+    const int big = std::max(a, b);
+    const int small = std::min(a, b);
+    if (s <= 10) {
+        static const Said ways[] = {
+            {u"Start at %1 and count on %2 more.", u"Pars de %1 et avance encore de %2.",
+                u"Empieza en el %1 y cuenta %2 más."},
+            {u"Hold %1 in your head and count on %2 on your fingers.",
+                u"Garde %1 dans ta tête et compte encore %2 sur tes doigts.",
+                u"Guarda el %1 en la cabeza y cuenta %2 más con los dedos."},
+            {u"Start from the bigger number, %1, and make %2 jumps along a number line.",
+                u"Pars du plus grand nombre, %1, et fais %2 bonds sur la file numérique.",
+                u"Empieza por el número mayor, el %1, y da %2 saltos en la recta numérica."},
+        };
+        d.clue = w.say(ways[w.number(0, 2)], {big, small});
+        d.mistakes = {s - 1, s + 1, big - small, s + 2};
+    } else if (big == small) {
+        d.clue = w.say({u"It is a double: %1 and %1 again.", u"C'est un double : %1 et encore %1.",
+                           u"Es un doble: %1 y otra vez %1."},
+            {big});
+        d.mistakes = {s - 1, s + 1, s + 2, s - 10};
+    } else if (big - small == 1) {
+        d.clue = w.say({u"Double %1 is %2. Then add one more.", u"Le double de %1, c'est %2. Ajoute encore un.",
+                           u"El doble de %1 es %2. Luego suma uno más."},
+            {small, 2 * small});
+        d.mistakes = {s - 1, s + 1, s + 2, s - 10};
     } else {
-        d.clue = carry ? QStringLiteral("Use column addition, starting with the ones, and remember to carry.")
-                       : QStringLiteral("Add the thousands, the hundreds, the tens and the ones in turn.");
-        d.mistakes = {Mistakes::carryForgotten(a, b), s + 100, s - 100, s + 1000, s - 10};
+        const int toTen = 10 - big;
+        d.clue = w.say({u"Make 10 first: %1 + %2 = 10, then add the %3 that is left of the %4.",
+                           u"Fais d'abord 10 : %1 + %2 = 10. Dans le %4, il reste encore %3 à ajouter.",
+                           u"Primero llega a 10: %1 + %2 = 10. Luego suma el %3 que queda del %4."},
+            {big, toTen, small - toTen, small});
+        d.mistakes = {s - 1, s + 1, s - 10, s + 2};
     }
     return d;
+}
+
+// Column addition from the ones: the first column that makes ten or more, fitted to its digits.
+Draft columns(Writer &w, int a, int b)
+{
+    Draft d;
+    d.answer = a + b;
+    const int s = d.answer;
+    int place = 0;
+    while (place < 5 && Methods::digitAt(a, place) + Methods::digitAt(b, place) < 10)
+        ++place;
+    if (place == 5) {
+        d.clue = w.say({u"No column makes 10 or more, so add each column in turn: nothing to carry.",
+            u"Aucune colonne ne fait 10 ou plus : additionne chaque colonne, sans retenue.",
+            u"Ninguna columna llega a 10: suma cada columna por orden, sin llevar."});
+        d.claims.append({Claim::Carries, a, b, 0, true});
+    } else {
+        const int x = Methods::digitAt(a, place);
+        const int y = Methods::digitAt(b, place);
+        const QString where = place == 0
+            ? w.say({u"Start with the ones: ", u"Commence par les unités : ", u"Empieza por las unidades: "})
+            : place == 1
+            ? w.say({u"The ones make less than 10. In the tens, ", u"Les unités font moins de 10. Dans les dizaines, ",
+                u"Las unidades no llegan a 10. En las decenas, "})
+            : w.say({u"The columns to the right make less than 10. In the %1, ",
+                        u"Les colonnes de droite font moins de 10. Dans les %1, ",
+                        u"Las columnas de la derecha no llegan a 10. En las %1, "})
+                  .arg(Methods::places(w.tongue(), place));
+        d.clue = where
+            + w.say({u"%1 + %2 = %3, so write %4 and carry 1 into the %5 column.",
+                        u"%1 + %2 = %3, donc pose %4 et retiens 1 dans la colonne des %5.",
+                        u"%1 + %2 = %3, así que escribe %4 y llévate 1 a la columna de las %5."},
+                   {x, y, x + y, x + y - 10})
+                  .arg(Methods::places(w.tongue(), place + 1));
+        d.claims.append({Claim::Carries, a, b, 1 << place, false});
+    }
+    d.mistakes = {Mistakes::carryForgotten(a, b), s + 10, s - 10, s + 100, s - 100, Mistakes::digitsSwapped(s)};
+    return d;
+}
+
+// The place a number is rounded to for an estimate: 3456 is about 3500, 45678 about 46000.
+int roughPlace(int n)
+{
+    return n >= 10000 ? 1000 : n >= 1000 ? 100 : 10;
 }
 
 } // namespace
 
-Draft Methods::adding(int a, int b)
+QString Methods::estimate(Writer &w, int a, int b, bool adding)
+{
+    // Both numbers rounded to the same place, so that 5360 - 709 is about 5400 - 700.
+    const int place = std::max(roughPlace(a), roughPlace(b));
+    const int x = (a + place / 2) / place * place;
+    const int y = (b + place / 2) / place * place;
+    if (x == a || y == b || (!adding && x <= y))
+        return {};
+    return w.say({u"First estimate: %1 is about %2 and %3 is about %4, so the answer is near %5. Then work it out "
+                  u"exactly.",
+                     u"Estime d'abord : %1, c'est environ %2 et %3 environ %4, donc le résultat est proche de %5. "
+                     u"Calcule-le ensuite exactement.",
+                     u"Primero estima: %1 es más o menos %2 y %3 más o menos %4, así que el resultado se acerca a %5. "
+                     u"Luego calcúlalo exactamente."},
+        {a, x, b, y, adding ? x + y : x - y});
+}
+
+namespace {
+
+// a + b in two parts split at the hundreds: 346 + 278 is 300 + 200 and 46 + 78.
+QString partialSums(Writer &w, int a, int b)
+{
+    return w.say({u"Add %1 and %2, then %3 and %4, then put the two answers together.",
+                     u"Additionne %1 et %2, puis %3 et %4, puis rassemble les deux résultats.",
+                     u"Suma %1 y %2, luego %3 y %4, y después junta los dos resultados."},
+        {a / 100 * 100, b / 100 * 100, a % 100, b % 100});
+}
+
+// Adding a number just below a round one: add the round number, then take the difference away.
+bool nearRound(Writer &w, Draft &d, int near, int other)
+{
+    for (int round : {1000, 100, 10}) {
+        const int up = (near / round + 1) * round;
+        const int gap = up - near;
+        if (near > round && gap <= (round == 10 ? 1 : 3) && (round > 10 || near < 100)) {
+            d.clue = gap == 1 && near < other
+                ? w.say({u"Adding %1 is the same as adding %2 and taking 1 away.",
+                            u"Ajouter %1, c'est ajouter %2 puis enlever 1.",
+                            u"Sumar %1 es lo mismo que sumar %2 y quitar 1."},
+                    {near, up})
+                : w.say({u"Add %1 to %2, then take %3 away.", u"Ajoute %1 à %2, puis enlève %3.",
+                            u"Suma %1 a %2 y luego quita %3."},
+                    {up, other, gap});
+            d.mistakes = {d.answer + gap, d.answer - gap, d.answer + 2 * gap, d.answer + 10};
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int Methods::digitAt(int value, int place)
+{
+    for (int i = 0; i < place; ++i)
+        value /= 10;
+    return value % 10;
+}
+
+QString Methods::places(Tongue tongue, int place)
+{
+    static const Said names[] = {
+        {u"ones", u"unités", u"unidades"},
+        {u"tens", u"dizaines", u"decenas"},
+        {u"hundreds", u"centaines", u"centenas"},
+        {u"thousands", u"milliers", u"unidades de millar"},
+        {u"ten thousands", u"dizaines de mille", u"decenas de millar"},
+    };
+    return Words::in(tongue, names[std::clamp(place, 0, 4)]);
+}
+
+QString Methods::onePlace(Tongue tongue, int place)
+{
+    static const Said names[] = {
+        {u"one one", u"une unité", u"una unidad"},
+        {u"one ten", u"une dizaine", u"una decena"},
+        {u"one hundred", u"une centaine", u"una centena"},
+        {u"one thousand", u"un millier", u"una unidad de millar"},
+        {u"one ten thousand", u"une dizaine de mille", u"una decena de millar"},
+    };
+    return Words::in(tongue, names[std::clamp(place, 0, 4)]);
+}
+
+QString Methods::counted(Tongue tongue, int count, int place)
+{
+    if (count != 1)
+        return QString::number(count) + QLatin1Char(' ') + places(tongue, place);
+    QString one = onePlace(tongue, place);
+    return QStringLiteral("1") + one.mid(one.indexOf(QLatin1Char(' ')));
+}
+
+QString Methods::countingUp(Writer &w, int b, int a)
+{
+    QList<int> stops;
+    for (int round = 10; round < a; round *= 10) {
+        const int stop = (b / round + 1) * round;
+        if (b % round != 0 && stop < a && (stops.isEmpty() || stop > stops.last()))
+            stops.append(stop);
+    }
+    stops.append(a);
+    QString text = w.chance(50)
+        ? w.say({u"Count up from %1 to %2", u"Compte de %1 jusqu'à %2", u"Cuenta desde %1 hasta %2"},
+            {b, int(stops.takeFirst())})
+        : w.say(
+            {u"Start at %1 and count on to %2", u"Pars de %1 et avance jusqu'à %2", u"Empieza en %1 y avanza hasta %2"},
+            {b, int(stops.takeFirst())});
+    for (int stop : stops)
+        text += w.say({u", then to %1", u", puis jusqu'à %1", u", luego hasta %1"}, {stop});
+    return text + QLatin1Char('.');
+}
+
+Draft Methods::adding(Writer &w, int a, int b)
 {
     const int big = std::max(a, b);
     const int small = std::min(a, b);
+    Draft d = big < 10 ? singles(w, a, b) : Draft{};
+    d.fact = Fact::sum(a, b);
     if (big < 10)
-        return addingSingles(a, b);
-
-    Draft d;
+        return d;
     d.answer = a + b;
     const int s = d.answer;
-    const bool carries = firstCarry(a, b) != 0;
-    if (a % 10 == 0 && b % 10 == 0 && s < 100) {
-        d.clue = QStringLiteral("%1 and %2 make how many tens?").arg(counted(a / 10, "ten"), counted(b / 10, "ten"));
-        d.mistakes = {s / 10, s + 10, s - 10, Mistakes::sideBySide(a / 10, b / 10)};
+    const Tongue t = w.tongue();
+    const bool carries = Mistakes::carryForgotten(a, b) != s;
+    const bool compensated =
+        small >= 10 && w.chance(75) && (nearRound(w, d, small, big) || nearRound(w, d, big, small));
+    if (compensated) {
+        // The clue and mistakes are written.
+    } else if (a % 10 == 0 && b % 10 == 0 && s < 100) {
+        d.clue = w.say({u"How many tens do %1 and %2 make?", u"Combien de dizaines font %1 et %2 ?",
+                           u"¿Cuántas decenas son %1 y %2?"})
+                     .arg(counted(t, a / 10, 1), counted(t, b / 10, 1));
+        d.mistakes = {s / 10, s + 10, s - 10, s + 1};
     } else if (const int thousands = roundOne(a, b, 1000); thousands > 0) {
-        d.clue = QStringLiteral("Count on %1 from %2.").arg(counted(thousands / 1000, "thousand")).arg(s - thousands);
+        d.clue = w.say({u"Count on %1 in thousands from %2: the hundreds, tens and ones stay the same.",
+                           u"Avance de %1 milliers à partir de %2 : les centaines, les dizaines et les unités ne "
+                           u"changent pas.",
+                           u"Desde %2, avanza %1 unidades de millar: las centenas, las decenas y las unidades no "
+                           u"cambian."},
+            {thousands / 1000, s - thousands});
+        d.claims.append({Claim::Kept, s - thousands, s, Ones | Tens | Hundreds});
         d.mistakes = {s - thousands + thousands / 10, s + 1000, s - 1000, s - thousands + thousands / 100};
     } else if (const int hundreds = roundOne(a, b, 100); hundreds > 0 && hundreds < 1000) {
-        d.clue = QStringLiteral("Count on %1 from %2.").arg(counted(hundreds / 100, "hundred")).arg(s - hundreds);
+        d.clue = w.say({u"Count on %1 in hundreds from %2: the tens and ones stay the same.",
+                           u"Avance de %1 centaines à partir de %2 : les dizaines et les unités ne changent pas.",
+                           u"Desde %2, avanza %1 centenas: las decenas y las unidades no cambian."},
+            {hundreds / 100, s - hundreds});
+        d.claims.append({Claim::Kept, s - hundreds, s, Ones | Tens});
         d.mistakes = {s - hundreds + hundreds / 10, s + 100, s - 100, s - hundreds + hundreds / 100};
     } else if (a % 100 == 0 && b % 100 == 0 && s < 10000) {
-        d.clue = QStringLiteral("%1 and %2 make how many hundreds?")
-                     .arg(counted(a / 100, "hundred"), counted(b / 100, "hundred"));
+        d.clue = w.say({u"How many hundreds do %1 and %2 make?", u"Combien de centaines font %1 et %2 ?",
+                           u"¿Cuántas centenas son %1 y %2?"})
+                     .arg(counted(t, a / 100, 2), counted(t, b / 100, 2));
         d.mistakes = {s / 100, s + 100, s - 100, s * 10};
-    } else if (small % 10 == 9 && (small < 100 || (small < 1000 && small % 100 == 99))) {
-        d.clue = clue(u"Adding %1 is the same as adding %2 and taking 1 away.", {small, small + 1});
-        d.mistakes = {s + 1, s - 1, s + 2, s + 10};
     } else if (small < 10) {
         if (carries) {
             const int toTen = nextTen(big) - big;
-            d.clue = clue(u"Use %1 of the %2 to make %3, then add the %4 that is left.",
-                          {toTen, small, nextTen(big), small - toTen});
+            d.clue = w.chance(50) ? w.say({u"Use %1 of the %2 to make %3, then add %4 more.",
+                                              u"Prends %1 dans le %2 pour faire %3, puis ajoute encore %4.",
+                                              u"Usa %1 del %2 para llegar a %3 y luego suma %4 más."},
+                         {toTen, small, nextTen(big), small - toTen})
+                                  : w.say({u"First add %1 to reach %2, then add %3 more.",
+                                              u"Ajoute d'abord %1 pour arriver à %2, puis encore %3.",
+                                              u"Suma primero %1 para llegar a %2 y luego %3 más."},
+                                      {toTen, nextTen(big), small - toTen});
             d.mistakes = {Mistakes::carryForgotten(big, small), s + 10, s - 1, s + 1};
         } else {
-            d.clue = clue(u"Add the ones: %1 + %2. The tens stay the same.", {big % 10, small});
+            d.clue = w.say({u"Add the ones: %1 + %2. The tens stay the same.",
+                               u"Ajoute les unités : %1 + %2. Les dizaines ne changent pas.",
+                               u"Suma las unidades: %1 + %2. Las decenas no cambian."},
+                {big % 10, small});
+            d.claims.append({Claim::Kept, big, s, allBut(Ones)});
             d.mistakes = {big + small * 10, s - 1, s + 1, s + 10};
         }
-    } else if (small % 10 == 0 && small < 100 && big < 1000 && !carries) {
-        d.clue = small == 10 ? clue(u"Count on one ten from %1.", {big})
-                 : small <= 40 ? clue(u"Count on from %1 in tens, %2 times.", {big, small / 10})
-                               : clue(u"Add %1 tens to %2. Only the tens digit changes.", {small / 10, big});
-        d.mistakes = {big + small / 10, s - 10, s + 10, s + 100};
+    } else if (const int tens = roundOne(a, b, 10); tens > 0 && tens < 100 && s < 1000 && !carries) {
+        const int other = s - tens;
+        if (tens == 10) {
+            d.clue = w.say({u"Count on one ten from %1.", u"Avance d'une dizaine à partir de %1.",
+                               u"Desde %1, avanza una decena."},
+                {other});
+        } else if (tens <= 40) {
+            d.clue = w.say({u"Count on from %1 in tens, %2 times.", u"Avance de 10 en 10 à partir de %1, %2 fois.",
+                               u"Desde %1, avanza de diez en diez, %2 veces."},
+                {other, tens / 10});
+        } else {
+            d.clue = w.say({u"Add %1 tens to %2. Only the tens digit changes.",
+                               u"Ajoute %1 dizaines à %2. Seul le chiffre des dizaines change.",
+                               u"Suma %1 decenas a %2. Solo cambia la cifra de las decenas."},
+                {tens / 10, other});
+            d.claims.append({Claim::Kept, other, s, allBut(Tens)});
+        }
+        d.mistakes = {other + tens / 10, s - 10, s + 10, s + 100};
     } else if (big < 100) {
-        d.clue = carries ? clue(u"Add the tens: %1 + %2. Add the ones: %3 + %4. Then put them together.",
-                                {a / 10 * 10, b / 10 * 10, a % 10, b % 10})
-                         : QStringLiteral("Add the tens, then add the ones.");
-        const int written = Mistakes::sideBySide(a / 10 + b / 10, a % 10 + b % 10); // both column sums written down
-        d.mistakes = {Mistakes::carryForgotten(a, b), s + 10, s - 10, written, s + 1};
-    } else {
-        return addingColumns(a, b);
-    }
-    return d;
-}
-
-Draft Methods::takingAway(int a, int b)
-{
-    Draft d;
-    d.answer = a - b;
-    const int r = d.answer;
-    const bool exchanges = Mistakes::smallerFromLarger(a, b) != r;
-    if (a <= 20 && b < 10) {
-        if (a <= 10 || a % 10 >= b || a % 10 == 0) {
-            d.clue = clue(u"Start at %1 and count back %2.", {a, b});
-            d.mistakes = {r + 1, r - 1, a + b, r + 2};
+        const int x = a < b ? b : a; // the larger first, the smaller split
+        const int y = a < b ? a : b;
+        if (!carries) {
+            d.clue = w.say({u"Add the tens: %1 + %2. Then add the ones: %3 + %4.",
+                               u"Ajoute les dizaines : %1 + %2. Puis les unités : %3 + %4.",
+                               u"Suma las decenas: %1 + %2. Luego las unidades: %3 + %4."},
+                {x / 10 * 10, y / 10 * 10, x % 10, y % 10});
+            d.claims.append({Claim::Carries, a, b, 0, true});
+        } else if (w.chance(50)) {
+            d.clue = w.say({u"Add the tens: %1 + %2. Add the ones: %3 + %4. Then put them together.",
+                               u"Ajoute les dizaines : %1 + %2. Ajoute les unités : %3 + %4. Puis rassemble les deux.",
+                               u"Suma las decenas: %1 + %2. Suma las unidades: %3 + %4. Después junta los dos "
+                               u"resultados."},
+                {x / 10 * 10, y / 10 * 10, x % 10, y % 10});
         } else {
-            d.clue = clue(u"Take away %1 to get to 10, then take away %2 more.", {a % 10, b - a % 10});
-            d.mistakes = {Mistakes::smallerFromLarger(a, b), r + 1, r - 1, a + b};
+            d.clue = w.say({u"Add %1 to %2 first, then add the %3.", u"Ajoute d'abord %1 à %2, puis ajoute %3.",
+                               u"Suma primero %1 a %2 y luego suma %3."},
+                {y / 10 * 10, x, y % 10});
         }
-    } else if (a % 10 == 0 && b % 10 == 0 && a < 100) {
-        d.clue = b == 10 ? clue(u"Count back one ten from %1.", {a}) : clue(u"Count back %1 tens from %2.", {b / 10, a});
-        d.mistakes = {r + 10, r - 10, a + b, r / 10};
-    } else if (a % 100 == 0 && b % 100 == 0 && a >= 1000 && b % 1000 != 0) {
-        d.clue = b < 1000 ? clue(u"Count back %1 hundreds from %2.", {b / 100, a})
-                          : clue(u"Take away %1, then take away %2 more.", {b / 1000 * 1000, b % 1000});
-        d.mistakes = {r + 1000, r - 1000, r + 100, a + b};
-    } else if (a % 100 == 0 && b % 100 == 0) {
-        d.clue = QStringLiteral("Take away the hundreds: %1 take away %2.")
-                     .arg(counted(a / 100, "hundred"), counted(b / 100, "hundred"));
-        d.mistakes = {r + 100, r - 100, a + b, r / 100};
-    } else if (a % 100 == 0 && b % 100 != 0) {
-        d.clue = Methods::countingUp(b, a);
-        d.mistakes = {r - 10, r + 10, r + 1, a + b};
-    } else if (b < 10) {
-        if (a % 10 >= b) {
-            d.clue = QStringLiteral("Take away from the ones. The tens stay the same.");
-            d.mistakes = {r - 1, r + 1, a - b * 10, a + b};
-        } else {
-            d.clue = a % 10 == 0
-                ? clue(u"Split %1 into %2 and 10. Take %3 from the 10, then put what is left with %2.", {a, a - 10, b})
-                : clue(u"Take away %1 to reach %2, then take away the rest.", {a % 10, a - a % 10});
-            d.mistakes = {Mistakes::smallerFromLarger(a, b), r + 10, r - 1, r + 1};
-        }
-    } else if (b % 10 == 0 && b < 100) {
-        d.clue = b == 10   ? clue(u"Count back one ten from %1.", {a})
-                 : b <= 40 ? clue(u"Count back in tens from %1, %2 times.", {a, b / 10})
-                         : clue(u"Take %1 tens away from the tens of %2. The ones stay the same.", {b / 10, a});
-        d.mistakes = {a - b / 10, r + 10, r - 10, a + b};
-    } else if (b % 10 >= 8 && (b < 100 || b % 100 >= 98)) {
-        const int round = nextTen(b);
-        d.clue = clue(u"Take away %1 and then add %2 back.", {round, round - b});
-        d.mistakes = {Mistakes::smallerFromLarger(a, b), r - 2 * (round - b), r + 10, r - 10};
-    } else if (a < 100) {
-        d.clue = exchanges ? clue(u"Take away %1, then take away %2 more.", {b / 10 * 10, b % 10})
-                           : QStringLiteral("Take away the tens, then take away the ones.");
-        d.mistakes = {Mistakes::smallerFromLarger(a, b), r + 10, r - 10, r + 1};
-    } else if (a < 1000) {
-        const bool ones = a % 10 < b % 10;
-        const bool tens = (a / 10 - (ones ? 1 : 0)) % 10 < b / 10 % 10;
-        d.clue = ones && tens ? QStringLiteral("Use column subtraction. Exchange a ten for ten ones, then a hundred "
-                                               "for ten tens.")
-                 : ones       ? QStringLiteral("Use column subtraction. You need to exchange one ten for ten ones.")
-                 : tens ? QStringLiteral("Use column subtraction. You need to exchange one hundred for ten tens.")
-                 : a % 10 == 0 && b % 10 == 0 ? QStringLiteral("Take away the hundreds, then the tens.")
-                                              : QStringLiteral("Take away the hundreds, then the tens, then the ones.");
-        d.mistakes = {Mistakes::smallerFromLarger(a, b), r + 10, r + 100, r - 10, a + b};
+        d.mistakes = {Mistakes::carryForgotten(a, b), s + 10, s - 10, Mistakes::columnsWritten(a, b), s + 1};
     } else {
-        d.clue = exchanges ? QStringLiteral("Use column subtraction, starting with the ones, and exchange where the "
-                                            "top digit is smaller.")
-                           : QStringLiteral("Take away the thousands, the hundreds, the tens and the ones in turn.");
-        d.mistakes = {Mistakes::smallerFromLarger(a, b), r + 100, r - 100, r + 1000, r + 10};
+        const Draft column = columns(w, a, b);
+        d.clue = column.clue;
+        d.claims = column.claims;
+        d.mistakes = column.mistakes;
+        // Columns, two partial sums or an estimate first, so that a set's clues do not all read alike.
+        const int way = w.number(0, 2);
+        if (way == 1 && a % 100 != 0 && b % 100 != 0 && a >= 100 && b >= 100) {
+            d.clue = partialSums(w, a, b);
+            d.claims.clear();
+        } else if (way == 2 && !Methods::estimate(w, a, b, true).isEmpty()) {
+            d.clue = Methods::estimate(w, a, b, true);
+            d.claims.clear();
+        }
+        // Parts that make a round hundred or thousand together are the thing to notice.
+        for (int round : {1000, 100}) {
+            const int x = a % round;
+            const int y = b % round;
+            if (x != 0 && y != 0 && x + y == round && x % (round / 10) != 0 && a > round && b > round) {
+                d.clue = w.say({u"Notice that %1 and %2 go well together: they make %3.",
+                                   u"Remarque que %1 et %2 vont bien ensemble : ils font %3.",
+                                   u"Fíjate en que %1 y %2 van bien juntos: forman %3."},
+                    {x, y, round});
+                d.claims.clear();
+                break;
+            }
+        }
+        if (s >= 1000)
+            d.mistakes = {Mistakes::carryForgotten(a, b), s + 100, s - 100, s + 1000, s - 10};
     }
     return d;
 }

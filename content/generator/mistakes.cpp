@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/generator/mistakes.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -42,7 +40,8 @@ int Mistakes::digitsSwapped(int n)
     return n - ones - tens * 10 + ones * 10 + tens;
 }
 
-int Mistakes::sideBySide(int a, int b)
+int Mistakes::columnsWritten(int a, int b)
 {
-    return QString::number(a).append(QString::number(b)).toInt();
+    const int ones = a % 10 + b % 10;
+    return (a / 10 + b / 10) * (ones >= 10 ? 100 : 10) + ones;
 }

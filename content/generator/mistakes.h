@@ -14,7 +14,7 @@ int smallerFromLarger(int a, int b);
 // The last two digits swapped: 48 gives 84, 694 gives 649. A number whose last
 // two digits are equal, or that has one digit, stays as it is.
 int digitsSwapped(int n);
-// The numbers written one after the other: 6 and 5 read as 65.
-int sideBySide(int a, int b);
+// Two-digit a + b with each column's sum written down whole: 47 + 35 gives 712.
+int columnsWritten(int a, int b);
 
 } // namespace Mistakes

@@ -20,7 +20,6 @@
 #include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -266,14 +265,14 @@ void TemplateEditor::generate()
     if (!mayReplace())
         return;
     GenerateDialog dialog(this);
-    dialog.choose(m_generatedTopic, m_generatedLevel);
+    dialog.choose(m_generatedTopic, m_generatedLevel, Generator::newSeed());
     if (!Prompts::current().exec(dialog))
         return;
     m_generatedTopic = dialog.topic();
     m_generatedLevel = dialog.level();
-    // A set number short enough to note down and give to brightsum-generate --seed.
-    const quint32 set = QRandomGenerator::global()->bounded(1u, 1000000u);
-    m_records = Generator::generate(m_generatedTopic, m_generatedLevel, set);
+    const quint32 set = dialog.set();
+    // In the language the program speaks, as brightsum-generate --language makes them.
+    m_records = Generator::generate(m_generatedTopic, m_generatedLevel, set, Language::current());
     m_current = 0;
     setWindowTitle(tr("Template Editor: New Template"));
     refresh();
