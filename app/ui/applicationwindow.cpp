@@ -10,7 +10,6 @@
 #include "base/ui/prompts.h"
 #include "base/ui/status.h"
 #include "exercise/ui/mdiwindow.h"
-#include "users/scorebook.h"
 #include "users/ui/accountwindow.h"
 #include "users/ui/adminpassword.h"
 #include "users/ui/sidebar.h"
@@ -30,7 +29,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
