@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/themes.h"
 
-#include "users/store.h"
+#include "base/store/store.h"
 
 const std::array<Theme, Themes::count> &Themes::all()
 {

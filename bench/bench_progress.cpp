@@ -6,12 +6,12 @@
 //   bench_progress [runs]    prints medians over `runs` repetitions (5 by default)
 
 #include "app/datafolder.h"
-#include "app/prompts.h"
+#include "base/store/store.h"
+#include "base/ui/prompts.h"
 #include "content/topics.h"
-#include "users/progresswindow.h"
 #include "users/scorebook.h"
 #include "users/scoretransfer.h"
-#include "users/store.h"
+#include "users/ui/progresswindow.h"
 
 #include <QApplication>
 #include <QChartView>

@@ -11,16 +11,16 @@
 //
 // Without an X server it runs offscreen, which leaves out the X server's part.
 
-#include "app/applicationwindow.h"
 #include "app/datafolder.h"
-#include "app/prompts.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "base/ui/prompts.h"
 #include "bench/benchsupport.h"
 #include "content/topics.h"
-#include "exercise/mdiwindow.h"
-#include "users/accountwindow.h"
+#include "exercise/ui/mdiwindow.h"
 #include "users/scorebook.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -217,7 +217,7 @@ Figures measureCount(QTextStream &out, Heartbeat &heartbeat, int count, int runs
         closeChildren(window);
     }
 
-    out << "records stored: " << count << " (" << ScoreBook::count() << " after the runs)\n"
+    out << "records stored: " << count << " (" << ScoreBook::records().size() << " after the runs)\n"
         << "  sign in 0.1 s after the start, to the page painted:  " << Bench::figure(early.toPage)
         << "   longest gap " << Bench::figure(early.gap) << (readBefore ? " (records read by then)" : "")
         << "\n"
@@ -258,7 +258,7 @@ void measureLongRun(QTextStream &out)
         playOne(i % Topics::count);
     Store::waitForPending();
     out << "a thousand exercises in one run: private memory " << before << " kB before, "
-        << Bench::privateKilobytes() << " kB after; " << ScoreBook::count() << " records\n";
+        << Bench::privateKilobytes() << " kB after; " << ScoreBook::records().size() << " records\n";
 }
 
 } // namespace

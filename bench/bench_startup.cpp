@@ -12,8 +12,8 @@
 //   bench_startup --stores DIR    only writes the three stores, as XDG_CONFIG_HOME folders DIR/0, DIR/5000 and
 //                                 DIR/50000, to profile a start by hand
 
+#include "base/store/store.h"
 #include "bench/benchsupport.h"
-#include "users/store.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/benchsupport.h"
 
+#include "base/store/store.h"
 #include "content/topics.h"
-#include "users/store.h"
 
 QString Bench::player()
 {

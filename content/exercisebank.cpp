@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/exercisebank.h"
 
-#include "app/language.h"
+#include "base/language.h"
 
 QList<int> ExerciseBank::load()
 {

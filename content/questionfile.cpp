@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/questionfile.h"
 
-#include "content/safefile.h"
+#include "base/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,6 +87,13 @@ QuestionFile::ReadStatus QuestionFile::read(const QString &path, QuestionRecords
 bool QuestionFile::fitsOnLine(const QString &text)
 {
     return text.toLocal8Bit().size() <= MaxLineLength;
+}
+
+QString QuestionFile::asLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
 }
 
 QByteArray QuestionFile::toBytes(const QuestionRecords &records)

@@ -45,6 +45,10 @@ static_assert(MaxFileBytes >= QuestionsPerExercise * LinesPerQuestion * (MaxLine
 
 // Whether the text fits on one line of a question file.
 bool fitsOnLine(const QString &text);
+// The text as one line of a question file: a line break (one pasted into an
+// editor's field) becomes a space, so it never splits its record and shifts
+// every question after it.
+QString asLine(QString text);
 
 enum class ReadStatus { Ok, CannotOpen, TooLarge };
 

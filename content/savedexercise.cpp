@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/savedexercise.h"
 
+#include "base/safefile.h"
 #include "content/names.h"
 #include "content/questionfile.h"
-#include "content/safefile.h"
+#include "content/scoring.h"
 #include "content/topics.h"
-#include "exercise/exercise.h"
-#include "users/accounts.h"
 
 #include <QFile>
 #include <QIODevice>
 
-static_assert(SavedExercise::MaxScore == Exercise::PointsForRightAnswer * QuestionsPerExercise);
+static_assert(SavedExercise::MaxScore == Scoring::PointsForRightAnswer * QuestionsPerExercise);
 
 QByteArray SavedExercise::toBytes() const
 {
@@ -22,12 +21,6 @@ QByteArray SavedExercise::toBytes() const
         data += '\n';
     }
     return data;
-}
-
-bool SavedExercise::write(QIODevice &device) const
-{
-    const QByteArray data = toBytes();
-    return device.write(data) == data.size();
 }
 
 SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
@@ -53,10 +46,10 @@ SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
     if (Topics::indexOf(topic) < 0)
         return ReadStatus::UnknownTopic;
     // The player becomes the owner of a score record and a list of topics to do.
-    if (!Accounts::problemWithName(player).isEmpty())
+    if (!Names::problemWithName(player).isEmpty())
         return ReadStatus::BadPlayer;
-    if (score < MinScore || score > MaxScore || cluesUsed < 0 || cluesUsed > Exercise::MaxClues
-        || choicesUsed < 0 || choicesUsed > Exercise::MaxChoices || currentQuestion < 0
+    if (score < MinScore || score > MaxScore || cluesUsed < 0 || cluesUsed > Scoring::MaxClues
+        || choicesUsed < 0 || choicesUsed > Scoring::MaxChoices || currentQuestion < 0
         || currentQuestion >= QuestionsPerExercise)
         return ReadStatus::OutOfRange;
     return ReadStatus::Ok;

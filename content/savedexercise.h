@@ -33,7 +33,6 @@ struct SavedExercise
     static constexpr int MinScore = -99999;
 
     QByteArray toBytes() const;
-    bool write(QIODevice &device) const;
     // Reads the six lines; missing or non-numeric counters read as 0. The topic
     // and the player are cleaned as names from files are (Names::cleaned).
     // Refuses a first line that is not one of the seven topics, a score or

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The seven built-in topics, in their fixed order. The index is the row of the
-// exercise bank and the order of a new user's list of exercises to do.
+// The seven built-in topics, in their fixed order: the one place that order is
+// written. The index is the row of the exercise bank, the order of a new user's
+// list of exercises to do and of the commands of the New menu.
 struct Topic
 {
     // The name as stored (score records, lists of topics to do, saved
@@ -13,6 +14,10 @@ struct Topic
     // file names.
     QString name;
     QString statusMessage; // shown (translated) when a new exercise of the topic opens
+    // The command that opens an exercise of it ("Number Skills...") and the
+    // command's status tip, shown translated as the main window's.
+    QString command;
+    QString commandTip;
     QString shownStatusMessage() const;
     QString questionFile() const { return QStringLiteral("Exercises/") + name + QStringLiteral(".dat"); }
 };

@@ -14,9 +14,30 @@ QString UnitWords::shown(const QString &word)
 
 UnitWords UnitWords::from(const QString &currency, const QString &measures)
 {
-    if (measures == QLatin1String("metric"))
+    if (measures == Localization::measures(true))
         return {shown(currency), tr("km"), tr("litres"), tr("kg")};
     return {shown(currency), tr("miles"), tr("gallons"), tr("pounds")};
+}
+
+QStringList Localization::currencies()
+{
+    // Stored as they are here; shown through UnitWords::shown.
+    static const char *const stored[] = {
+        QT_TRANSLATE_NOOP("UnitWords", "rupees"), QT_TRANSLATE_NOOP("UnitWords", "euros"),
+        QT_TRANSLATE_NOOP("UnitWords", "dollars"), QT_TRANSLATE_NOOP("UnitWords", "dinars"),
+        QT_TRANSLATE_NOOP("UnitWords", "yen"), QT_TRANSLATE_NOOP("UnitWords", "yuan"),
+        QT_TRANSLATE_NOOP("UnitWords", "francs"), QT_TRANSLATE_NOOP("UnitWords", "pesos"),
+        QT_TRANSLATE_NOOP("UnitWords", "pounds"), QT_TRANSLATE_NOOP("UnitWords", "dirhams"),
+        QT_TRANSLATE_NOOP("UnitWords", "runds")};
+    QStringList currencies;
+    for (const char *word : stored)
+        currencies << QString::fromLatin1(word);
+    return currencies;
+}
+
+QString Localization::measures(bool metric)
+{
+    return metric ? QStringLiteral("metric") : QStringLiteral("imperial");
 }
 
 QString substitutePlaceholders(QString text, const UnitWords &words)

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "content/questionfile.h"
+#include "content/scoring.h"
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // The words that take the place of the placeholder characters in question texts:
 // "$" the currency, "~" distance, "^" volume and "@" mass.
@@ -24,6 +26,14 @@ struct UnitWords
     Q_DECLARE_TR_FUNCTIONS(UnitWords)
 };
 
+// The words offered for money and measure questions, by the first run and the options.
+namespace Localization {
+// The currencies, in the order shown; the first is the one preselected.
+QStringList currencies();
+// The stored word for a system of measurement: "metric" or "imperial".
+QString measures(bool metric);
+} // namespace Localization
+
 // Puts the words in place of the placeholders: each placeholder character is
 // replaced by its word, at most three times per text, with no space added.
 QString substitutePlaceholders(QString text, const UnitWords &words);
@@ -33,10 +43,11 @@ QString substitutePlaceholders(QString text, const UnitWords &words);
 class Exercise
 {
 public:
-    static constexpr int MaxClues = 3;
-    static constexpr int MaxChoices = 3;
-    static constexpr int PointsForRightAnswer = 2;
-    static constexpr int PointsForWrongAnswer = 1;
+    // The scoring rules, under the name of what applies them.
+    static constexpr int MaxClues = Scoring::MaxClues;
+    static constexpr int MaxChoices = Scoring::MaxChoices;
+    static constexpr int PointsForRightAnswer = Scoring::PointsForRightAnswer;
+    static constexpr int PointsForWrongAnswer = Scoring::PointsForWrongAnswer;
     static constexpr int SoundsPerSet = 10;
 
     enum class Outcome { Wrong, Right, Completed };

@@ -5,12 +5,12 @@
 // fuzz targets and the random-mutation test both feed data through these
 // checks; each returns what was broken, or nullptr when all held.
 
+#include "base/store/storemap.h"
+#include "content/names.h"
 #include "content/questionfile.h"
 #include "content/savedexercise.h"
 #include "content/topics.h"
 #include "exercise/exercise.h"
-#include "users/accounts.h"
-#include "users/storemap.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -115,7 +115,7 @@ inline const char *savedExercise(const QByteArray &data)
     }
     if (Topics::indexOf(saved.topic) < 0)
         return "an unknown topic was read as Ok";
-    if (!Accounts::problemWithName(saved.player).isEmpty())
+    if (!Names::problemWithName(saved.player).isEmpty())
         return "a player no one can sign in as was read as Ok";
     if (saved.score < SavedExercise::MinScore || saved.score > SavedExercise::MaxScore)
         return "a score out of range was read as Ok";

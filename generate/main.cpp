@@ -2,10 +2,10 @@
 // brightsum-generate: writes a fresh set of twenty questions as a template,
 // for scripts that make a term's worksheets.
 
-#include "app/language.h"
+#include "base/language.h"
+#include "base/safefile.h"
 #include "content/generator.h"
 #include "content/questionfile.h"
-#include "content/safefile.h"
 #include "content/topics.h"
 
 #include <QCommandLineParser>

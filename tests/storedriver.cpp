@@ -6,11 +6,11 @@
 // written, 1 when one could not be written, 4 when one waits in a journal for
 // the next start.
 
-#include "app/prompts.h"
+#include "base/store/store.h"
+#include "base/ui/prompts.h"
+#include "base/ui/soundplayer.h"
 #include "content/exercisebank.h"
-#include "exercise/mdiwindow.h"
-#include "exercise/soundplayer.h"
-#include "users/store.h"
+#include "exercise/ui/mdiwindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,50 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What window tests need besides what every test needs (coresupport.h).
 #pragma once
 
-#include "app/prompts.h"
-#include "exercise/soundplayer.h"
+#include "coresupport.h"
+
+#include "base/ui/prompts.h"
+#include "base/ui/soundplayer.h"
 
 #include <QList>
-#include <QSet>
 #include <QStringList>
-#include <QTranslator>
 
 #include <functional>
 #include <memory>
-
-class QSettings;
-
-class QDialog;
-
-namespace TestSupport {
-// Points the settings store at a temporary folder and makes the source tree's
-// data folder the working folder. Call once, before anything opens the store.
-void initialise();
-// Empties the store between tests.
-void resetStore();
-// The source tree's data folder.
-QString dataFolder();
-// Writes one key to the store, as a change of its own.
-void store(const QString &key, const QVariant &value);
-// Every key in the store.
-QStringList storedKeys();
-// The store's file as it is on disk now, read by the toolkit alone.
-std::unique_ptr<QSettings> onDisk();
-// Whole files, for tests that write and read them back.
-void writeFile(const QString &path, const QByteArray &content);
-QByteArray readFile(const QString &path);
-
-// One message of a language's catalogue in the source tree.
-struct CatalogueEntry
-{
-    QString context;
-    QString source;
-    QString translation; // a plural's forms run together
-    bool finished = false;
-};
-// The messages of translations/brightsum_<language>.ts, or none when it cannot be read whole.
-QList<CatalogueEntry> catalogue(const QString &language);
-} // namespace TestSupport
 
 // Answers every modal question from a script and records what was asked.
 class ScriptedPrompts : public Prompts
@@ -98,21 +65,4 @@ public:
     ~RecordingSoundPlayer() override { SoundPlayer::install(nullptr); }
     void play(const QString &file) override { played.append(file); }
     QStringList played;
-};
-
-// Marks every text that passes through translation and that the program's
-// catalogues hold (or Qt's own, for its dialogs), as another language would
-// change it: a text shown unmarked is one no catalogue can reach. Installed
-// for its lifetime.
-class PseudoTranslator : public QTranslator
-{
-public:
-    PseudoTranslator();
-    ~PseudoTranslator() override;
-    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override;
-    bool isEmpty() const override { return false; }
-    static bool marked(const QString &text);
-
-private:
-    QSet<QString> m_catalogue; // context and source text, as "context|source"
 };

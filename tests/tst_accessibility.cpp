@@ -3,23 +3,23 @@
 // each control that takes the focus, a tab order that follows the reading
 // order, and an exercise window that tells what it paints.
 
-#include "app/analogclock.h"
-#include "app/applicationwindow.h"
-#include "app/digitalclock.h"
-#include "app/htmwindow.h"
-#include "exercise/mdiwindow.h"
-#include "exercise/worksheetdialog.h"
-#include "options/optionsdialog.h"
-#include "templates/generatedialog.h"
-#include "templates/templateeditor.h"
+#include "app/ui/analogclock.h"
+#include "app/ui/applicationwindow.h"
+#include "app/ui/digitalclock.h"
+#include "app/ui/htmwindow.h"
+#include "base/store/store.h"
+#include "exercise/ui/mdiwindow.h"
+#include "exercise/ui/worksheetdialog.h"
+#include "options/ui/optionsdialog.h"
+#include "templates/ui/generatedialog.h"
+#include "templates/ui/templateeditor.h"
 #include "testsupport.h"
-#include "users/accountwindow.h"
 #include "users/accounts.h"
-#include "users/firstrun.h"
-#include "users/progresswindow.h"
-#include "users/scorewindow.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/firstrundialog.h"
+#include "users/ui/progresswindow.h"
+#include "users/ui/scorewindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -269,7 +269,7 @@ void TestAccessibility::childWindows()
     ScoreWindow scores(nullptr, {{QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"),
                                   QStringLiteral("0"), QStringLiteral("38")}},
                        ScoreWindow::Everybody);
-    ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
+    TestSupport::appendRecord({QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
                        QStringLiteral("38"), QStringLiteral("2025-03-14T15:42:07+01:00")});
     ProgressWindow progress(nullptr, QStringLiteral("Asha"));
     for (QWidget *window : {static_cast<QWidget *>(&editor), static_cast<QWidget *>(&page),
@@ -357,7 +357,7 @@ void TestAccessibility::everyShownTextCanBeTranslated()
     QVERIFY(exercise);
     for (const QuestionRecord &question : exercise->exercise().questions())
         asTheyAre << question.text;
-    ScoreBook::append({QStringLiteral("Asha"), QStringLiteral("Money"), QStringLiteral("1"), QStringLiteral("0"),
+    TestSupport::appendRecord({QStringLiteral("Asha"), QStringLiteral("Money"), QStringLiteral("1"), QStringLiteral("0"),
                        QStringLiteral("38"), QStringLiteral("2025-03-14T15:42:07+01:00")});
     Store::waitForPending();
     untranslated << untranslatedTexts(&window, asTheyAre);

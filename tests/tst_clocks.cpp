@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The analog and digital clocks: what they draw and show for a given time.
 
-#include "app/analogclock.h"
-#include "app/applicationwindow.h"
-#include "app/digitalclock.h"
+#include "app/ui/analogclock.h"
+#include "app/ui/applicationwindow.h"
+#include "app/ui/digitalclock.h"
 #include "testsupport.h"
 
 #include <QAction>

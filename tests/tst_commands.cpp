@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands in the menus and the toolbar, the Window menu, themes and sounds.
 
-#include "app/applicationwindow.h"
-#include "exercise/mdiwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
-#include "users/store.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,8 +3,8 @@
 // then a few hundred thousand random mutations of the shipped ones. Each input
 // goes through the same checks as the fuzz targets.
 
+#include "coresupport.h"
 #include "fuzz/readerchecks.h"
-#include "testsupport.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -35,10 +35,7 @@ QByteArray shipped(const QString &relativePath)
 
 QByteArray savedFile(const QString &topic, const QString &player, int score, int clues, int choices, int question)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SavedExercise{topic, player, score, clues, choices, question}.write(buffer);
-    return buffer.data();
+    return SavedExercise{topic, player, score, clues, choices, question}.toBytes();
 }
 
 // The files a reader meets when all is well, to start the mutations from.

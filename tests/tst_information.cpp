@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The information commands, their boxes and windows, and the pages they show.
 
-#include "app/applicationwindow.h"
-#include "app/htmwindow.h"
-#include "app/language.h"
-#include "app/richtextpictures.h"
+#include "app/ui/applicationwindow.h"
+#include "app/ui/htmwindow.h"
+#include "base/language.h"
+#include "base/ui/richtextpictures.h"
 #include "exercise/documents.h"
 #include "exercise/exercise.h"
 #include "testsupport.h"
-#include "users/sidebar.h"
+#include "users/ui/sidebar.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // What a child sees: the painted exercise page, and every picture, sound and
 // page the program asks for exists and is sound.
 
-#include "app/lazyicon.h"
 #include "app/themes.h"
+#include "app/ui/lazyicon.h"
 #include "content/topics.h"
-#include "exercise/mdiwindow.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 
 #include <QDataStream>

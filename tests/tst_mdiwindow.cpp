@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: what the child does and what the window then shows, asks and stores.
 
+#include "base/store/store.h"
 #include "content/topics.h"
-#include "exercise/mdiwindow.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
 #include "users/scorebook.h"
-#include "users/store.h"
 
 #include <QLibrary>
 #include <QLineEdit>
@@ -179,7 +179,7 @@ void TestMDIWindow::completionStoresRecordAndToDo()
     QCOMPARE(completed.first().first().toString(), QStringLiteral("Asha"));
     QCOMPARE(prompts.count(QStringLiteral("Congratulations!")), 1);
     QVERIFY(prompts.asked.last().text.endsWith(QStringLiteral("Number of clues\t\t1\nNumber of choices\t0\nTotal score\t\t40")));
-    QCOMPARE(ScoreBook::count(), 1);
+    QCOMPARE(ScoreBook::records().size(), 1);
     const ScoreRecord stored = ScoreBook::records().first();
     QCOMPARE(stored, (ScoreRecord{QStringLiteral("Asha"), QStringLiteral("Addition"), QStringLiteral("1"),
                                   QStringLiteral("0"), QStringLiteral("40"), stored.completed}));

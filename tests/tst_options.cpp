@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, the clearing of saved data and the first-run setup.
 
-#include "app/applicationwindow.h"
-#include "options/optionsdialog.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "options/ui/optionsdialog.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/adminpassword.h"
-#include "users/firstrun.h"
 #include "users/password.h"
 #include "users/scorebook.h"
-#include "users/store.h"
+#include "users/ui/adminpassword.h"
+#include "users/ui/firstrundialog.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -65,7 +65,7 @@ void fillEveryGroup()
     TestSupport::store(Keys::mainWindowState, QByteArray("state"));
     Password::store(QStringLiteral("secret"));
     Accounts::signIn(QStringLiteral("Ann"));
-    ScoreBook::append({QStringLiteral("Ann"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
+    TestSupport::appendRecord({QStringLiteral("Ann"), QStringLiteral("Addition"), QStringLiteral("1"), QStringLiteral("0"),
                        QStringLiteral("38")});
     QCOMPARE(ScoreBook::records().size(), 1); // now in the book's memory too
 }
@@ -281,7 +281,7 @@ void TestOptions::clearingScoresKeepsPreferences()
             dialog.clearScoresButton()->click();
             QVERIFY(!dialog.clearScoresButton()->isEnabled());
             QVERIFY(dialog.clearDataButton()->isEnabled());
-            QCOMPARE(ScoreBook::count(), 0); // at once, before the dialog closes
+            QCOMPARE(ScoreBook::records().size(), 0); // at once, before the dialog closes
         }();
         return false;
     });

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise on paper: the printout, the worksheet creator and its PDF files.
 
-#include "app/applicationwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
 #include "exercise/documents.h"
-#include "exercise/mdiwindow.h"
-#include "exercise/worksheetdialog.h"
+#include "exercise/ui/mdiwindow.h"
+#include "exercise/ui/worksheetdialog.h"
 #include "testsupport.h"
-#include "users/store.h"
 
 #include <QCheckBox>
 #include <QMdiArea>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dated records, the CSV file they travel in, and one child's progress.
 
-#include "app/applicationwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/progresswindow.h"
 #include "users/scorecsv.h"
 #include "users/scoretransfer.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/progresswindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QChart>
 #include <QChartView>
@@ -155,7 +155,7 @@ void TestProgress::malformedFileAddsNothing()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, line);
-    ScoreBook::append(record(QStringLiteral("Asha"), QStringLiteral("Money"), 10));
+    TestSupport::appendRecord(record(QStringLiteral("Asha"), QStringLiteral("Money"), 10));
     const QString path = m_folder.filePath(QStringLiteral("scores.csv"));
     TestSupport::writeFile(path, content);
 
@@ -163,7 +163,7 @@ void TestProgress::malformedFileAddsNothing()
     QVERIFY(!imported.problem.isEmpty());
     QCOMPARE(imported.line, line);
     QCOMPARE(imported.added, 0);
-    QCOMPARE(ScoreBook::count(), 1);
+    QCOMPARE(ScoreBook::records().size(), 1);
     QCOMPARE(Accounts::names(), QStringList{QString()});
 }
 
@@ -178,9 +178,9 @@ void TestProgress::importTwiceAddsOnce()
     const ScoreRecord undated = record(QStringLiteral("Asha"), QStringLiteral("Money"), 30);
     const ScoreRecord dated = record(QStringLiteral("Asha"), QStringLiteral("Addition"), 36, March1);
     Accounts::signIn(QStringLiteral("Asha"));
-    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+    Store::update(Accounts::completing(QStringLiteral("Asha"), QStringLiteral("Money")));
     for (const ScoreRecord &stored : {undated, dated, undated})
-        ScoreBook::append(stored);
+        TestSupport::appendRecord(stored);
 
     // The other computer holds Asha's dated record too, an undated one alike
     // three times (two are these), and records of its own.
@@ -213,7 +213,7 @@ void TestProgress::importTwiceAddsOnce()
     const ScoreTransfer::Imported again = ScoreTransfer::importFrom(path);
     QCOMPARE(again.added, 0);
     QCOMPARE(again.skipped, 6);
-    QCOMPARE(ScoreBook::count(), 6);
+    QCOMPARE(ScoreBook::records().size(), 6);
 }
 
 void TestProgress::figuresOfThreeRecordsOfTwoTopics()
@@ -270,8 +270,8 @@ void TestProgress::scoreAxisKeepsFewTicks()
 void TestProgress::windowWaitsForTheRecordsAndSavesOnePage()
 {
     ScriptedPrompts prompts;
-    ScoreBook::append(record(QStringLiteral("Asha"), QStringLiteral("Addition"), 20, March2));
-    ScoreBook::append(record(QStringLiteral("Asha"), QStringLiteral("Money"), 31, March1));
+    TestSupport::appendRecord(record(QStringLiteral("Asha"), QStringLiteral("Addition"), 20, March2));
+    TestSupport::appendRecord(record(QStringLiteral("Asha"), QStringLiteral("Money"), 31, March1));
     Store::reopen(); // the records are read again, beside the window
 
     ProgressWindow window(nullptr, QStringLiteral("Asha"));
@@ -283,7 +283,7 @@ void TestProgress::windowWaitsForTheRecordsAndSavesOnePage()
     QVERIFY(window.chartView()->accessibleDescription().contains(QStringLiteral("Money: one exercise, score 31.")));
 
     // A record written later shows at once.
-    ScoreBook::append(record(QStringLiteral("Asha"), QStringLiteral("Money"), 35, March2));
+    TestSupport::appendRecord(record(QStringLiteral("Asha"), QStringLiteral("Money"), 35, March2));
     QTRY_COMPARE(window.exerciseList()->model()->rowCount(), 3);
 
     const QString pdf = m_folder.filePath(QStringLiteral("Asha report"));

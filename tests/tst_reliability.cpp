@@ -2,20 +2,19 @@
 // The program keeps working and loses nothing under failing storage, a broken
 // settings file, two programs at once and long runs.
 
-#include "app/applicationwindow.h"
-#include "app/sessionend.h"
-#include "content/safefile.h"
-#include "exercise/mdiwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/sessionend.h"
+#include "base/store/store.h"
+#include "base/store/storefile.h"
+#include "base/store/storelock.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/accountwindow.h"
 #include "users/password.h"
 #include "users/progress.h"
 #include "users/scorebook.h"
-#include "users/sidebar.h"
-#include "users/store.h"
-#include "users/storefile.h"
-#include "users/storelock.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QAccessible>
 #include <QChart>
@@ -26,7 +25,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
-#include <QLockFile>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QStatusBar>
@@ -53,25 +51,6 @@ MDIWindow *newest(const ApplicationWindow &window)
     const QList<QMdiSubWindow *> children = window.workspace()->subWindowList(QMdiArea::CreationOrder);
     return children.isEmpty() ? nullptr : qobject_cast<MDIWindow *>(children.last()->widget());
 }
-
-// Moves the store to another folder for one test.
-class MovedStore
-{
-public:
-    explicit MovedStore(const QString &folder)
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        Store::reopen();
-    }
-    ~MovedStore()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
-        Store::reopen();
-    }
-
-private:
-    QTemporaryDir m_home;
-};
 
 // A folder in memory when the system has one: tests of programs taking turns
 // are about the turns, and a disk's flushes would only slow them down.
@@ -123,10 +102,6 @@ private Q_SLOTS:
     void garbageSettingsStartWithFallbacks();
     void twoProgramsLoseNothing();
     void threeProgramsAtFullSpeed();
-    void changesOfOtherProgramsAreSeen();
-    void lockHolders_data();
-    void lockHolders();
-    void fullDiskLeavesEarlierFilesWhole();
     void hostileStoreValues_data();
     void hostileStoreValues();
     void pipesAreNeverOpened();
@@ -134,7 +109,6 @@ private Q_SLOTS:
     void storageFaults_data();
     void storageFaults();
     void aStuckHolderNeverKeepsTheProgram();
-    void aHundredMegabyteStoreOpens();
     void anUnreadableStoreKeepsItsPassword_data();
     void anUnreadableStoreKeepsItsPassword();
     void thousandExercisesInOneRun();
@@ -147,7 +121,7 @@ void TestReliability::unwritableStoreIsReportedOnce()
     QFile blocker(scratch.filePath(QStringLiteral("not-a-folder")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    MovedStore moved(blocker.fileName() + QStringLiteral("/settings"));
+    TestSupport::MovedStore moved(blocker.fileName() + QStringLiteral("/settings"));
 
     ScriptedPrompts prompts;
     ApplicationWindow window;
@@ -185,7 +159,7 @@ void TestReliability::garbageSettingsStartWithFallbacks()
         byte = static_cast<char>(random.bounded(256));
     conf.write("[application]\nwidth=wide\n[\xff\xfe\n=\n" + garbage);
     conf.close();
-    MovedStore moved(folder.path());
+    TestSupport::MovedStore moved(folder.path());
 
     ScriptedPrompts prompts;
     ApplicationWindow window;
@@ -272,134 +246,6 @@ void TestReliability::threeProgramsAtFullSpeed()
     QVERIFY(!result.contains(Keys::scoreField(3 * Each + 1, ScoreRecord::Player)));
 }
 
-void TestReliability::changesOfOtherProgramsAreSeen()
-{
-    TestSupport::store(Keys::currency, QStringLiteral("euros"));
-    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("euros"));
-    // Another program rewrites the file in place: the same size, the same modification time.
-    QFile file(Store::fileName());
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
-    const QByteArray changed = file.readAll().replace("euros", "pesos");
-    file.seek(0);
-    file.write(changed);
-    file.setFileTime(modified, QFileDevice::FileModificationTime);
-    file.close();
-    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("pesos"));
-}
-
-void TestReliability::lockHolders_data()
-{
-    QTest::addColumn<QString>("lock");
-    QTest::addColumn<bool>("live");          // held by a live program, which lets go after 1.5 s
-    QTest::addColumn<QByteArray>("content"); // else the lock file as found
-    QTest::addColumn<bool>("waited");        // for 1.5 s, and said so
-
-    QProcess ended;
-    ended.start(QStringLiteral("true"));
-    ended.waitForStarted();
-    const QByteArray gone = QByteArray::number(ended.processId()) + "\nbrightsum\n" + QSysInfo::machineHostName().toUtf8() + '\n';
-    ended.waitForFinished();
-    const QString program = StoreLock::programLockName();
-    const QString toolkit = StoreLock::toolkitLockName();
-    QTest::newRow("a slow live holder is waited for") << program << true << QByteArray() << true;
-    QTest::newRow("the toolkit's lock is waited for too") << toolkit << true << QByteArray() << true;
-    QTest::newRow("an empty lock file") << program << false << QByteArray() << false;
-    QTest::newRow("an empty toolkit lock file") << toolkit << false << QByteArray() << false;
-    QTest::newRow("garbage in the lock file") << program << false << QByteArray("\xff\n\n") << false;
-    QTest::newRow("a holder that is gone") << program << false << gone << false;
-    // Taken over once it has not changed for a while on this program's clock
-    // (1.5 s here), whatever the time the file server gives the file.
-    QTest::newRow("a lock left by another computer")
-        << program << false << QByteArray("4242\nbrightsum\nclassroom-pc-07\nf00dfeed\nb007\n") << true;
-    QTest::newRow("the toolkit's lock of another computer")
-        << toolkit << false << QByteArray("4242\nbrightsum\nclassroom-pc-07\n") << true;
-}
-
-void TestReliability::lockHolders()
-{
-    QFETCH(QString, lock);
-    QFETCH(bool, live);
-    QFETCH(QByteArray, content);
-    QFETCH(bool, waited);
-    StoreLock::setOtherComputerAfter(1500);
-    const auto restore = qScopeGuard([] { StoreLock::setOtherComputerAfter(StoreLock::OtherComputerAfterMs); });
-    const QString path = QFileInfo(Store::fileName()).absolutePath() + QLatin1Char('/') + lock;
-    QLockFile holder(path);
-    QTimer release;
-    QElapsedTimer clock;
-    if (live) {
-        QVERIFY(holder.tryLock(0));
-        release.callOnTimeout([&] { holder.unlock(); });
-        release.start(1500);
-    } else {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.flush();
-        // A file server whose clock is far behind this one's.
-        file.setFileTime(QDateTime::currentDateTime().addYears(-3), QFileDevice::FileModificationTime);
-    }
-    QStringList waits;
-    Store::setWaitHandler([&](bool waiting, const QString &who) {
-        waits << (waiting ? QStringLiteral("waiting") + who : QStringLiteral("over"));
-    });
-    clock.start();
-    QVERIFY(Store::update(StoreChange::setting(Keys::currency, QStringLiteral("yen"))));
-    Store::setWaitHandler(nullptr);
-    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("yen"));
-    if (waited) { // the holder was not overruled before its time, and the wait was shown
-        const QString who = content.isEmpty() ? QString() : QStringLiteral("classroom-pc-07");
-        QCOMPARE(waits, QStringList({QStringLiteral("waiting") + who, QStringLiteral("over")}));
-        QVERIFY(clock.elapsed() >= 1400);
-        QVERIFY(clock.elapsed() < 5000);
-    } else {
-        QVERIFY(waits.isEmpty());
-        QVERIFY(clock.elapsed() < 3000);
-    }
-}
-
-void TestReliability::fullDiskLeavesEarlierFilesWhole()
-{
-    if (::geteuid() != 0)
-        QSKIP("A small file system of its own can be made only by the administrator.");
-    QTemporaryDir disk;
-    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                    QStringLiteral("size=512k"), QStringLiteral("tmpfs"), disk.path()}) != 0)
-        QSKIP("No file system could be mounted here.");
-    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), disk.path()}); });
-    MovedStore moved(disk.path());
-    for (int i = 0; i < 10; ++i)
-        QVERIFY(ScoreBook::append(recordOf(QStringLiteral("Asha"))) == i + 1);
-    QVERIFY(Password::store(QStringLiteral("secret")));
-    const QString week = disk.filePath(QStringLiteral("Week 3.dat"));
-    QVERIFY(SafeFile::replace(week, TestSupport::readFile(QStringLiteral("Sample/Sample Template.dat"))).isEmpty());
-    const QByteArray storeBefore = TestSupport::readFile(Store::fileName());
-    const QByteArray weekBefore = TestSupport::readFile(week);
-
-    // Fill the disk to a few kilobytes.
-    QFile filler(disk.filePath(QStringLiteral("filler")));
-    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'x')) == 4096) {}
-    filler.resize(filler.size() - 8192);
-    filler.close();
-
-    QStringList problems;
-    Store::setWriteFailureHandler([&](const QString &problem) { problems << problem; });
-    QCOMPARE(ScoreBook::append(recordOf(QStringLiteral("Ben"))), 0);
-    QVERIFY(!SafeFile::replace(week, weekBefore + weekBefore).isEmpty());
-    QCOMPARE(problems.size(), 1);
-    QCOMPARE(TestSupport::readFile(Store::fileName()), storeBefore);
-    QCOMPARE(TestSupport::readFile(week), weekBefore);
-    QVERIFY(Password::check(QStringLiteral("secret")));
-
-    // Once there is room again, the change that failed is not written after all.
-    QVERIFY(filler.remove());
-    QCOMPARE(ScoreBook::append(recordOf(QStringLiteral("Cy"))), 11);
-    QCOMPARE(ScoreBook::recordsOf(ScoreBook::records(), QStringLiteral("Ben")).size(), 0);
-    Store::setWriteFailureHandler(nullptr);
-}
-
 void TestReliability::hostileStoreValues_data()
 {
     QTest::addColumn<QVariantMap>("stored");
@@ -476,7 +322,7 @@ void TestReliability::pipesAreNeverOpened()
     QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("Halvane/Brightsum.conf"))).constData(), 0600), 0);
     const QString pipe = folder.filePath(QStringLiteral("pipe.dat"));
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    MovedStore moved(folder.path());
+    TestSupport::MovedStore moved(folder.path());
 
     ScriptedPrompts prompts;
     ApplicationWindow window; // a settings "file" that is a pipe is not read, and not replaced
@@ -626,38 +472,6 @@ void TestReliability::aStuckHolderNeverKeepsTheProgram()
     QVERIFY(told >= 11);
 }
 
-void TestReliability::aHundredMegabyteStoreOpens()
-{
-#ifdef __SANITIZE_ADDRESS__
-    QSKIP("A school's whole record book takes gigabytes under the sanitizers.");
-#endif
-    // Years of a school's records (850,000 of them), with a password set: the
-    // store opens whole, with its password and not the built-in one.
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("Halvane"));
-    constexpr int Records = 850000;
-    QByteArray content;
-    content.reserve(qsizetype(Records) * 140);
-    content += "[General]\npassword=" + Password::hash(QStringLiteral("secret")).toLatin1()
-               + "\n\n[accounts]\nnames=, Kim\n\n[application]\nwidth=700\n\n[scores]\n";
-    for (int n = 1; n <= Records; ++n) {
-        const QByteArray record = "score" + QByteArray::number(n) + '\\';
-        content += record + "0=Kim\n" + record + "1=Addition\n" + record + "2=1\n" + record + "3=0\n" + record
-                   + "4=38\n" + record + "5=2025-03-14T15:42:07+01:00\n";
-    }
-    content += "scoreNum=" + QByteArray::number(Records) + '\n';
-    QVERIFY(content.size() > 100 * 1024 * 1024);
-    TestSupport::writeFile(folder.filePath(QStringLiteral("Halvane/Brightsum.conf")), content);
-    content.clear();
-    MovedStore moved(folder.path());
-    QVERIFY(Store::readProblem().isEmpty());
-    QVERIFY(!Password::check(Fallback::password));
-    QVERIFY(Password::check(QStringLiteral("secret")));
-    Store::waitForPending();
-    QCOMPARE(ScoreBook::records().size(), Records);
-    QCOMPARE(ScoreBook::append(recordOf(QStringLiteral("Kim"))), Records + 1);
-}
-
 void TestReliability::anUnreadableStoreKeepsItsPassword_data()
 {
     QTest::addColumn<QString>("fault");
@@ -685,7 +499,7 @@ void TestReliability::anUnreadableStoreKeepsItsPassword()
         QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
     }
     const QDateTime modified = QFileInfo(conf).lastModified();
-    MovedStore moved(folder.path());
+    TestSupport::MovedStore moved(folder.path());
     QVERIFY(!Store::readProblem().isEmpty());
     QVERIFY(!Password::check(Fallback::password));
     QVERIFY(!Store::update(StoreChange::setting(Keys::width, 700)));
@@ -714,7 +528,7 @@ void TestReliability::thousandExercisesInOneRun()
     // Closed windows are freed, not kept hidden.
     QVERIFY(window.workspace()->subWindowList().isEmpty());
     QVERIFY(window.findChildren<MDIWindow *>().isEmpty());
-    QCOMPARE(ScoreBook::count(), Runs);
+    QCOMPARE(ScoreBook::records().size(), Runs);
     const QList<ScoreRecord> &records = ScoreBook::records();
     QCOMPARE(records.size(), Runs);
     for (int i = 0; i < Runs; ++i)

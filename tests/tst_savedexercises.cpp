@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saved exercises through the main window: saving the active exercise and reopening a file.
 
-#include "app/applicationwindow.h"
+#include "app/ui/applicationwindow.h"
 #include "content/topics.h"
-#include "exercise/mdiwindow.h"
-#include "exercise/worksheetdialog.h"
-#include "templates/templateeditor.h"
+#include "exercise/ui/mdiwindow.h"
+#include "exercise/ui/worksheetdialog.h"
+#include "templates/ui/templateeditor.h"
 #include "testsupport.h"
 
 #include <QAction>

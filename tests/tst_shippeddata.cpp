@@ -2,11 +2,11 @@
 // The data shipped with the program: question files and the sample template.
 
 #include "app/datafolder.h"
-#include "app/language.h"
+#include "base/language.h"
 #include "content/questionfile.h"
 #include "content/topics.h"
+#include "coresupport.h"
 #include "exercise/exercise.h"
-#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>

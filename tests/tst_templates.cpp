@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Templates: exercises opened from them, and the editor that writes them.
 
-#include "app/applicationwindow.h"
-#include "app/language.h"
+#include "app/ui/applicationwindow.h"
+#include "base/language.h"
 #include "content/generator.h"
-#include "exercise/mdiwindow.h"
-#include "templates/generatedialog.h"
-#include "templates/templateeditor.h"
+#include "exercise/ui/mdiwindow.h"
+#include "templates/ui/generatedialog.h"
+#include "templates/ui/templateeditor.h"
 #include "testsupport.h"
-#include "users/sidebar.h"
+#include "users/ui/sidebar.h"
 
 #include <QAction>
 #include <QBuffer>

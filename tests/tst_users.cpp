@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Signing in, score windows, the administrator password and the sidebar.
 
-#include "app/applicationwindow.h"
-#include "exercise/mdiwindow.h"
+#include "app/ui/applicationwindow.h"
+#include "base/store/store.h"
+#include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
-#include "users/accountwindow.h"
-#include "users/adminpassword.h"
 #include "users/password.h"
 #include "users/scorebook.h"
-#include "users/scorewindow.h"
-#include "users/sidebar.h"
-#include "users/store.h"
+#include "users/ui/accountwindow.h"
+#include "users/ui/adminpassword.h"
+#include "users/ui/scorewindow.h"
+#include "users/ui/sidebar.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -39,7 +39,7 @@ QStringList items(const QListWidget *list)
 
 void addRecord(const QString &player, const QString &topic, int clues, int choices, int score)
 {
-    ScoreBook::append({player, topic, QString::number(clues), QString::number(choices), QString::number(score)});
+    TestSupport::appendRecord({player, topic, QString::number(clues), QString::number(choices), QString::number(score)});
 }
 
 // Signs a name in through the main window's sign-in window.
@@ -181,7 +181,7 @@ void TestUsers::formerUserGetsAFreshAccount()
 {
     ScriptedPrompts prompts;
     Accounts::signIn(QStringLiteral("Asha"));
-    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+    Store::update(Accounts::completing(QStringLiteral("Asha"), QStringLiteral("Money")));
     Store::removeGroups({Keys::scoresGroup});
     Store::removeGroups({Keys::accountsGroup});
     ApplicationWindow window;
@@ -316,17 +316,17 @@ void TestUsers::sidebarAfterClearingScores()
     ApplicationWindow window;
     signIn(window, QStringLiteral("Asha"));
     addRecord(QStringLiteral("Asha"), QStringLiteral("Money"), 2, 2, 20);
-    Accounts::completeTopic(QStringLiteral("Asha"), QStringLiteral("Money"));
+    Store::update(Accounts::completing(QStringLiteral("Asha"), QStringLiteral("Money")));
 
     prompts.texts = {QStringLiteral("wrong")};
     window.sidebar()->clearScores();
-    QCOMPARE(ScoreBook::count(), 1);
+    QCOMPARE(ScoreBook::records().size(), 1);
 
     prompts.texts = {QStringLiteral("tindrel")};
     window.sidebar()->clearScores();
     QCOMPARE(prompts.count(QStringLiteral("Saved Scores")), 1);
     QCOMPARE(prompts.asked.last().text, QStringLiteral("All saved scores have been cleared."));
-    QCOMPARE(ScoreBook::count(), 0);
+    QCOMPARE(ScoreBook::records().size(), 0);
     QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
 
     // The next completion: six topics to do, one recent entry, that record's totals.

@@ -49,29 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Accounts</name>
-    <message>
-        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
-        <translation>Un nombre puede tener como máximo %1 letras. Elige un nombre más corto.</translation>
-    </message>
-    <message>
-        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
-        <translation>Un nombre no puede contener saltos de línea ni otros caracteres de control. Vuelve a escribir tu nombre.</translation>
-    </message>
-    <message>
-        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
-        <translation>Un nombre no puede contener «/» ni «\». Elige otro nombre.</translation>
-    </message>
-    <message>
-        <source>A name cannot be only blanks. Please type your name.</source>
-        <translation>Un nombre no puede tener solo espacios. Escribe tu nombre.</translation>
-    </message>
-    <message>
-        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
-        <translation>No se puede usar el nombre «names». Elige otro nombre.</translation>
-    </message>
-</context>
-<context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
@@ -832,8 +809,8 @@ Ya estaban en este ordenador y se han omitido: %2.</translation>
         <translation>Muestra las puntuaciones</translation>
     </message>
     <message>
-        <source>Brightsum 4.0, released December 2026</source>
-        <translation>Brightsum 4.0, publicada en diciembre de 2026</translation>
+        <source>Brightsum %1, released December 2026</source>
+        <translation>Brightsum %1, publicada en diciembre de 2026</translation>
     </message>
     <message>
         <source>Brightsum 3.0, May 2025</source>
@@ -848,8 +825,8 @@ Ya estaban en este ordenador y se han omitido: %2.</translation>
         <translation>Brightsum 1.0, septiembre de 2023</translation>
     </message>
     <message>
-        <source>Brightsum 4.0 is made by the Halvane team.</source>
-        <translation>Brightsum 4.0 es obra del equipo Halvane.</translation>
+        <source>Brightsum %1 is made by the Halvane team.</source>
+        <translation>Brightsum %1 es obra del equipo Halvane.</translation>
     </message>
     <message>
         <source>Music</source>
@@ -1298,6 +1275,29 @@ Se puede cambiar en la ventana Preferencias.</translation>
     <message>
         <source>Worksheet saved as PDF</source>
         <translation>Ficha guardada como PDF</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
+        <translation>Un nombre puede tener como máximo %1 letras. Elige un nombre más corto.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
+        <translation>Un nombre no puede contener saltos de línea ni otros caracteres de control. Vuelve a escribir tu nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
+        <translation>Un nombre no puede contener «/» ni «\». Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot be only blanks. Please type your name.</source>
+        <translation>Un nombre no puede tener solo espacios. Escribe tu nombre.</translation>
+    </message>
+    <message>
+        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
+        <translation>No se puede usar el nombre «names». Elige otro nombre.</translation>
     </message>
 </context>
 <context>

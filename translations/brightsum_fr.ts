@@ -49,29 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Accounts</name>
-    <message>
-        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
-        <translation>Un prénom peut avoir au plus %1 lettres. Choisis un prénom plus court.</translation>
-    </message>
-    <message>
-        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
-        <translation>Un prénom ne peut contenir ni retour à la ligne ni autre caractère de contrôle. Tape ton prénom à nouveau.</translation>
-    </message>
-    <message>
-        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
-        <translation>Un prénom ne peut contenir ni «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;». Choisis un autre prénom.</translation>
-    </message>
-    <message>
-        <source>A name cannot be only blanks. Please type your name.</source>
-        <translation>Un prénom ne peut pas être fait que d&apos;espaces. Tape ton prénom.</translation>
-    </message>
-    <message>
-        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
-        <translation>Le prénom «&#xa0;names&#xa0;» ne peut pas être utilisé. Choisis un autre prénom.</translation>
-    </message>
-</context>
-<context>
     <name>AdminPassword</name>
     <message>
         <source>Administrator Password</source>
@@ -832,8 +809,8 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
         <translation>Affiche les scores</translation>
     </message>
     <message>
-        <source>Brightsum 4.0, released December 2026</source>
-        <translation>Brightsum 4.0, sorti en décembre 2026</translation>
+        <source>Brightsum %1, released December 2026</source>
+        <translation>Brightsum %1, sorti en décembre 2026</translation>
     </message>
     <message>
         <source>Brightsum 3.0, May 2025</source>
@@ -848,8 +825,8 @@ Déjà présents sur cet ordinateur, donc ignorés&#xa0;: %2.</translation>
         <translation>Brightsum 1.0, septembre 2023</translation>
     </message>
     <message>
-        <source>Brightsum 4.0 is made by the Halvane team.</source>
-        <translation>Brightsum 4.0 est réalisé par l&apos;équipe Halvane.</translation>
+        <source>Brightsum %1 is made by the Halvane team.</source>
+        <translation>Brightsum %1 est réalisé par l&apos;équipe Halvane.</translation>
     </message>
     <message>
         <source>Music</source>
@@ -1298,6 +1275,29 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     <message>
         <source>Worksheet saved as PDF</source>
         <translation>Fiche enregistrée en PDF</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>A name can be at most %1 letters long. Please choose a shorter name.</source>
+        <translation>Un prénom peut avoir au plus %1 lettres. Choisis un prénom plus court.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold a line break or another control character. Please type your name again.</source>
+        <translation>Un prénom ne peut contenir ni retour à la ligne ni autre caractère de contrôle. Tape ton prénom à nouveau.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;. Please choose another name.</source>
+        <translation>Un prénom ne peut contenir ni «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;». Choisis un autre prénom.</translation>
+    </message>
+    <message>
+        <source>A name cannot be only blanks. Please type your name.</source>
+        <translation>Un prénom ne peut pas être fait que d&apos;espaces. Tape ton prénom.</translation>
+    </message>
+    <message>
+        <source>The name &quot;names&quot; cannot be used. Please choose another name.</source>
+        <translation>Le prénom «&#xa0;names&#xa0;» ne peut pas être utilisé. Choisis un autre prénom.</translation>
     </message>
 </context>
 <context>

@@ -1,19 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/accounts.h"
 
+#include "base/store/store.h"
+#include "content/names.h"
 #include "content/topics.h"
-#include "users/store.h"
-
-#include <QCoreApplication>
-
-#include <algorithm>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Accounts", text);
-}
 
 const StoreChange::Kind Add("accounts.add", [](StoreMap &store, const QVariant &name) {
     Accounts::addIn(store, name.toString());
@@ -32,32 +24,6 @@ const StoreChange::Kind ResetAll("accounts.resetAllToDo", [](StoreMap &store, co
 QStringList Accounts::names()
 {
     return Store::stringList(Keys::accountNames);
-}
-
-QString Accounts::problemWithName(const QString &name)
-{
-    if (name.size() > MaxNameLength)
-        return tr("A name can be at most %1 letters long. Please choose a shorter name.").arg(MaxNameLength);
-    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
-            || c.category() == QChar::Separator_Paragraph;
-    });
-    if (control)
-        return tr("A name cannot hold a line break or another control character. Please type your name again.");
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return tr("A name cannot contain \"/\" or \"\\\". Please choose another name.");
-    if (!name.isEmpty() && name.trimmed().isEmpty())
-        return tr("A name cannot be only blanks. Please type your name.");
-    if (name == QLatin1String("names"))
-        return tr("The name \"names\" cannot be used. Please choose another name.");
-    return {};
-}
-
-QString Accounts::problemWithNewName(const QString &name)
-{
-    if (name.trimmed().isEmpty())
-        return tr("A name cannot be only blanks. Please type your name.");
-    return problemWithName(name);
 }
 
 void Accounts::signIn(const QString &name)
@@ -85,11 +51,6 @@ QStringList Accounts::toDo(const QString &name)
     return Store::stringList(Keys::toDoList(name));
 }
 
-bool Accounts::completeTopic(const QString &player, const QString &topic)
-{
-    return Store::update(completing(player, topic));
-}
-
 StoreChange Accounts::completing(const QString &player, const QString &topic)
 {
     return {Complete, QStringList{player, topic}};
@@ -102,11 +63,6 @@ void Accounts::completeTopicIn(StoreMap &store, const QString &player, const QSt
     store.setValue(Keys::toDoList(player), list);
 }
 
-bool Accounts::resetAllToDo()
-{
-    return Store::update(resettingAllToDo());
-}
-
 StoreChange Accounts::resettingAllToDo()
 {
     return {ResetAll, {}};
@@ -117,7 +73,7 @@ void Accounts::resetAllToDoIn(StoreMap &store)
     const QStringList all = store.value(Keys::accountNames, QString()).toStringList();
     for (const QString &name : all) {
         // A name that would write into another key (a damaged store) is left alone.
-        if (problemWithName(name).isEmpty())
+        if (Names::problemWithName(name).isEmpty())
             store.setValue(Keys::toDoList(name), Topics::names());
     }
 }

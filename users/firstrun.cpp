@@ -1,62 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/firstrun.h"
 
-#include "app/prompts.h"
+#include "base/store/store.h"
 #include "exercise/exercise.h"
 #include "users/password.h"
-#include "users/store.h"
-
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDialog>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
-
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FirstRun", text);
-}
-
-// A group box stacking its controls with room below them; a text field spans the box.
-QGroupBox *groupOf(const QString &title, const QList<QWidget *> &controls, QWidget *parent)
-{
-    auto *group = new QGroupBox(title, parent);
-    auto *layout = new QVBoxLayout(group);
-    for (QWidget *control : controls)
-        layout->addWidget(control, 0, qobject_cast<QLineEdit *>(control) ? Qt::Alignment() : Qt::AlignLeft);
-    layout->addStretch();
-    return group;
-}
-
-} // namespace
-
-QStringList Localization::currencies()
-{
-    // Stored as they are here; shown through UnitWords::shown.
-    static const char *const stored[] = {
-        QT_TRANSLATE_NOOP("UnitWords", "rupees"), QT_TRANSLATE_NOOP("UnitWords", "euros"),
-        QT_TRANSLATE_NOOP("UnitWords", "dollars"), QT_TRANSLATE_NOOP("UnitWords", "dinars"),
-        QT_TRANSLATE_NOOP("UnitWords", "yen"), QT_TRANSLATE_NOOP("UnitWords", "yuan"),
-        QT_TRANSLATE_NOOP("UnitWords", "francs"), QT_TRANSLATE_NOOP("UnitWords", "pesos"),
-        QT_TRANSLATE_NOOP("UnitWords", "pounds"), QT_TRANSLATE_NOOP("UnitWords", "dirhams"),
-        QT_TRANSLATE_NOOP("UnitWords", "runds")};
-    QStringList currencies;
-    for (const char *word : stored)
-        currencies << QString::fromLatin1(word);
-    return currencies;
-}
-
-QString Localization::measures(bool metric)
-{
-    return metric ? QStringLiteral("metric") : QStringLiteral("imperial");
-}
 
 bool FirstRun::store(const QString &currency, bool metric, const std::optional<QString> &password,
                      const StoreChange &alongside)
@@ -66,69 +13,4 @@ bool FirstRun::store(const QString &currency, bool metric, const std::optional<Q
     if (password)
         change.then(Password::storingFirst(Password::hash(*password)));
     return Store::update(change.then(alongside));
-}
-
-bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
-{
-    QDialog dialog(parent);
-    dialog.setModal(true);
-    dialog.setWindowTitle(tr("First Run"));
-    auto *layout = new QVBoxLayout(&dialog);
-
-    layout->addWidget(new QLabel(tr("Welcome to Brightsum. To customize your student/child's\nBrightsum experience, "
-                                    "select from the options below. These\nsettings can be changed later from the "
-                                    "Options dialog.\n\nIt is essential that you set an administrator password. "
-                                    "This\nwill be used to access several administrator-only features."),
-                                 &dialog));
-
-    auto *currency = new QComboBox(&dialog);
-    currency->setObjectName(QStringLiteral("currency"));
-    for (const QString &stored : Localization::currencies())
-        currency->addItem(UnitWords::shown(stored), stored);
-    currency->setAccessibleName(tr("Currency"));
-    layout->addWidget(groupOf(tr("Currency"), {currency}, &dialog));
-
-    auto *metric = new QRadioButton(tr("&Metric (metre, kilogram, second)"), &dialog);
-    metric->setObjectName(QStringLiteral("metric"));
-    metric->setChecked(true);
-    auto *imperial = new QRadioButton(tr("&Imperial (foot, pound, second)"), &dialog);
-    imperial->setObjectName(QStringLiteral("imperial"));
-    layout->addWidget(groupOf(tr("System of Measurement"), {metric, imperial}, &dialog));
-
-    // A password already set (kept when all data are cleared) is never asked
-    // for again here: only someone who knows it may change it, in the options.
-    const bool passwordSet = Password::isStored();
-    auto *password = new QLineEdit(&dialog);
-    password->setObjectName(QStringLiteral("password"));
-    password->setAccessibleName(tr("Administrator Password"));
-    if (passwordSet) {
-        auto *kept = new QLabel(tr("An administrator password is already set and stays as it is.\n"
-                                   "It can be changed from the Options dialog."),
-                                &dialog);
-        kept->setObjectName(QStringLiteral("passwordKept"));
-        password->hide();
-        layout->addWidget(groupOf(tr("Administrator Password"), {kept}, &dialog));
-    } else {
-        layout->addWidget(groupOf(tr("Administrator Password"), {password}, &dialog));
-    }
-
-    auto *done = new QPushButton(tr("&Done"), &dialog);
-    done->setObjectName(QStringLiteral("done"));
-    done->setDefault(true);
-    auto *close = new QPushButton(tr("Close"), &dialog);
-    close->setObjectName(QStringLiteral("close"));
-    close->setEnabled(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(done);
-    buttons->addWidget(close);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    layout->addStretch();
-
-    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
-    QObject::connect(done, &QPushButton::clicked, &dialog, &QDialog::accept);
-    if (!Prompts::current().exec(dialog))
-        return false;
-    return store(currency->currentData().toString(), metric->isChecked(),
-                 passwordSet ? std::nullopt : std::optional<QString>(password->text()), alongside);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/password.h"
 
-#include "users/store.h"
+#include "base/store/store.h"
 
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>

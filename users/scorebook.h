@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/store/scorerecord.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -11,36 +13,8 @@
 class StoreChange;
 class StoreMap;
 
-// One completed exercise: who played, which topic, the clues and choices used,
-// the final score and when it was completed, each kept as text.
-struct ScoreRecord
-{
-    // Fields 0 to 4 are those every reader of the store knows. The completion
-    // time follows them as field 5: records written before it was kept have
-    // none, and readers that know only the five fields never see it.
-    enum Field { Player, Topic, Clues, Choices, Score, FieldCount, Completed = FieldCount };
-
-    QString player;
-    QString topic;
-    QString clues;
-    QString choices;
-    QString score;
-    QString completed = QString(); // ISO 8601 with the offset from UTC, or empty: undated
-
-    QString field(int index) const;
-    // When it was completed, or an invalid time for an undated record.
-    QDateTime completedAt() const;
-    bool operator==(const ScoreRecord &other) const
-    {
-        return player == other.player && topic == other.topic && clues == other.clues && choices == other.choices
-            && score == other.score && completed == other.completed;
-    }
-    bool operator!=(const ScoreRecord &other) const { return !(*this == other); }
-};
-
-// The score records in the settings store, numbered 1 to "/scores/scoreNum" in
-// the order of completion. Records are only appended, or cleared all at once,
-// so a reader keeps what it has read and reads only the records added since.
+// The score records in the settings store (ScoreRecords tells how they lie in
+// it): the records the windows see, and the rules of adding them.
 namespace ScoreBook {
 
 // The records as the windows see them: those read on the store's thread, and
@@ -48,33 +22,16 @@ namespace ScoreBook {
 // done (see isRead).
 const QList<ScoreRecord> &records();
 bool isRead();
-// The number of records there.
-int count();
 
-// How far the records of a store reach. `count` is the number that readers
-// read: the stored count, but never past the last record actually there.
-// `last` is the highest record number there, which a new record follows, so
-// it never overwrites one. Neither goes past `bound`.
-struct Extent
-{
-    int count = 0;
-    int last = 0;
-};
-Extent extentOf(const StoreMap &store);
-
-// Appends a record under the number that follows the records stored at the
-// moment of writing, so exercises open side by side or in other programs never
-// overwrite one another nor leave gaps, and waits: returns how many records
-// there are then, or 0 when the store could not be written.
-int append(const ScoreRecord &record);
 // Appends a record, together with `alongside`, without waiting: the record is
-// among records() at once. `done` is told whether it was written.
+// among records() at once. `done` is told whether it was written. It takes the
+// number that follows the records stored at the moment of writing, so
+// exercises open side by side or in other programs never overwrite one another
+// nor leave gaps.
 void appendLater(const ScoreRecord &record, const StoreChange &alongside, std::function<void(bool written)> done);
 // The same as a change of the store, and within a change already under way.
 StoreChange appending(const ScoreRecord &record);
 int appendTo(StoreMap &store, const ScoreRecord &record);
-// Brings a list of records read from a store up to date with it.
-void readInto(QList<ScoreRecord> &known, const StoreMap &store);
 
 // A completion time as records keep it, "2025-03-14T15:42:07+01:00": the
 // wall-clock time the child saw and its offset from UTC, so it means the same
@@ -93,9 +50,6 @@ struct Merged
 // `known` may hold records read from this store before (Store::records()):
 // they are checked against it, and only the records stored since are read.
 Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known = {});
-
-// Removes every record; false when the store could not be written.
-bool clear();
 
 // Plain summaries of a list of records for one player.
 QList<ScoreRecord> recordsOf(const QList<ScoreRecord> &all, const QString &player);

@@ -293,7 +293,7 @@ public:
     CheckedName player(QStringView raw, Texts &texts)
     {
         return checked(m_players, raw, texts, [](const QString &text, const QString &name) {
-            const QString problem = Accounts::problemWithNewName(name);
+            const QString problem = Names::problemWithNewName(name);
             return problem.isEmpty()
                 ? problem
                 : QCoreApplication::translate("ScoreCsv", "The name \"%1\" cannot be used: %2").arg(text, problem);

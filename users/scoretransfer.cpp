@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/scoretransfer.h"
 
-#include "content/safefile.h"
+#include "base/safefile.h"
+#include "base/store/store.h"
 #include "users/accounts.h"
 #include "users/scorecsv.h"
-#include "users/store.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The options dialog and the first-run setup.
+
+#include "app/ui/applicationwindow.h"
+
+#include "options/ui/optionsdialog.h"
+#include "users/ui/adminpassword.h"
+#include "users/ui/firstrundialog.h"
+
+void ApplicationWindow::toolsOptions()
+{
+    if (!m_password->checkPassword())
+        return;
+    {
+        // The dialog runs, and writes on OK, within its constructor.
+        OptionsDialog options(this);
+        // Once all data are cleared, closing must not write the geometry back,
+        // so the next start is a first start again.
+        if (options.allDataCleared())
+            m_allDataCleared = true;
+    }
+    // Accepted or not, the toolbar takes the stored style again.
+    applyToolbarStyle();
+}
+
+void ApplicationWindow::runFirstRunSetup()
+{
+    // The first start is done once the setup is accepted, not only at the
+    // first normal exit: a computer switched off before then must not offer
+    // the setup, and its password field, to whoever comes next.
+    FirstRun::run(this, geometryChange());
+}

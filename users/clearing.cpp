@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "users/clearing.h"
+
+#include "base/store/store.h"
+#include "users/accounts.h"
+
+bool Clearing::clear(What what)
+{
+    switch (what) {
+    case What::Scores:
+        return Store::update(StoreChange::removing(Keys::scoresGroup).then(Accounts::resettingAllToDo()));
+    case What::ScoresAndAccounts: return Store::removeGroups({Keys::scoresGroup, Keys::accountsGroup});
+    case What::AllData:
+        return Store::removeGroups({Keys::scoresGroup, Keys::applicationGroup, Keys::exerciseGroup,
+                                    Keys::localizationGroup, Keys::themesGroup, Keys::accountsGroup});
+    }
+    return false;
+}
