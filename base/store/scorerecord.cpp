@@ -14,7 +14,8 @@ ScoreRecord readRecord(const StoreMap &store, int number)
 {
     auto field = [&](int k) { return store.value(Keys::scoreField(number, k)).toString(); };
     return {field(ScoreRecord::Player), field(ScoreRecord::Topic), field(ScoreRecord::Clues),
-            field(ScoreRecord::Choices), field(ScoreRecord::Score), field(ScoreRecord::Completed)};
+            field(ScoreRecord::Choices), field(ScoreRecord::Score), field(ScoreRecord::Completed),
+            field(ScoreRecord::Origin)};
 }
 
 bool isPresent(const StoreMap &store, int number)
@@ -42,6 +43,7 @@ QString ScoreRecord::field(int index) const
     case Choices: return choices;
     case Score: return score;
     case Completed: return completed;
+    case Origin: return origin;
     default: return {};
     }
 }
@@ -90,4 +92,6 @@ void ScoreRecords::write(StoreMap &store, int number, const ScoreRecord &record)
     // An undated record stays as records were before they were dated.
     if (!record.completed.isEmpty())
         store.setValue(Keys::scoreField(number, ScoreRecord::Completed), record.completed);
+    if (!record.origin.isEmpty())
+        store.setValue(Keys::scoreField(number, ScoreRecord::Origin), record.origin);
 }
