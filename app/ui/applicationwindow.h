@@ -65,6 +65,8 @@ public Q_SLOTS:
     // Every score record out to a CSV file, and records from one into the store.
     void exportScores();
     void importScores();
+    // The questions the signed-in child got wrong, brought back in a practice exercise.
+    void practiseMistakes();
     void openSampleTemplate();
     void useraccounts();
     void about();
@@ -127,6 +129,12 @@ private:
     static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);
+    // Opens a practice of the player's practice box, new or reopened where it
+    // was saved; false when the box is empty (which is told kindly) or the
+    // question files cannot be read.
+    bool openPractice(const QString &player, int score, int cluesUsed, int choicesUsed, int currentQuestion);
+    // Tells the child signed in how many questions are due today, if any.
+    void tellPracticeDue();
     // Opens an exercise window in the workspace and connects its completion.
     MDIWindow *openExercise(const QString &topicName, const QString &playerName, int score, int cluesUsed,
                             int choicesUsed, int currentQuestion, const QuestionRecords &questions);

@@ -50,6 +50,7 @@ Q_SIGNALS:
     void exportWanted();
     void importWanted();
     void sampleTemplateWanted();
+    void practiceWanted();
 
 public Q_SLOTS:
     void setScoreContent();
