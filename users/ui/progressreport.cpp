@@ -69,7 +69,7 @@ void paintPractice(QPainter &painter, const QFont &font, qreal pageHeight, const
     QTextDocument text;
     text.setDefaultFont(font);
     text.setHtml(QStringLiteral("<h1 style=\"font-size:28px; margin-bottom:4px\">%1</h1><p style=\"font-size:16px\">%2</p>")
-                     .arg(tr("Practice: %1").arg(player).toHtmlEscaped(),
+                     .arg(QCoreApplication::translate("ProgressReport", "Practice: %1").arg(player).toHtmlEscaped(),
                           PracticeProgress::summary(practice, today).toHtmlEscaped())
                  + tableHtml(PracticeProgress::tableHeader(),
                              PracticeProgress::tableRows(PracticeProgress::topics(practice, today))));
@@ -91,7 +91,7 @@ void paintFooter(QPainter &painter, const QFont &font, qreal pageHeight)
     footer.setPixelSize(12);
     painter.setFont(footer);
     painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
-                     tr("Made with Brightsum, %1").arg(Documents::WebAddress));
+                     QCoreApplication::translate("ProgressReport", "Made with Brightsum, %1").arg(Documents::WebAddress));
     painter.restore();
 }
 
