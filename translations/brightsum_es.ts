@@ -1507,7 +1507,7 @@ La contraseña no se ha cambiado.</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation>Para repasar hoy</translation>
+        <translation>Para hoy</translation>
     </message>
     <message>
         <source>Known</source>

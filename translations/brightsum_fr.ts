@@ -1507,7 +1507,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation>À revoir aujourd&apos;hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Known</source>

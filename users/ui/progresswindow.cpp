@@ -158,8 +158,8 @@ QWidget *ProgressWindow::buildPracticePage()
     layout->addWidget(m_practiceTable, 1, 0);
     m_map = new TimesTableMap(page);
     layout->addWidget(m_map, 1, 1);
+    // The map keeps the room its numbers need; the table takes the rest.
     layout->setColumnStretch(0, 1);
-    layout->setColumnStretch(1, 1);
     return page;
 }
 

@@ -61,7 +61,7 @@ void TimesTableMap::setMap(const PracticeProgress::Map &map)
 
 QSize TimesTableMap::sizeHint() const
 {
-    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("144")) + 10;
+    const int cell = fontMetrics().horizontalAdvance(QStringLiteral("144")) + 6;
     return {cell * (m_map.size + 1) + 2, int(cell * (m_map.size + 1 + KeyCells)) + 2};
 }
 
