@@ -318,8 +318,11 @@ void TestProgress::newTasksFollowTheSpecifiedOnes()
     QCOMPARE(prompts.titles(), (QStringList{QStringLiteral("Administrator Password"),
                                             QStringLiteral("Incorrect Password!")}));
     window.sidebar()->showMyScoresTasks();
-    QCOMPARE(window.sidebar()->currentPage()->findChildren<QPushButton *>().constLast()->text(),
-             QStringLiteral("View My Progress"));
+    buttons.clear();
+    for (const QPushButton *button : window.sidebar()->currentPage()->findChildren<QPushButton *>())
+        buttons << button->text();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("View Everybody's Scores"), QStringLiteral("Clear Saved Scores"),
+                                   QStringLiteral("View My Progress"), QStringLiteral("Practise My Mistakes")}));
 }
 
 void TestProgress::sharingIsChosenBehindThePassword()

@@ -991,6 +991,33 @@ Elija esta carpeta en cada ordenador del aula. Las contraseñas y las opciones n
         <source>The score records could not be shared now: they are kept on this computer.</source>
         <translation>Las puntuaciones no se han podido compartir ahora: se guardan en este ordenador.</translation>
     </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Repasar mis errores</translation>
+    </message>
+    <message>
+        <source>You have not got a single question wrong yet, so there is nothing to practise. Well done!
+
+Whenever you get a question wrong, it will wait here until you know it.</source>
+        <translation>Todavía no has fallado ninguna pregunta, así que no hay nada que repasar. ¡Muy bien!
+
+Cada pregunta que falles te esperará aquí hasta que te la sepas.</translation>
+    </message>
+    <message>
+        <source>New practice exercise created</source>
+        <translation>Nuevo ejercicio de repaso creado</translation>
+    </message>
+    <message>
+        <source>1 question to practise today</source>
+        <translation>1 pregunta para repasar hoy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions to practise today</source>
+        <translation>
+            <numerusform>%n pregunta para repasar hoy</numerusform>
+            <numerusform>%n preguntas para repasar hoy</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1529,6 +1556,57 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>PracticeProgress</name>
+    <message>
+        <source>Topic</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Being practised</source>
+        <translation>En repaso</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Para hoy</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Aprendidas</translation>
+    </message>
+    <message>
+        <source>No question has been missed yet, so there is nothing to practise.</source>
+        <translation>Todavía no se ha fallado ninguna pregunta, así que no hay nada que repasar.</translation>
+    </message>
+    <message>
+        <source>Questions being practised: %1, due today: %2; questions known: %3.</source>
+        <translation>Preguntas en repaso: %1, para repasar hoy: %2; preguntas aprendidas: %3.</translation>
+    </message>
+    <message>
+        <source>Times tables from 1 to %1.</source>
+        <translation>Tablas de multiplicar del 1 al %1.</translation>
+    </message>
+    <message>
+        <source>Known: %1.</source>
+        <translation>Aprendidas: %1.</translation>
+    </message>
+    <message>
+        <source>Being practised: %1.</source>
+        <translation>En repaso: %1.</translation>
+    </message>
+    <message>
+        <source>No fact met yet.</source>
+        <translation>Todavía no se ha visto ninguna multiplicación.</translation>
+    </message>
+    <message>
+        <source>Facts not met yet: %1.</source>
+        <translation>Multiplicaciones aún no vistas: %1.</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Aún no vistas</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>undated</source>
@@ -1601,10 +1679,6 @@ La contraseña no se ha cambiado.</translation>
 <context>
     <name>ProgressReport</name>
     <message>
-        <source>Made with Brightsum, %1</source>
-        <translation>Hecho con Brightsum, %1</translation>
-    </message>
-    <message>
         <source>Save Progress Report as PDF</source>
         <translation>Guardar el informe de progreso como PDF</translation>
     </message>
@@ -1627,6 +1701,14 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Printed on %1</source>
         <translation>Impreso el %1</translation>
+    </message>
+    <message>
+        <source>Practice: %1</source>
+        <translation>Repaso: %1</translation>
+    </message>
+    <message>
+        <source>Made with Brightsum, %1</source>
+        <translation>Hecho con Brightsum, %1</translation>
     </message>
 </context>
 <context>
@@ -1664,14 +1746,6 @@ La contraseña no se ha cambiado.</translation>
         <translation>Guardar informe como P&amp;DF...</translation>
     </message>
     <message>
-        <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation>Imprime el progreso de este niño en una página: la tabla y el gráfico.</translation>
-    </message>
-    <message>
-        <source>Saves this child&apos;s progress on one page as a PDF file.</source>
-        <translation>Guarda el progreso de este niño en una página, en un archivo PDF.</translation>
-    </message>
-    <message>
         <source>Reading the saved scores...</source>
         <translation>Leyendo las puntuaciones guardadas...</translation>
     </message>
@@ -1706,6 +1780,22 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Score</source>
         <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>P&amp;ractice</source>
+        <translation>&amp;Repaso</translation>
+    </message>
+    <message>
+        <source>Practice by topic</source>
+        <translation>Repaso por ejercicio</translation>
+    </message>
+    <message>
+        <source>Prints this child&apos;s progress: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Imprime el progreso de este niño: la tabla y el gráfico en una página, y el repaso en una segunda página si lo hay.</translation>
+    </message>
+    <message>
+        <source>Saves this child&apos;s progress as a PDF file: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Guarda el progreso de este niño en un archivo PDF: la tabla y el gráfico en una página, y el repaso en una segunda página si lo hay.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2129,14 @@ La contraseña no se ha cambiado.</translation>
         <source>Read the records of the other computers now, and share this computer&apos;s.</source>
         <translation>Leer ahora las puntuaciones de los demás ordenadores y compartir las de este.</translation>
     </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Repasar mis errores</translation>
+    </message>
+    <message>
+        <source>Answer again the questions you got wrong. Each one comes back after a day, then after longer and longer, until you know it.</source>
+        <translation>Vuelve a contestar las preguntas que fallaste. Cada una vuelve al día siguiente y luego cada vez más tarde, hasta que te la sepas.</translation>
+    </message>
 </context>
 <context>
     <name>SoundPlayer</name>
@@ -2268,6 +2366,13 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>TimesTableMap</name>
+    <message>
+        <source>Times-tables map</source>
+        <translation>Mapa de las tablas de multiplicar</translation>
+    </message>
+</context>
+<context>
     <name>Topics</name>
     <message>
         <source>Number Skills</source>
@@ -2324,6 +2429,10 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>New money exercise created</source>
         <translation>Se ha creado un ejercicio de Dinero</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Repaso</translation>
     </message>
 </context>
 <context>

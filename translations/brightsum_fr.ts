@@ -991,6 +991,33 @@ Choisissez ce dossier sur chaque ordinateur de la salle. Les mots de passe et le
         <source>The score records could not be shared now: they are kept on this computer.</source>
         <translation>Les scores n&apos;ont pas pu être partagés pour l&apos;instant&#xa0;: ils sont gardés sur cet ordinateur.</translation>
     </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Revoir mes erreurs</translation>
+    </message>
+    <message>
+        <source>You have not got a single question wrong yet, so there is nothing to practise. Well done!
+
+Whenever you get a question wrong, it will wait here until you know it.</source>
+        <translation>Tu n&apos;as encore raté aucune question, il n&apos;y a donc rien à revoir. Bravo&#xa0;!
+
+Chaque question ratée t&apos;attendra ici jusqu&apos;à ce que tu la saches.</translation>
+    </message>
+    <message>
+        <source>New practice exercise created</source>
+        <translation>Nouvel exercice de révision créé</translation>
+    </message>
+    <message>
+        <source>1 question to practise today</source>
+        <translation>1 question à revoir aujourd&apos;hui</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions to practise today</source>
+        <translation>
+            <numerusform>%n question à revoir aujourd&apos;hui</numerusform>
+            <numerusform>%n questions à revoir aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1529,6 +1556,57 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>PracticeProgress</name>
+    <message>
+        <source>Topic</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Being practised</source>
+        <translation>En révision</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Acquises</translation>
+    </message>
+    <message>
+        <source>No question has been missed yet, so there is nothing to practise.</source>
+        <translation>Aucune question n&apos;a encore été ratée&#xa0;: il n&apos;y a rien à revoir.</translation>
+    </message>
+    <message>
+        <source>Questions being practised: %1, due today: %2; questions known: %3.</source>
+        <translation>Questions en révision&#xa0;: %1, à revoir aujourd&apos;hui&#xa0;: %2&#xa0;; questions acquises&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Times tables from 1 to %1.</source>
+        <translation>Tables de multiplication de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>Known: %1.</source>
+        <translation>Acquises&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Being practised: %1.</source>
+        <translation>En révision&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No fact met yet.</source>
+        <translation>Aucune multiplication vue pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Facts not met yet: %1.</source>
+        <translation>Multiplications pas encore vues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Pas encore vues</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>undated</source>
@@ -1601,10 +1679,6 @@ Le mot de passe n&apos;a pas été changé.</translation>
 <context>
     <name>ProgressReport</name>
     <message>
-        <source>Made with Brightsum, %1</source>
-        <translation>Réalisé avec Brightsum, %1</translation>
-    </message>
-    <message>
         <source>Save Progress Report as PDF</source>
         <translation>Enregistrer le bilan en PDF</translation>
     </message>
@@ -1627,6 +1701,14 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Printed on %1</source>
         <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Practice: %1</source>
+        <translation>Révision&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Made with Brightsum, %1</source>
+        <translation>Réalisé avec Brightsum, %1</translation>
     </message>
 </context>
 <context>
@@ -1664,14 +1746,6 @@ Le mot de passe n&apos;a pas été changé.</translation>
         <translation>Enregistrer le bilan en P&amp;DF...</translation>
     </message>
     <message>
-        <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation>Imprime la progression de cet enfant sur une page&#xa0;: le tableau et le graphique.</translation>
-    </message>
-    <message>
-        <source>Saves this child&apos;s progress on one page as a PDF file.</source>
-        <translation>Enregistre la progression de cet enfant sur une page, dans un fichier PDF.</translation>
-    </message>
-    <message>
         <source>Reading the saved scores...</source>
         <translation>Lecture des scores enregistrés...</translation>
     </message>
@@ -1706,6 +1780,22 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+    <message>
+        <source>P&amp;ractice</source>
+        <translation>&amp;Révision</translation>
+    </message>
+    <message>
+        <source>Practice by topic</source>
+        <translation>Révision par sujet</translation>
+    </message>
+    <message>
+        <source>Prints this child&apos;s progress: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Imprime la progression de cet enfant&#xa0;: le tableau et le graphique sur une page, et la révision sur une deuxième page s&apos;il y en a une.</translation>
+    </message>
+    <message>
+        <source>Saves this child&apos;s progress as a PDF file: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Enregistre la progression de cet enfant dans un fichier PDF&#xa0;: le tableau et le graphique sur une page, et la révision sur une deuxième page s&apos;il y en a une.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2129,14 @@ Le mot de passe n&apos;a pas été changé.</translation>
         <source>Read the records of the other computers now, and share this computer&apos;s.</source>
         <translation>Lire dès maintenant les scores des autres ordinateurs, et partager ceux de cet ordinateur.</translation>
     </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Revoir mes erreurs</translation>
+    </message>
+    <message>
+        <source>Answer again the questions you got wrong. Each one comes back after a day, then after longer and longer, until you know it.</source>
+        <translation>Réponds de nouveau aux questions que tu as ratées. Chacune revient le lendemain, puis de plus en plus tard, jusqu&apos;à ce que tu la saches.</translation>
+    </message>
 </context>
 <context>
     <name>SoundPlayer</name>
@@ -2268,6 +2366,13 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>TimesTableMap</name>
+    <message>
+        <source>Times-tables map</source>
+        <translation>Carte des tables de multiplication</translation>
+    </message>
+</context>
+<context>
     <name>Topics</name>
     <message>
         <source>Number Skills</source>
@@ -2324,6 +2429,10 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>New money exercise created</source>
         <translation>Nouvel exercice sur la monnaie créé</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Révision</translation>
     </message>
 </context>
 <context>

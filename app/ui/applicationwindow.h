@@ -70,6 +70,8 @@ public Q_SLOTS:
     // folder, or none; and a round of sharing now.
     void chooseSharing();
     void shareNow();
+    // The questions the signed-in child got wrong, brought back in a practice exercise.
+    void practiseMistakes();
     void openSampleTemplate();
     void useraccounts();
     void about();
@@ -132,6 +134,12 @@ private:
     static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);
+    // Opens a practice of the player's practice box, new or reopened where it
+    // was saved; false when the box is empty (which is told kindly) or the
+    // question files cannot be read.
+    bool openPractice(const QString &player, int score, int cluesUsed, int choicesUsed, int currentQuestion);
+    // Tells the child signed in how many questions are due today, if any.
+    void tellPracticeDue();
     // Opens an exercise window in the workspace and connects its completion.
     MDIWindow *openExercise(const QString &topicName, const QString &playerName, int score, int cluesUsed,
                             int choicesUsed, int currentQuestion, const QuestionRecords &questions);

@@ -49,6 +49,23 @@ inline QString scoreField(int record, int field)
     return QStringLiteral("/scores/score") + QString::number(record) + QLatin1Char('/') + QString::number(field);
 }
 
+// Each child's practice box (users/practice.h): the questions the child
+// missed, "/practice/<name>/1" to "/practice/<name>/<count>", each a list of
+// texts, and the times-table facts the child's answers show known or still
+// being practised, each a list of facts such as "3x7". A group of its own,
+// which programs that know only the keys above never read.
+inline const QString practiceGroup = QStringLiteral("practice");
+inline QString practiceCount(const QString &name) { return QStringLiteral("/practice/") + name + QStringLiteral("/count"); }
+inline QString practiceQuestion(const QString &name, int n)
+{
+    return QStringLiteral("/practice/") + name + QLatin1Char('/') + QString::number(n);
+}
+inline QString factsKnown(const QString &name) { return QStringLiteral("/practice/") + name + QStringLiteral("/known"); }
+inline QString factsPractised(const QString &name)
+{
+    return QStringLiteral("/practice/") + name + QStringLiteral("/practised");
+}
+
 // Groups removed by the clear operations.
 inline const QString scoresGroup = QStringLiteral("scores");
 inline const QString accountsGroup = QStringLiteral("accounts");

@@ -83,8 +83,12 @@ Sidebar::Sidebar(QWidget *parent)
         {{tr("View Everybody's Scores"),
           tr("View scores that have been saved by Brightsum for exercises completed by all Brightsum users.")},
          {tr("Clear Saved Scores"), removal},
-         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")}},
-        {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); }});
+         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")},
+         {tr("Practise My Mistakes"),
+          tr("Answer again the questions you got wrong. Each one comes back after a day, then after longer and "
+             "longer, until you know it.")}},
+        {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); },
+         [this] { Q_EMIT practiceWanted(); }});
     m_templateTasks = buildTasksPage(
         {{tr("Open Sample Template"),
           tr("Learn how to use the Template Editor by opening a sample template for editing.")}},

@@ -52,6 +52,7 @@ Q_SIGNALS:
     void sharingWanted();
     void shareNowWanted();
     void sampleTemplateWanted();
+    void practiceWanted();
 
 public Q_SLOTS:
     void setScoreContent();
