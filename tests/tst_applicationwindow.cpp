@@ -51,8 +51,10 @@ void TestApplicationWindow::missingQuestionFilesEndTheStart()
     ApplicationWindow window;
     QVERIFY(!window.isReady());
     QVERIFY(!window.isVisible());
-    QCOMPARE(prompts.count(QStringLiteral("File Reading Error")), 2); // Division and Money
+    QCOMPARE(prompts.count(QStringLiteral("File Reading Error")), 1); // once, naming Division and Money
     QCOMPARE(prompts.asked.first().kind, Prompts::Kind::Critical);
+    QVERIFY(prompts.asked.first().text.contains(QStringLiteral("Division.dat\n")));
+    QVERIFY(prompts.asked.first().text.endsWith(QStringLiteral("Money.dat")));
 }
 
 void TestApplicationWindow::topicCommandsOpenExercises()
@@ -85,14 +87,17 @@ void TestApplicationWindow::newExercisePageIsInView_data()
 {
     QTest::addColumn<QSize>("mainWindow");
     QTest::addColumn<bool>("wholePage");
-    QTest::newRow("narrow workspace: scrolled to the top left") << QSize(700, 500) << false;
-    QTest::newRow("wide workspace: all of it") << QSize(1100, 760) << true;
+    QTest::addColumn<bool>("larger"); // than the page's layout
+    QTest::newRow("too narrow for the smallest page: scrolled to the top left") << QSize(520, 400) << false << false;
+    QTest::newRow("narrow workspace: all of it, smaller") << QSize(700, 500) << true << false;
+    QTest::newRow("wide workspace: all of it, larger") << QSize(1100, 760) << true << true;
 }
 
 void TestApplicationWindow::newExercisePageIsInView()
 {
     QFETCH(QSize, mainWindow);
     QFETCH(bool, wholePage);
+    QFETCH(bool, larger);
     ScriptedPrompts prompts;
     ApplicationWindow window;
     window.resize(mainWindow);
@@ -105,6 +110,7 @@ void TestApplicationWindow::newExercisePageIsInView()
         const QWidget *page = qobject_cast<MDIWindow *>(frame->widget())->page();
         const QRect shown(page->mapTo(window.workspace()->viewport(), QPoint()), page->size());
         QCOMPARE(visible.contains(shown), wholePage);
+        QCOMPARE(page->width() > MDIWindow::PageSize.width(), larger);
         if (!wholePage)
             QCOMPARE(frame->pos(), QPoint(0, 0));
     }

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 WorksheetDialog::WorksheetDialog(QWidget *parent)
     : QDialog(parent)
 {
@@ -19,6 +21,9 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
     layout->addWidget(buildPublishMethod());
     layout->addLayout(buildButtons());
     layout->addStretch();
+    // Wide enough that the window manager shows the whole title beside its
+    // buttons, in a title font that may be larger and bold.
+    setMinimumWidth(std::max(layout->minimumSize().width(), fontMetrics().horizontalAdvance(windowTitle()) * 3 / 2 + 120));
 }
 
 QWidget *WorksheetDialog::buildContents()
