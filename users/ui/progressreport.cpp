@@ -31,19 +31,24 @@ QString tr(const char *text)
     return QCoreApplication::translate("ProgressReport", text);
 }
 
-QString html(const Progress::Figures &figures, const QDate &printedOn)
+QString heading(const Progress::Figures &figures, const QDate &printedOn)
 {
-    QString out = QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
-                                 "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
-                                 "<p style=\"font-size:16px\">%3<br>%4</p>")
-                      .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
-                           QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
-                           Progress::summary(figures).toHtmlEscaped());
-    out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\" "
-                          "style=\"font-size:15px; border-color:#999999; border-style:solid\"><tr>");
+    return QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
+                          "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
+                          "<p style=\"font-size:16px\">%3<br>%4</p>")
+        .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
+             QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
+             Progress::summary(figures).toHtmlEscaped());
+}
+
+// The figures by topic; its heading row starts every page it runs onto.
+QString table(const Progress::Figures &figures)
+{
+    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\" "
+                                 "style=\"font-size:15px; border-color:#999999; border-style:solid\"><thead><tr>");
     for (const QString &heading : Progress::tableHeader())
         out += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(heading.toHtmlEscaped());
-    out += QStringLiteral("</tr>");
+    out += QStringLiteral("</tr></thead>");
     for (const QStringList &row : Progress::tableRows(figures)) {
         out += QStringLiteral("<tr>");
         for (qsizetype column = 0; column < row.size(); ++column)
@@ -52,6 +57,25 @@ QString html(const Progress::Figures &figures, const QDate &printedOn)
         out += QStringLiteral("</tr>");
     }
     return out + QStringLiteral("</table>");
+}
+
+void layOut(QTextDocument &text, const QString &html, const QFont &font)
+{
+    text.setDefaultFont(font);
+    text.setHtml(html);
+    text.setTextWidth(PageUnits);
+}
+
+void drawFooter(QPainter &painter, qreal pageHeight, const QFont &font)
+{
+    painter.save();
+    painter.setPen(QColor(0x77, 0x77, 0x77));
+    QFont footer = font;
+    footer.setPixelSize(12);
+    painter.setFont(footer);
+    painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
+                     QCoreApplication::translate("ProgressReport", "Made with Brightsum, %1").arg(Documents::WebAddress));
+    painter.restore();
 }
 
 } // namespace
@@ -70,21 +94,21 @@ void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, 
     painter.translate(margin, margin);
     painter.scale(scale, scale);
 
-    QTextDocument text;
-    QFont font = text.defaultFont();
+    QFont font;
     font.setPixelSize(16);
-    text.setDefaultFont(font);
-    text.setHtml(html(figures, printedOn));
-    text.setTextWidth(PageUnits);
-    // The chart keeps its room: a long table is made smaller rather than spill onto a second page.
+    QTextDocument text;
+    layOut(text, heading(figures, printedOn) + table(figures), font);
+    // The chart keeps its room below the table; a table too long for the page
+    // beside it follows on pages of its own, its heading row on each.
     const qreal chartHeight = PageUnits * ChartAspect;
-    const qreal textRoom = pageHeight - chartHeight - Gap;
-    const qreal textScale = std::min<qreal>(1, textRoom / text.size().height());
-    painter.save();
-    painter.scale(textScale, textScale);
+    const qreal footerRoom = 24;
+    const bool onePage = text.size().height() + Gap + chartHeight <= pageHeight - footerRoom;
+    if (!onePage)
+        layOut(text, heading(figures, printedOn) + QStringLiteral("<p style=\"font-size:16px\">%1</p>")
+                                                      .arg(tr("The figures by topic follow on the next page.").toHtmlEscaped()),
+               font);
     text.drawContents(&painter);
-    painter.restore();
-
+    const qreal chartTop = text.size().height() + Gap;
     QGraphicsScene scene;
     QChart *chart = ProgressChart::build(figures);
     scene.addItem(chart);
@@ -101,15 +125,24 @@ void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, 
     labels.setPixelSize(15);
     chart->legend()->setFont(labels);
     chart->resize(PageUnits, chartHeight);
-    const QRectF target(0, text.size().height() * textScale + Gap, PageUnits, chartHeight);
+    ProgressChart::keepLastDateInside(chart);
+    const QRectF target(0, chartTop, PageUnits, chartHeight);
     scene.render(&painter, target, QRectF(0, 0, PageUnits, chartHeight));
+    drawFooter(painter, pageHeight, font);
+    if (onePage)
+        return;
 
-    painter.setPen(QColor(0x77, 0x77, 0x77));
-    QFont footer = font;
-    footer.setPixelSize(12);
-    painter.setFont(footer);
-    painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
-                     tr("Made with Brightsum, %1").arg(Documents::WebAddress));
+    QTextDocument rows;
+    layOut(rows, table(figures), font);
+    rows.setPageSize(QSizeF(PageUnits, pageHeight - footerRoom));
+    for (int page = 0; page < rows.pageCount(); ++page) {
+        printer.newPage();
+        painter.save();
+        painter.translate(0, -page * (pageHeight - footerRoom));
+        rows.drawContents(&painter, QRectF(0, page * (pageHeight - footerRoom), PageUnits, pageHeight - footerRoom));
+        painter.restore();
+        drawFooter(painter, pageHeight, font);
+    }
 }
 
 bool ProgressReport::print(QWidget *parent, const Progress::Figures &figures)
