@@ -511,6 +511,9 @@ void TestTemplates::tooLargeFileKeepsTheTemplate()
     QCOMPARE(editor.saveTemplate(), TemplateEditor::SaveResult::Saved);
     editor.openTemplate();
     QCOMPARE(editor.questionField()->text(), longest);
+    // Saved, then opened again unchanged: nothing to ask, then or on closing.
+    QVERIFY(editor.close());
+    QCOMPARE(prompts.count(QStringLiteral("Save Template")), 0);
 }
 
 void TestTemplates::closeAsksOnlyWhenThereIsText_data()

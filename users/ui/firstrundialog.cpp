@@ -46,7 +46,7 @@ bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
     for (const QString &stored : Localization::currencies())
         currency->addItem(UnitWords::shown(stored), stored);
     // The desktop's own currency when it is one of them; else the first.
-    currency->setCurrentIndex(std::max(0, currency->findData(Localization::currencyOf(QLocale::system()))));
+    currency->setCurrentIndex(std::max(0, currency->findData(Localization::currencyOf(QLocale()))));
     currency->setAccessibleName(tr("Currency"));
     layout->addWidget(Forms::groupOf(tr("Currency"), {currency}, &dialog));
 
