@@ -938,7 +938,7 @@ Si vous arrêtez d&apos;attendre, cette modification n&apos;est pas enregistrée
     <message>
         <source>These files could not be read:
 %1</source>
-        <translation>Ces fichiers n'ont pas pu être lus&#xa0;:
+        <translation>Ces fichiers n&apos;ont pas pu être lus&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -947,11 +947,11 @@ Si vous arrêtez d&apos;attendre, cette modification n&apos;est pas enregistrée
     </message>
     <message>
         <source>Click in the exercise&apos;s window first</source>
-        <translation>Cliquez d'abord dans la fenêtre de l'exercice</translation>
+        <translation>Cliquez d&apos;abord dans la fenêtre de l&apos;exercice</translation>
     </message>
     <message>
         <source>Open an exercise first</source>
-        <translation>Ouvrez d'abord un exercice</translation>
+        <translation>Ouvrez d&apos;abord un exercice</translation>
     </message>
     <message>
         <source>Scores exported on another computer can be added with &quot;Import Scores...&quot; on the sidebar.</source>
@@ -1067,7 +1067,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     </message>
     <message>
         <source>The password is shown as you type it, so type it where no child can see.</source>
-        <translation>Le mot de passe s'affiche tel que vous le tapez&#xa0;: tapez-le hors de la vue des enfants.</translation>
+        <translation>Le mot de passe s&apos;affiche tel que vous le tapez&#xa0;: tapez-le hors de la vue des enfants.</translation>
     </message>
     <message>
         <source>No Administrator Password</source>
@@ -1077,7 +1077,7 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
         <source>You have not set an administrator password. Without one, anyone who presses Enter at the password prompt can change the options, clear the scores and see every child&apos;s records.
 
 Do you want to go on without a password?</source>
-        <translation>Vous n'avez pas choisi de mot de passe administrateur. Sans mot de passe, il suffit d'appuyer sur Entrée quand le mot de passe est demandé pour modifier les options, effacer les scores et voir les résultats de chaque enfant.
+        <translation>Vous n&apos;avez pas choisi de mot de passe administrateur. Sans mot de passe, il suffit d&apos;appuyer sur Entrée quand le mot de passe est demandé pour modifier les options, effacer les scores et voir les résultats de chaque enfant.
 
 Voulez-vous continuer sans mot de passe&#xa0;?</translation>
     </message>
@@ -1320,7 +1320,7 @@ Voulez-vous continuer sans mot de passe&#xa0;?</translation>
     </message>
     <message>
         <source>No worksheet was made: choose Print or Save as PDF</source>
-        <translation>Aucune fiche n'a été créée&#xa0;: choisissez Imprimer ou Enregistrer en PDF</translation>
+        <translation>Aucune fiche n&apos;a été créée&#xa0;: choisissez Imprimer ou Enregistrer en PDF</translation>
     </message>
 </context>
 <context>
@@ -1516,7 +1516,7 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
     <message>
         <source>Nothing was cleared: Brightsum cannot write its settings on this computer.</source>
-        <translation>Rien n'a été effacé&#xa0;: Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur.</translation>
+        <translation>Rien n&apos;a été effacé&#xa0;: Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
