@@ -245,4 +245,7 @@ void OptionsDialog::tellCleared(QPushButton *button, bool cleared, const QString
                                  : tr("Nothing was cleared: Brightsum cannot write its settings on this computer.");
     m_clearResult->setText(text);
     button->setAccessibleDescription(text);
+    // The dialog grows to show the whole message at the label's width.
+    m_clearResult->setMinimumHeight(m_clearResult->heightForWidth(m_clearResult->width()));
+    resize(size().expandedTo(sizeHint()));
 }
