@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/ui/worksheetdialog.h"
 
+#include "base/ui/forms.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
 
 WorksheetDialog::WorksheetDialog(QWidget *parent)
     : QDialog(parent)
@@ -21,9 +24,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
     layout->addWidget(buildPublishMethod());
     layout->addLayout(buildButtons());
     layout->addStretch();
-    // Wide enough that the window manager shows the whole title beside its
-    // buttons, in a title font that may be larger and bold.
-    setMinimumWidth(std::max(layout->minimumSize().width(), fontMetrics().horizontalAdvance(windowTitle()) * 3 / 2 + 120));
+    setMinimumWidth(std::max(layout->minimumSize().width(), Forms::widthForTitle(this)));
 }
 
 QWidget *WorksheetDialog::buildContents()
