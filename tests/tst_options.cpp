@@ -18,6 +18,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -473,9 +474,19 @@ void TestOptions::optionsCommandAppliesTheToolbarStyle()
     TestSupport::store(Keys::width, 700); // no first run
     ScriptedPrompts prompts;
     ApplicationWindow window;
+    // The question font reaches an exercise already open, as the style does the toolbar.
+    window.command(QStringLiteral("Addition..."))->trigger();
+    QLabel *question = nullptr;
+    for (QLabel *label : window.workspace()->findChildren<QLabel *>()) {
+        if (label->accessibleName() == QStringLiteral("Question"))
+            question = label;
+    }
+    QVERIFY(question);
+    const qreal fontSize = question->font().pointSizeF();
     prompts.texts = {QStringLiteral("tindrel")};
     prompts.onExec = [&](QDialog &dialog) {
         auto &options = static_cast<OptionsDialog &>(dialog);
+        options.fontSizeList()->setCurrentIndex(options.fontSizeList()->count() - 1);
         options.toolbarButtons()->button(Qt::ToolButtonTextBesideIcon)->setChecked(true);
         window.setToolButtonStyle(Qt::ToolButtonTextOnly); // whatever it is now, the stored style follows
         return accepted;
@@ -484,6 +495,7 @@ void TestOptions::optionsCommandAppliesTheToolbarStyle()
     QCOMPARE(prompts.count(QStringLiteral("Options")), 1);
     QCOMPARE(window.toolButtonStyle(), style);
     QCOMPARE(window.newButton()->toolButtonStyle(), style);
+    QCOMPARE(question->font().pointSizeF() > fontSize, accepted);
 }
 
 void TestOptions::refusedPasswordOpensNoOptions()
