@@ -7,6 +7,7 @@
 
 #if defined(__GLIBC__)
 #include <clocale>
+#include <cstdint>
 #include <langinfo.h>
 #endif
 
@@ -76,12 +77,9 @@ QSizeF Documents::localPaper()
 {
 #if defined(__GLIBC__)
     // The sizes of the locale the program runs under, as the C library has them.
+    // The C library hands these numbers back in the place of a text's address.
     const auto size = [](nl_item item) {
-        union {
-            char *string;
-            unsigned int word;
-        } value{nl_langinfo(item)};
-        return value.word;
+        return static_cast<unsigned int>(reinterpret_cast<std::uintptr_t>(nl_langinfo(item)));
     };
     // A locale the system lacks leaves the C library in "C", which says A4
     // whatever the desktop asked for: the desktop's country tells then.
