@@ -5,6 +5,8 @@
 #include "base/store/store.h"
 #include "testsupport.h"
 #include "users/accounts.h"
+#include "users/recordsharing.h"
+#include "users/sharedfolder.h"
 #include "users/scorecsv.h"
 #include "users/scoretransfer.h"
 #include "users/ui/progresswindow.h"
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void newTasksFollowTheSpecifiedOnes();
     void exportSaysHowManyAndWhere_data();
     void exportSaysHowManyAndWhere();
+    void sharingIsChosenBehindThePassword();
 
 private:
     QTemporaryDir m_folder;
@@ -310,7 +313,8 @@ void TestProgress::newTasksFollowTheSpecifiedOnes()
         buttons << button->text();
     QCOMPARE(buttons, (QStringList{QStringLiteral("View My Scores"), QStringLiteral("Clear Saved Scores"),
                                    QStringLiteral("View a Child's Progress..."), QStringLiteral("Export Scores..."),
-                                   QStringLiteral("Import Scores...")}));
+                                   QStringLiteral("Import Scores..."), QStringLiteral("Share Records with Other Computers..."),
+                                   QStringLiteral("Share Now")}));
     // A wrong password asks for no file.
     window.sidebar()->currentPage()->findChildren<QPushButton *>().at(3)->click();
     QCOMPARE(prompts.titles(), (QStringList{QStringLiteral("Administrator Password"),
@@ -346,6 +350,45 @@ void TestProgress::exportSaysHowManyAndWhere()
     window.exportScores();
     QTRY_COMPARE(prompts.count(QStringLiteral("Scores Exported")), 1);
     QCOMPARE(prompts.asked.last().text, told.arg(file + QStringLiteral(".csv")));
+}
+
+void TestProgress::sharingIsChosenBehindThePassword()
+{
+    ScriptedPrompts prompts;
+    TestSupport::store(Keys::width, 700);
+    ApplicationWindow window;
+    Sidebar *sidebar = window.sidebar();
+    sidebar->setScoreContent();
+    const auto button = [&](const QString &text) {
+        for (QPushButton *found : sidebar->currentPage()->findChildren<QPushButton *>())
+            if (found->text() == text)
+                return found;
+        return static_cast<QPushButton *>(nullptr);
+    };
+    QVERIFY(!button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
+    prompts.texts = {QStringLiteral("tindrel")};
+    prompts.fileNames = {m_folder.path()};
+    button(QStringLiteral("Share Records with Other Computers..."))->click();
+    QCOMPARE(prompts.titles().last(), QStringLiteral("Sharing Records"));
+    QCOMPARE(Store::value(Keys::sharingFolder).toString(), m_folder.path());
+    const QString identity = Store::value(Keys::sharingIdentity).toString();
+    QVERIFY(SharedFolder::isIdentity(identity));
+    QVERIFY(button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
+    QTRY_VERIFY(QFile::exists(SharedFolder::fileOf(m_folder.path(), identity)));
+
+    // Asked again, it stops sharing; the identity stays for a later start.
+    prompts.texts = {QStringLiteral("tindrel")};
+    prompts.onExec = [](QDialog &box) {
+        for (QAbstractButton *choice : static_cast<QMessageBox &>(box).buttons())
+            if (choice->text() == QLatin1String("Stop Sharing"))
+                choice->click();
+        return true;
+    };
+    button(QStringLiteral("Share Records with Other Computers..."))->click();
+    QCOMPARE(prompts.titles().last(), QStringLiteral("Sharing Stopped"));
+    QVERIFY(RecordSharing::folder().isEmpty());
+    QCOMPARE(Store::value(Keys::sharingIdentity).toString(), identity);
+    QVERIFY(!button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
 }
 
 QTEST_MAIN(TestProgress)

@@ -957,6 +957,66 @@ Si deja de esperar, este cambio no se guardará.</translation>
         <source>Scores exported on another computer can be added with &quot;Import Scores...&quot; on the sidebar.</source>
         <translation>Las puntuaciones exportadas en otro ordenador se pueden añadir con «Importar puntuaciones...» en la barra lateral.</translation>
     </message>
+    <message>
+        <source>Share Records with Other Computers</source>
+        <translation>Compartir las puntuaciones con otros ordenadores</translation>
+    </message>
+    <message>
+        <source>This computer shares its score records through the folder %1.</source>
+        <translation>Este ordenador comparte sus puntuaciones a través de la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder...</source>
+        <translation>Elegir otra carpeta...</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Sharing Stopped</source>
+        <translation>Ya no se comparte</translation>
+    </message>
+    <message>
+        <source>This computer no longer shares its score records. Every record it holds stays here, those that came from other computers too.</source>
+        <translation>Este ordenador ya no comparte sus puntuaciones. Todas las que contiene se quedan en él, también las que llegaron de otros ordenadores.</translation>
+    </message>
+    <message>
+        <source>Records Not Shared</source>
+        <translation>Puntuaciones no compartidas</translation>
+    </message>
+    <message>
+        <source>The score records cannot be shared through the folder %1.
+
+%2</source>
+        <translation>Las puntuaciones no se pueden compartir a través de la carpeta %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sharing Records</source>
+        <translation>Compartir las puntuaciones</translation>
+    </message>
+    <message>
+        <source>This computer now shares its score records through the folder %1: it writes the records made on it to a file of its own there, and reads the records of every other computer that shares through the same folder, now, every two minutes and when you click Share Now.
+
+Choose this folder on each computer of the room. Passwords and options are not shared: they stay as they are on each computer.</source>
+        <translation>Este ordenador comparte ahora sus puntuaciones a través de la carpeta %1: escribe allí las puntuaciones obtenidas en él en un archivo propio, y lee las puntuaciones de todos los demás ordenadores que comparten a través de la misma carpeta, ahora, cada dos minutos y cuando usted hace clic en Compartir ahora.
+
+Elija esta carpeta en cada ordenador del aula. Las contraseñas y las opciones no se comparten: se quedan como están en cada ordenador.</translation>
+    </message>
+    <message>
+        <source>Sharing the score records with the other computers...</source>
+        <translation>Compartiendo las puntuaciones con los demás ordenadores...</translation>
+    </message>
+    <message>
+        <source>The score records are shared with the other computers.</source>
+        <translation>Las puntuaciones se han compartido con los demás ordenadores.</translation>
+    </message>
+    <message>
+        <source>The score records could not be shared now: they are kept on this computer.</source>
+        <translation>Las puntuaciones no se han podido compartir ahora: se guardan en este ordenador.</translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1850,6 +1910,48 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>SharedFolder</name>
+    <message>
+        <source>It is not a folder that can be reached.</source>
+        <translation>No es una carpeta a la que se pueda acceder.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in it: %1</source>
+        <translation>Brightsum no puede escribir en ella: %1</translation>
+    </message>
+    <message>
+        <source>The shared file %1 ends in the middle of a line: it is left out until it is whole.</source>
+        <translation>El archivo compartido %1 termina a mitad de una línea: se deja de lado hasta que esté completo.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 was written by a newer Brightsum: it is left out until this computer has that version too.</source>
+        <translation>El archivo compartido %1 lo escribió una versión más reciente de Brightsum: se deja de lado hasta que este ordenador tenga también esa versión.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 cannot be read (line %2: %3): it is left out until it is mended.</source>
+        <translation>El archivo compartido %1 no se puede leer (línea %2: %3): se deja de lado hasta que se repare.</translation>
+    </message>
+</context>
+<context>
+    <name>SharingRound</name>
+    <message>
+        <source>The shared folder %1 cannot be reached: the records are kept on this computer, and shared once it can be reached again.</source>
+        <translation>No se puede acceder a la carpeta compartida %1: las puntuaciones se guardan en este ordenador y se compartirán cuando se pueda acceder de nuevo.</translation>
+    </message>
+    <message>
+        <source>The shared folder can be reached again: the records are shared with the other computers.</source>
+        <translation>Ya se puede acceder de nuevo a la carpeta compartida: las puntuaciones se comparten con los demás ordenadores.</translation>
+    </message>
+    <message>
+        <source>Another computer shares records under this computer&apos;s name (a copy of its disk?): this computer now shares them under a new one.</source>
+        <translation>Otro ordenador comparte puntuaciones con el nombre de este ordenador (¿una copia de su disco?): este ordenador las comparte ahora con un nombre nuevo.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in the shared folder %1 (%2): the records are kept on this computer, and shared once it can.</source>
+        <translation>Brightsum no puede escribir en la carpeta compartida %1 (%2): las puntuaciones se guardan en este ordenador y se compartirán cuando pueda.</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>Sidebar</source>
@@ -1986,6 +2088,22 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
         <translation>Abre una plantilla de ejemplo que enseña a usar el Editor de plantillas.</translation>
+    </message>
+    <message>
+        <source>Share Records with Other Computers...</source>
+        <translation>Compartir las puntuaciones con otros ordenadores...</translation>
+    </message>
+    <message>
+        <source>Keep one record book for a room of computers, through a shared folder they all reach. Passwords and options stay on each computer.</source>
+        <translation>Llevar un solo registro de puntuaciones para toda un aula de ordenadores, a través de una carpeta compartida a la que todos acceden. Las contraseñas y las opciones se quedan en cada ordenador.</translation>
+    </message>
+    <message>
+        <source>Share Now</source>
+        <translation>Compartir ahora</translation>
+    </message>
+    <message>
+        <source>Read the records of the other computers now, and share this computer&apos;s.</source>
+        <translation>Leer ahora las puntuaciones de los demás ordenadores y compartir las de este.</translation>
     </message>
 </context>
 <context>

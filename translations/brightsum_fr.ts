@@ -957,6 +957,66 @@ Si vous arrêtez d&apos;attendre, cette modification n&apos;est pas enregistrée
         <source>Scores exported on another computer can be added with &quot;Import Scores...&quot; on the sidebar.</source>
         <translation>Les scores exportés sur un autre ordinateur peuvent être ajoutés avec «&#xa0;Importer des scores...&#xa0;» dans la barre latérale.</translation>
     </message>
+    <message>
+        <source>Share Records with Other Computers</source>
+        <translation>Partager les scores avec d&apos;autres ordinateurs</translation>
+    </message>
+    <message>
+        <source>This computer shares its score records through the folder %1.</source>
+        <translation>Cet ordinateur partage ses scores par le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder...</source>
+        <translation>Choisir un autre dossier...</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Arrêter le partage</translation>
+    </message>
+    <message>
+        <source>Sharing Stopped</source>
+        <translation>Partage arrêté</translation>
+    </message>
+    <message>
+        <source>This computer no longer shares its score records. Every record it holds stays here, those that came from other computers too.</source>
+        <translation>Cet ordinateur ne partage plus ses scores. Tous les scores qu&apos;il contient y restent, y compris ceux venus d&apos;autres ordinateurs.</translation>
+    </message>
+    <message>
+        <source>Records Not Shared</source>
+        <translation>Scores non partagés</translation>
+    </message>
+    <message>
+        <source>The score records cannot be shared through the folder %1.
+
+%2</source>
+        <translation>Les scores ne peuvent pas être partagés par le dossier %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sharing Records</source>
+        <translation>Partage des scores</translation>
+    </message>
+    <message>
+        <source>This computer now shares its score records through the folder %1: it writes the records made on it to a file of its own there, and reads the records of every other computer that shares through the same folder, now, every two minutes and when you click Share Now.
+
+Choose this folder on each computer of the room. Passwords and options are not shared: they stay as they are on each computer.</source>
+        <translation>Cet ordinateur partage désormais ses scores par le dossier %1&#xa0;: il y écrit les scores obtenus sur lui dans un fichier qui lui est propre, et lit les scores de chaque autre ordinateur qui partage par le même dossier, maintenant, toutes les deux minutes et quand vous cliquez sur Partager maintenant.
+
+Choisissez ce dossier sur chaque ordinateur de la salle. Les mots de passe et les options ne sont pas partagés&#xa0;: ils restent tels quels sur chaque ordinateur.</translation>
+    </message>
+    <message>
+        <source>Sharing the score records with the other computers...</source>
+        <translation>Partage des scores avec les autres ordinateurs...</translation>
+    </message>
+    <message>
+        <source>The score records are shared with the other computers.</source>
+        <translation>Les scores sont partagés avec les autres ordinateurs.</translation>
+    </message>
+    <message>
+        <source>The score records could not be shared now: they are kept on this computer.</source>
+        <translation>Les scores n&apos;ont pas pu être partagés pour l&apos;instant&#xa0;: ils sont gardés sur cet ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1850,6 +1910,48 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>SharedFolder</name>
+    <message>
+        <source>It is not a folder that can be reached.</source>
+        <translation>Ce n&apos;est pas un dossier accessible.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in it: %1</source>
+        <translation>Brightsum ne peut pas y écrire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The shared file %1 ends in the middle of a line: it is left out until it is whole.</source>
+        <translation>Le fichier partagé %1 s&apos;arrête au milieu d&apos;une ligne&#xa0;: il est laissé de côté jusqu&apos;à ce qu&apos;il soit complet.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 was written by a newer Brightsum: it is left out until this computer has that version too.</source>
+        <translation>Le fichier partagé %1 a été écrit par une version plus récente de Brightsum&#xa0;: il est laissé de côté jusqu&apos;à ce que cet ordinateur ait lui aussi cette version.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 cannot be read (line %2: %3): it is left out until it is mended.</source>
+        <translation>Le fichier partagé %1 ne peut pas être lu (ligne %2&#xa0;: %3)&#xa0;: il est laissé de côté jusqu&apos;à ce qu&apos;il soit réparé.</translation>
+    </message>
+</context>
+<context>
+    <name>SharingRound</name>
+    <message>
+        <source>The shared folder %1 cannot be reached: the records are kept on this computer, and shared once it can be reached again.</source>
+        <translation>Le dossier partagé %1 est inaccessible&#xa0;: les scores sont gardés sur cet ordinateur, et seront partagés dès qu&apos;il sera de nouveau accessible.</translation>
+    </message>
+    <message>
+        <source>The shared folder can be reached again: the records are shared with the other computers.</source>
+        <translation>Le dossier partagé est de nouveau accessible&#xa0;: les scores sont partagés avec les autres ordinateurs.</translation>
+    </message>
+    <message>
+        <source>Another computer shares records under this computer&apos;s name (a copy of its disk?): this computer now shares them under a new one.</source>
+        <translation>Un autre ordinateur partage des scores sous le nom de cet ordinateur (une copie de son disque&#xa0;?)&#xa0;: cet ordinateur les partage désormais sous un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in the shared folder %1 (%2): the records are kept on this computer, and shared once it can.</source>
+        <translation>Brightsum ne peut pas écrire dans le dossier partagé %1 (%2)&#xa0;: les scores sont gardés sur cet ordinateur, et seront partagés dès qu&apos;il le pourra.</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>Sidebar</source>
@@ -1986,6 +2088,22 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
         <translation>Apprendre à se servir de l&apos;Éditeur de modèles en ouvrant un modèle d&apos;exemple.</translation>
+    </message>
+    <message>
+        <source>Share Records with Other Computers...</source>
+        <translation>Partager les scores avec d&apos;autres ordinateurs...</translation>
+    </message>
+    <message>
+        <source>Keep one record book for a room of computers, through a shared folder they all reach. Passwords and options stay on each computer.</source>
+        <translation>Tenir un seul registre des scores pour toute une salle d&apos;ordinateurs, par un dossier partagé auquel ils ont tous accès. Les mots de passe et les options restent propres à chaque ordinateur.</translation>
+    </message>
+    <message>
+        <source>Share Now</source>
+        <translation>Partager maintenant</translation>
+    </message>
+    <message>
+        <source>Read the records of the other computers now, and share this computer&apos;s.</source>
+        <translation>Lire dès maintenant les scores des autres ordinateurs, et partager ceux de cet ordinateur.</translation>
     </message>
 </context>
 <context>

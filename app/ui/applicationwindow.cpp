@@ -128,6 +128,7 @@ ApplicationWindow::ApplicationWindow()
     m_sidebar->setVisible(Store::value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
     new PaneFocus(this, m_workspace, m_sidebar);
+    createSharing();
 
     m_statusLabel = new QLabel;
     m_statusLabel->setTextFormat(Qt::PlainText); // it names the child signed in

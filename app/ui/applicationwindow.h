@@ -22,6 +22,7 @@ class QToolButton;
 class AccountWindow;
 class AdminPassword;
 class MDIWindow;
+class RecordSharing;
 class Sidebar;
 
 // The one main window: a workspace of child windows (exercises, scores, pages,
@@ -65,6 +66,10 @@ public Q_SLOTS:
     // Every score record out to a CSV file, and records from one into the store.
     void exportScores();
     void importScores();
+    // Sharing the score records with other computers through a folder: which
+    // folder, or none; and a round of sharing now.
+    void chooseSharing();
+    void shareNow();
     void openSampleTemplate();
     void useraccounts();
     void about();
@@ -142,6 +147,7 @@ private:
     void showScoreWindow(bool onePlayer);
     void showProgress(const QString &player);
     void writeScores(const QString &fileName);
+    void createSharing();
     void showStatus(const QString &message);
 
     bool m_ready = false;
@@ -179,4 +185,5 @@ private:
     QPointer<AccountWindow> m_accountWindow;
     std::optional<bool> m_scoresWanted; // a score window asked for while the records are read
     AdminPassword *m_password = nullptr;
+    RecordSharing *m_sharing = nullptr;
 };

@@ -57,6 +57,14 @@ inline const QString exerciseGroup = QStringLiteral("exercise");
 inline const QString localizationGroup = QStringLiteral("localization");
 inline const QString themesGroup = QStringLiteral("themes");
 
+// Score records shared with other computers through a folder they all reach
+// (RecordSharing): the folder, or none when records are not shared, and this
+// store's identity there, made once, which names its file in the folder. The
+// group lies outside those the clear operations remove: clearing the records
+// leaves the computer sharing, under the same name.
+inline const QString sharingFolder = QStringLiteral("/sharing/folder");
+inline const QString sharingIdentity = QStringLiteral("/sharing/identity");
+
 // Journals of changes that an ending program could not write, once written
 // into the store: their names, the newest last, so none is written twice.
 inline const QString journalsWritten = QStringLiteral("/journal/written");
@@ -129,6 +137,10 @@ bool removeGroups(const QStringList &groups);
 // when given, is told on this thread whether it was written. Returns the
 // change's number, in the order of all changes.
 quint64 post(const Change &change, std::function<void(bool written)> done = {});
+// The same, but reads see the change only once it is written: for large
+// changes that no window needs at once (records merged from other computers),
+// which would only keep the window waiting.
+quint64 postUnshown(const Change &change, std::function<void(bool written)> done = {});
 // The number of the last change whose outcome has reached this thread, and
 // of the last change made.
 quint64 settled();
