@@ -21,6 +21,18 @@ QPoint WindowPlacement::childWindow(const QRect &frame, const QSize &visible)
                   placed(frame.y(), frame.height(), visible.height()));
 }
 
+QSize WindowPlacement::scaledFrame(const QSize &page, const QSize &around, const QSize &visible, double smallest,
+                                   double largest)
+{
+    if (page.isEmpty())
+        return around;
+    const QSize room = visible - around;
+    const double scale = std::clamp(std::min(double(room.width()) / page.width(), double(room.height()) / page.height()),
+                                    smallest, largest);
+    // Rounded down, so a page that fits is not made a pixel too large for its room.
+    return QSize(int(page.width() * scale), int(page.height() * scale)) + around;
+}
+
 QRect WindowPlacement::firstStart(const QRect &fallback, const QSize &wanted, const QRect &available)
 {
     const QSize size = wanted.boundedTo(available.size()).expandedTo(fallback.size());

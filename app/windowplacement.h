@@ -21,4 +21,9 @@ QPoint childWindow(const QRect &frame, const QSize &visible);
 // A screen smaller than the fallback keeps the fallback as it is.
 QRect firstStart(const QRect &fallback, const QSize &wanted, const QRect &available);
 
+// A page drawn at any scale (the exercise page), in a frame that adds `around`
+// to it: the frame's size when the page is as large as `visible` shows it
+// whole, its proportions kept, at a scale from `smallest` to `largest`.
+QSize scaledFrame(const QSize &page, const QSize &around, const QSize &visible, double smallest, double largest);
+
 } // namespace WindowPlacement

@@ -4,6 +4,7 @@
 #include "content/topics.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <algorithm>
 
@@ -33,6 +34,39 @@ QStringList Localization::currencies()
     for (const char *word : stored)
         currencies << QString::fromLatin1(word);
     return currencies;
+}
+
+QString Localization::currencyOf(const QLocale &locale)
+{
+    // By the ISO 4217 code, so the language of the locale does not matter.
+    static const QHash<QString, QString> called{
+        {QStringLiteral("INR"), QStringLiteral("rupees")},  {QStringLiteral("PKR"), QStringLiteral("rupees")},
+        {QStringLiteral("LKR"), QStringLiteral("rupees")},  {QStringLiteral("NPR"), QStringLiteral("rupees")},
+        {QStringLiteral("MUR"), QStringLiteral("rupees")},  {QStringLiteral("EUR"), QStringLiteral("euros")},
+        {QStringLiteral("USD"), QStringLiteral("dollars")}, {QStringLiteral("CAD"), QStringLiteral("dollars")},
+        {QStringLiteral("AUD"), QStringLiteral("dollars")}, {QStringLiteral("NZD"), QStringLiteral("dollars")},
+        {QStringLiteral("SGD"), QStringLiteral("dollars")}, {QStringLiteral("HKD"), QStringLiteral("dollars")},
+        {QStringLiteral("JMD"), QStringLiteral("dollars")}, {QStringLiteral("TTD"), QStringLiteral("dollars")},
+        {QStringLiteral("DZD"), QStringLiteral("dinars")},  {QStringLiteral("TND"), QStringLiteral("dinars")},
+        {QStringLiteral("IQD"), QStringLiteral("dinars")},  {QStringLiteral("JOD"), QStringLiteral("dinars")},
+        {QStringLiteral("KWD"), QStringLiteral("dinars")},  {QStringLiteral("BHD"), QStringLiteral("dinars")},
+        {QStringLiteral("LYD"), QStringLiteral("dinars")},  {QStringLiteral("RSD"), QStringLiteral("dinars")},
+        {QStringLiteral("JPY"), QStringLiteral("yen")},     {QStringLiteral("CNY"), QStringLiteral("yuan")},
+        {QStringLiteral("CHF"), QStringLiteral("francs")},  {QStringLiteral("XOF"), QStringLiteral("francs")},
+        {QStringLiteral("XAF"), QStringLiteral("francs")},  {QStringLiteral("XPF"), QStringLiteral("francs")},
+        {QStringLiteral("RWF"), QStringLiteral("francs")},  {QStringLiteral("BIF"), QStringLiteral("francs")},
+        {QStringLiteral("GNF"), QStringLiteral("francs")},  {QStringLiteral("DJF"), QStringLiteral("francs")},
+        {QStringLiteral("KMF"), QStringLiteral("francs")},  {QStringLiteral("CDF"), QStringLiteral("francs")},
+        {QStringLiteral("MXN"), QStringLiteral("pesos")},   {QStringLiteral("ARS"), QStringLiteral("pesos")},
+        {QStringLiteral("CLP"), QStringLiteral("pesos")},   {QStringLiteral("COP"), QStringLiteral("pesos")},
+        {QStringLiteral("CUP"), QStringLiteral("pesos")},   {QStringLiteral("DOP"), QStringLiteral("pesos")},
+        {QStringLiteral("UYU"), QStringLiteral("pesos")},   {QStringLiteral("PHP"), QStringLiteral("pesos")},
+        {QStringLiteral("GBP"), QStringLiteral("pounds")},  {QStringLiteral("EGP"), QStringLiteral("pounds")},
+        {QStringLiteral("LBP"), QStringLiteral("pounds")},  {QStringLiteral("SYP"), QStringLiteral("pounds")},
+        {QStringLiteral("AED"), QStringLiteral("dirhams")}, {QStringLiteral("MAD"), QStringLiteral("dirhams")},
+        {QStringLiteral("ZAR"), QStringLiteral("runds")},
+    };
+    return called.value(locale.currencySymbol(QLocale::CurrencyIsoCode));
 }
 
 QString Localization::measures(bool metric)
@@ -71,6 +105,17 @@ Exercise::Exercise(const QString &topicName, const QString &playerName, int scor
 {
     for (QuestionRecord &question : m_questions)
         question.text = substitutePlaceholders(question.text, words);
+    markSaved();
+}
+
+bool Exercise::hasUnsavedProgress() const
+{
+    return m_saved != std::array<int, 4>{m_score, m_cluesUsed, m_choicesUsed, m_currentQuestion};
+}
+
+void Exercise::markSaved()
+{
+    m_saved = {m_score, m_cluesUsed, m_choicesUsed, m_currentQuestion};
 }
 
 const QuestionRecord &Exercise::current() const

@@ -5,8 +5,11 @@
 #include "content/scoring.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // The words that take the place of the placeholder characters in question texts:
 // "$" the currency, "~" distance, "^" volume and "@" mass.
@@ -30,6 +33,9 @@ struct UnitWords
 namespace Localization {
 // The currencies, in the order shown; the first is the one preselected.
 QStringList currencies();
+// The entry of currencies() that a locale's currency is called by ("dollars"
+// for US, Canadian or Australian dollars), or an empty text when it is none of them.
+QString currencyOf(const QLocale &locale);
 // The stored word for a system of measurement: "metric" or "imperial".
 QString measures(bool metric);
 } // namespace Localization
@@ -68,6 +74,10 @@ public:
     int rewardSoundNumber() const;
     bool isUntouched() const { return m_score == 0 && m_cluesUsed == 0 && m_choicesUsed == 0 && m_currentQuestion == 0; }
     bool isFinished() const { return m_currentQuestion >= QuestionsPerExercise; }
+    // Whether anything happened since the exercise was last saved to a file,
+    // or since it opened: a new exercise and a reopened one start saved.
+    bool hasUnsavedProgress() const;
+    void markSaved();
     QString completionText() const;
 
     const QString &topicName() const { return m_topicName; }
@@ -90,4 +100,6 @@ private:
     int m_choicesUsed = 0;
     int m_currentQuestion = 0;
     QuestionRecords m_questions{};
+    // score, clues, choices and question number when last saved
+    std::array<int, 4> m_saved{};
 };

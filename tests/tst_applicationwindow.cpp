@@ -4,6 +4,7 @@
 #include "app/ui/applicationwindow.h"
 #include "base/store/store.h"
 #include "exercise/ui/mdiwindow.h"
+#include "templates/ui/templateeditor.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 class TestApplicationWindow : public QObject
 {
@@ -34,6 +37,8 @@ private Q_SLOTS:
     void closingStopsAtARefusingChild();
     void toolbarStyleFollowsTheStore_data();
     void toolbarStyleFollowsTheStore();
+    void commandsActOrTell_data();
+    void commandsActOrTell();
 };
 
 void TestApplicationWindow::missingQuestionFilesEndTheStart()
@@ -51,8 +56,10 @@ void TestApplicationWindow::missingQuestionFilesEndTheStart()
     ApplicationWindow window;
     QVERIFY(!window.isReady());
     QVERIFY(!window.isVisible());
-    QCOMPARE(prompts.count(QStringLiteral("File Reading Error")), 2); // Division and Money
+    QCOMPARE(prompts.count(QStringLiteral("File Reading Error")), 1); // once, naming Division and Money
     QCOMPARE(prompts.asked.first().kind, Prompts::Kind::Critical);
+    QVERIFY(prompts.asked.first().text.contains(QStringLiteral("Division.dat\n")));
+    QVERIFY(prompts.asked.first().text.endsWith(QStringLiteral("Money.dat")));
 }
 
 void TestApplicationWindow::topicCommandsOpenExercises()
@@ -85,14 +92,17 @@ void TestApplicationWindow::newExercisePageIsInView_data()
 {
     QTest::addColumn<QSize>("mainWindow");
     QTest::addColumn<bool>("wholePage");
-    QTest::newRow("narrow workspace: scrolled to the top left") << QSize(700, 500) << false;
-    QTest::newRow("wide workspace: all of it") << QSize(1100, 760) << true;
+    QTest::addColumn<bool>("larger"); // than the page's layout
+    QTest::newRow("too narrow for the smallest page: scrolled to the top left") << QSize(520, 400) << false << false;
+    QTest::newRow("narrow workspace: all of it, smaller") << QSize(700, 500) << true << false;
+    QTest::newRow("wide workspace: all of it, larger") << QSize(1100, 760) << true << true;
 }
 
 void TestApplicationWindow::newExercisePageIsInView()
 {
     QFETCH(QSize, mainWindow);
     QFETCH(bool, wholePage);
+    QFETCH(bool, larger);
     ScriptedPrompts prompts;
     ApplicationWindow window;
     window.resize(mainWindow);
@@ -105,6 +115,7 @@ void TestApplicationWindow::newExercisePageIsInView()
         const QWidget *page = qobject_cast<MDIWindow *>(frame->widget())->page();
         const QRect shown(page->mapTo(window.workspace()->viewport(), QPoint()), page->size());
         QCOMPARE(visible.contains(shown), wholePage);
+        QCOMPARE(page->width() > MDIWindow::PageSize.width(), larger);
         if (!wholePage)
             QCOMPARE(frame->pos(), QPoint(0, 0));
     }
@@ -203,6 +214,44 @@ void TestApplicationWindow::toolbarStyleFollowsTheStore()
     ApplicationWindow window;
     QCOMPARE(window.toolButtonStyle(), style);
     QCOMPARE(window.newButton()->toolButtonStyle(), style);
+}
+
+void TestApplicationWindow::commandsActOrTell_data()
+{
+    QTest::addColumn<QStringList>("opened"); // in this order; the last is active
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QString>("told"); // in the exercise's status bar when one is open, else the main window's
+    QTest::newRow("print, nothing open") << QStringList() << "printFile"_ba << u"Open an exercise first"_s;
+    QTest::newRow("save, the sample template active") << QStringList{u"template"_s} << "saveExe"_ba
+                                                      << u"Open an exercise first"_s;
+    QTest::newRow("worksheet, a template editor active")
+        << QStringList{u"exercise"_s, u"template"_s} << "worksheet"_ba << u"Click in the exercise's window first"_s;
+    QTest::newRow("worksheet, nothing chosen") << QStringList{u"exercise"_s} << "worksheet"_ba
+                                               << u"No worksheet was made: choose Print or Save as PDF"_s;
+}
+
+void TestApplicationWindow::commandsActOrTell()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(QByteArray, command);
+    QFETCH(QString, told);
+    ScriptedPrompts prompts;
+    prompts.texts = {u"tindrel"_s};
+    ApplicationWindow window;
+    prompts.onExec = [](QDialog &) { return true; }; // the worksheet's dialog as it opens
+    MDIWindow *exercise = nullptr;
+    for (const QString &kind : opened) {
+        if (kind == u"exercise"_s) {
+            window.command(u"Addition..."_s)->trigger();
+            exercise = qobject_cast<MDIWindow *>(window.workspace()->activeSubWindow()->widget());
+        } else {
+            window.openSampleTemplate();
+        }
+    }
+    QVERIFY(QMetaObject::invokeMethod(&window, command.constData()));
+    QCOMPARE((opened.endsWith(u"exercise"_s) ? exercise : static_cast<QMainWindow *>(&window))
+                 ->statusBar()->currentMessage(),
+             told);
 }
 
 QTEST_MAIN(TestApplicationWindow)

@@ -37,8 +37,8 @@ QImage render(const QString &topic, int score, int clues, int choices, const The
 {
     MDIWindow window(nullptr, topic, QStringLiteral("Asha"), score, clues, choices, 0, records(),
                      {colour(theme, 0), colour(theme, 3), colour(theme, 6), theme.name});
-    window.resize(size.width(), size.height() + 30);
     window.show();
+    window.resize(window.size() + size - window.page()->size()); // the page exactly this size
     return window.page()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -123,7 +123,7 @@ private Q_SLOTS:
     void scoreDigits_data();
     void scoreDigits();
     void missingPicturesLeaveTheirPlaceEmpty();
-    void largerWindowKeepsEverythingInPlace();
+    void largerWindowScalesThePage();
     void everyPictureTheProgramLoadsExists();
     void iconsReadLateLookTheSame_data();
     void iconsReadLateLookTheSame();
@@ -199,7 +199,8 @@ void TestLook::missingPicturesLeaveTheirPlaceEmpty()
     MDIWindow quiz(nullptr, QStringLiteral("Quiz"), QString(), 0, 0, 0, 0, records(),
                    {Qt::red, Qt::green, Qt::blue, QStringLiteral("NoSuchTheme")});
     quiz.show();
-    QVERIFY(quiz.windowIcon().isNull());
+    quiz.resize(quiz.size() + MDIWindow::PageSize - quiz.page()->size());
+    QVERIFY(!quiz.windowIcon().isNull()); // the program's, not the toolkit's
     const QImage page = quiz.page()->grab().toImage();
     const QColor background = page.pixelColor(590, 200);
     for (int y = 70; y < 250; y += 7)
@@ -208,13 +209,21 @@ void TestLook::missingPicturesLeaveTheirPlaceEmpty()
     QVERIFY(!render(QStringLiteral("Addition"), 0, 0, 0).isNull());
 }
 
-void TestLook::largerWindowKeepsEverythingInPlace()
+void TestLook::largerWindowScalesThePage()
 {
+    // Half as large again, and wider still: the page keeps its proportions, in the middle.
     const QImage small = render(QStringLiteral("Money"), 12, 1, 2);
-    const QImage large = render(QStringLiteral("Money"), 12, 1, 2, Themes::all().front(), QSize(900, 650));
-    QVERIFY(large.width() > 600 && large.height() > 400);
-    QCOMPARE(large.copy(0, 0, 600, 400), small.copy(0, 0, 600, 400));
-    QVERIFY(large.pixelColor(700, 20) != colour(Themes::all().front(), 0)); // bands stay 600 wide
+    const QImage large = render(QStringLiteral("Money"), 12, 1, 2, Themes::all().front(), QSize(1000, 600));
+    QCOMPARE(large.size(), QSize(1000, 600));
+    const QImage scaled = small.scaled(900, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int close = 0;
+    for (int y = 5; y < 600; y += 10) {
+        for (int x = 5; x < 900; x += 10)
+            close += (qAbs(qGray(scaled.pixel(x, y)) - qGray(large.pixel(x + 50, y))) < 40) ? 1 : 0;
+    }
+    QVERIFY2(close > 60 * 90 * 9 / 10, qPrintable(QString::number(close)));
+    QCOMPARE(large.pixelColor(20, 20), large.pixelColor(980, 580)); // the room beside it is plain
+    QVERIFY(large.pixelColor(60, 20) == colour(Themes::all().front(), 0));
 }
 
 void TestLook::everyPictureTheProgramLoadsExists()

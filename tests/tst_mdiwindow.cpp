@@ -237,38 +237,56 @@ void TestMDIWindow::twoWindowsGetConsecutiveRecords()
 
 void TestMDIWindow::closeQuestion_data()
 {
-    QTest::addColumn<bool>("touched");
+    // What happens before closing: "reopened" opens at question 5, "answer"
+    // answers wrongly, "save" saves to a file.
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("untouched closes without asking") << false << QMessageBox::Cancel << false << true;
-    QTest::newRow("cancel keeps everything") << true << QMessageBox::Cancel << true << false;
-    QTest::newRow("no closes") << true << QMessageBox::No << true << true;
-    QTest::newRow("yes with the save dialog cancelled closes") << true << QMessageBox::Yes << true << true;
+    const QStringList answered{QStringLiteral("answer")};
+    QTest::newRow("untouched closes without asking") << QStringList() << QMessageBox::Cancel << false << true;
+    QTest::newRow("cancel keeps everything") << answered << QMessageBox::Cancel << true << false;
+    QTest::newRow("no closes") << answered << QMessageBox::No << true << true;
+    QTest::newRow("yes with the save dialog cancelled closes") << answered << QMessageBox::Yes << true << true;
+    QTest::newRow("reopened, untouched: nothing to save")
+        << QStringList{QStringLiteral("reopened")} << QMessageBox::Cancel << false << true;
+    QTest::newRow("reopened, answered") << QStringList{QStringLiteral("reopened"), QStringLiteral("answer")}
+                                        << QMessageBox::Cancel << true << false;
+    QTest::newRow("answered, saved: nothing to save")
+        << QStringList{QStringLiteral("answer"), QStringLiteral("save")} << QMessageBox::Cancel << false << true;
+    QTest::newRow("saved, answered") << QStringList{QStringLiteral("save"), QStringLiteral("answer")}
+                                     << QMessageBox::Cancel << true << false;
 }
 
 void TestMDIWindow::closeQuestion()
 {
-    QFETCH(bool, touched);
+    QFETCH(QStringList, steps);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
 
+    QTemporaryDir folder;
     ScriptedPrompts prompts;
-    prompts.buttons = {QMessageBox::Ok, answer}; // the first answers the wrong-answer box
-    auto w = window();
+    auto w = steps.contains(QStringLiteral("reopened")) ? window(QStringLiteral("Asha"), 8, 0, 0, 4) : window();
     w->show();
-    if (touched)
-        type(*w, QStringLiteral("9"));
+    for (const QString &step : std::as_const(steps)) {
+        if (step == QStringLiteral("answer")) {
+            prompts.buttons.append(QMessageBox::Ok); // the wrong-answer box
+            type(*w, QStringLiteral("9"));
+        } else if (step == QStringLiteral("save")) {
+            prompts.fileNames = {folder.filePath(QStringLiteral("progress"))};
+            QCOMPARE(w->saveExercise(), MDIWindow::SaveResult::Saved);
+        }
+    }
+    const int score = w->exercise().score();
+    prompts.buttons = {answer};
     QCOMPARE(w->close(), closed);
     QCOMPARE(prompts.count(QStringLiteral("Addition")), asked ? 1 : 0);
     if (asked)
         QCOMPARE(prompts.asked.at(prompts.titles().indexOf(QStringLiteral("Addition"))).text,
                  QStringLiteral("Do you want to save your progress in this exercise?"));
-    if (!closed) {
-        QCOMPARE(w->exercise().score(), -1);
-        QCOMPARE(w->exercise().currentQuestion(), 0);
-    }
+    if (!closed)
+        QCOMPARE(w->exercise().score(), score);
 }
 
 void TestMDIWindow::failedSaveKeepsWindowOpen()

@@ -18,8 +18,10 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <QtTest>
 
@@ -356,14 +358,26 @@ void TestOptions::firstRun_data()
     QTest::addColumn<bool>("metric");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("alreadySet"); // a password stored before; empty when none is
+    QTest::addColumn<QString>("desktop"); // the locale
+    QTest::addColumn<QString>("preselected");
+    // To "No Administrator Password": empty when not asked; after "No" the
+    // dialog comes back and "late" is typed.
+    QTest::addColumn<QString>("withoutPassword");
 
-    QTest::newRow("done without changes") << true << u""_s << true << u""_s << QString();
-    QTest::newRow("done with choices") << true << u"francs"_s << false << u"owl"_s << QString();
-    QTest::newRow("closed") << false << u"francs"_s << false << u"owl"_s << QString();
+    QTest::newRow("done without changes, an empty password")
+        << true << u""_s << true << u""_s << QString() << u"C"_s << u"rupees"_s << u"yes"_s;
+    QTest::newRow("empty password, no, then typed")
+        << true << u""_s << true << u""_s << QString() << u"sv_SE"_s << u"rupees"_s << u"no"_s;
+    QTest::newRow("done with choices") << true << u"francs"_s << false << u"owl"_s << QString() << u"en_US"_s
+                                       << u"dollars"_s << QString();
+    QTest::newRow("closed") << false << u"francs"_s << false << u"owl"_s << QString() << u"fr_FR"_s << u"euros"_s
+                            << QString();
     // After all data were cleared, or a first start cut short: whoever comes
     // next may not replace the password.
-    QTest::newRow("password already set") << true << u"yen"_s << true << u"owl"_s << u"secret"_s;
-    QTest::newRow("empty password already set") << true << u"yen"_s << true << u"owl"_s << u""_s;
+    QTest::newRow("password already set") << true << u"yen"_s << true << u"owl"_s << u"secret"_s << u"en_IN"_s
+                                          << u"rupees"_s << QString();
+    QTest::newRow("empty password already set") << true << u"yen"_s << true << u"owl"_s << u""_s << u"ja_JP"_s
+                                                << u"yen"_s << QString();
 }
 
 void TestOptions::firstRun()
@@ -373,17 +387,29 @@ void TestOptions::firstRun()
     QFETCH(bool, metric);
     QFETCH(QString, password);
     QFETCH(QString, alreadySet);
+    QFETCH(QString, desktop);
+    QFETCH(QString, preselected);
+    QFETCH(QString, withoutPassword);
+    QLocale::setDefault(QLocale(desktop));
+    const auto systemLocale = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
     if (!alreadySet.isNull())
         QVERIFY(Password::store(alreadySet));
 
     ScriptedPrompts prompts;
+    if (withoutPassword == u"no"_s)
+        prompts.buttons = {QMessageBox::No};
+    int shown = 0;
     prompts.onExec = [&](QDialog &dialog) {
+        if (shown++ > 0) { // back after "No"
+            firstRunPassword(dialog)->setText(u"late"_s);
+            return true;
+        }
         [&] {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("First Run"));
             QCOMPARE(firstRunPassword(dialog)->isVisibleTo(&dialog), alreadySet.isNull());
             QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("passwordKept")) != nullptr, !alreadySet.isNull());
             QVERIFY(dialog.isModal());
-            QCOMPARE(firstRunCurrency(dialog)->currentIndex(), 0);
+            QCOMPARE(firstRunCurrency(dialog)->currentData().toString(), preselected);
             QCOMPARE(firstRunCurrency(dialog)->count(), 11);
             QVERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("metric"))->isChecked());
             QCOMPARE(firstRunPassword(dialog)->echoMode(), QLineEdit::Normal);
@@ -399,6 +425,9 @@ void TestOptions::firstRun()
         return done;
     };
     QCOMPARE(FirstRun::run(nullptr), done);
+    QCOMPARE(prompts.count(u"No Administrator Password"_s), withoutPassword.isEmpty() ? 0 : 1);
+    if (withoutPassword == u"no"_s)
+        password = u"late"_s;
 
     const std::unique_ptr<QSettings> stored = TestSupport::onDisk();
     const QSettings &store = *stored;
@@ -407,7 +436,7 @@ void TestOptions::firstRun()
         QVERIFY(Password::check(QStringLiteral("tindrel")));
         return;
     }
-    QCOMPARE(Store::value(Keys::currency).toString(), currency.isEmpty() ? QStringLiteral("rupees") : currency);
+    QCOMPARE(Store::value(Keys::currency).toString(), currency.isEmpty() ? preselected : currency);
     QCOMPARE(Store::value(Keys::measures).toString(), metric ? QStringLiteral("metric") : QStringLiteral("imperial"));
     QVERIFY(Password::isHashed(store.value(Keys::password).toString()));
     QVERIFY(Password::check(alreadySet.isNull() ? password : alreadySet));
@@ -445,9 +474,19 @@ void TestOptions::optionsCommandAppliesTheToolbarStyle()
     TestSupport::store(Keys::width, 700); // no first run
     ScriptedPrompts prompts;
     ApplicationWindow window;
+    // The question font reaches an exercise already open, as the style does the toolbar.
+    window.command(QStringLiteral("Addition..."))->trigger();
+    QLabel *question = nullptr;
+    for (QLabel *label : window.workspace()->findChildren<QLabel *>()) {
+        if (label->accessibleName() == QStringLiteral("Question"))
+            question = label;
+    }
+    QVERIFY(question);
+    const qreal fontSize = question->font().pointSizeF();
     prompts.texts = {QStringLiteral("tindrel")};
     prompts.onExec = [&](QDialog &dialog) {
         auto &options = static_cast<OptionsDialog &>(dialog);
+        options.fontSizeList()->setCurrentIndex(options.fontSizeList()->count() - 1);
         options.toolbarButtons()->button(Qt::ToolButtonTextBesideIcon)->setChecked(true);
         window.setToolButtonStyle(Qt::ToolButtonTextOnly); // whatever it is now, the stored style follows
         return accepted;
@@ -456,6 +495,7 @@ void TestOptions::optionsCommandAppliesTheToolbarStyle()
     QCOMPARE(prompts.count(QStringLiteral("Options")), 1);
     QCOMPARE(window.toolButtonStyle(), style);
     QCOMPARE(window.newButton()->toolButtonStyle(), style);
+    QCOMPARE(question->font().pointSizeF() > fontSize, accepted);
 }
 
 void TestOptions::refusedPasswordOpensNoOptions()

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void scoreAxisKeepsFewTicks();
     void windowWaitsForTheRecordsAndSavesOnePage();
     void newTasksFollowTheSpecifiedOnes();
+    void exportSaysHowManyAndWhere_data();
+    void exportSaysHowManyAndWhere();
     void sharingIsChosenBehindThePassword();
 
 private:
@@ -323,6 +325,34 @@ void TestProgress::newTasksFollowTheSpecifiedOnes()
         buttons << button->text();
     QCOMPARE(buttons, (QStringList{QStringLiteral("View Everybody's Scores"), QStringLiteral("Clear Saved Scores"),
                                    QStringLiteral("View My Progress"), QStringLiteral("Practise My Mistakes")}));
+}
+
+void TestProgress::exportSaysHowManyAndWhere_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("name"); // of the file, ".csv" added
+    QTest::addColumn<QString>("told"); // %1: the file's full name
+    QTest::newRow("one") << 1 << QStringLiteral("class") << QStringLiteral("1 score record was saved to \"%1\".");
+    QTest::newRow("one, a % in the name") << 1 << QStringLiteral("50%1 done")
+                                          << QStringLiteral("1 score record was saved to \"%1\".");
+    QTest::newRow("two") << 2 << QStringLiteral("class") << QStringLiteral("2 score records were saved to \"%1\".");
+}
+
+void TestProgress::exportSaysHowManyAndWhere()
+{
+    QFETCH(int, records);
+    QFETCH(QString, name);
+    QFETCH(QString, told);
+    for (int i = 0; i < records; ++i)
+        QVERIFY(TestSupport::appendRecord(record(QStringLiteral("Asha"), QStringLiteral("Money"), 30 + i, March1)));
+    ScriptedPrompts prompts;
+    TestSupport::store(Keys::width, 700); // not a first start
+    ApplicationWindow window;
+    const QString file = m_folder.filePath(name);
+    prompts.fileNames = {file};
+    window.exportScores();
+    QTRY_COMPARE(prompts.count(QStringLiteral("Scores Exported")), 1);
+    QCOMPARE(prompts.asked.last().text, told.arg(file + QStringLiteral(".csv")));
 }
 
 void TestProgress::sharingIsChosenBehindThePassword()

@@ -8,6 +8,7 @@
 #include "base/store/storefile.h"
 #include "base/store/storelock.h"
 #include "exercise/ui/mdiwindow.h"
+#include "options/ui/optionsdialog.h"
 #include "testsupport.h"
 #include "users/accounts.h"
 #include "users/password.h"
@@ -30,6 +31,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -144,6 +146,22 @@ void TestReliability::unwritableStoreIsReportedOnce()
     window.sidebar()->clearScores();
     QCOMPARE(prompts.count(QStringLiteral("Scores Not Cleared")), 1);
     QCOMPARE(prompts.count(QStringLiteral("Saved Scores")), 0);
+    // The options' clears say so beside their buttons, whatever was told before.
+    prompts.texts = {QStringLiteral("tindrel")};
+    QStringList told;
+    prompts.onExec = [&told](QDialog &dialog) {
+        if (auto *options = qobject_cast<OptionsDialog *>(&dialog)) {
+            for (QPushButton *clear : {options->clearScoresButton(), options->clearDataButton()}) {
+                clear->click();
+                told << options->clearResult()->text();
+            }
+        }
+        return false;
+    };
+    window.toolsOptions();
+    QCOMPARE(told.size(), 2);
+    for (const QString &text : std::as_const(told))
+        QVERIFY2(text.startsWith(QStringLiteral("Nothing was cleared")), qPrintable(text));
     QVERIFY(window.close());
 }
 

@@ -191,7 +191,7 @@ void TestSavedExercises::savedExerciseReopensWhereItStood()
     QCOMPARE(reopened.choicesUsed(), 0);
     QCOMPARE(reopened.currentQuestion(), 1);
     QCOMPARE(reopened.current().text, original->exercise().current().text);
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("New Subtraction exercise created"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Saved Subtraction exercise opened"));
 }
 
 void TestSavedExercises::saveReportsOnlyAWrittenFile_data()
@@ -315,7 +315,7 @@ void TestSavedExercises::reopenedExerciseTakesTodaysQuestionsAndItsOwnPlayer()
     QCOMPARE(reopened->exercise().current().text, QStringLiteral("Changed question 3"));
     QVERIFY(reopened->exercise().playerName() != window.userName());
     QCOMPARE(reopened->exercise().playerName(), QStringLiteral("Bo"));
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("New Addition exercise created"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Saved Addition exercise opened"));
 }
 
 QTEST_MAIN(TestSavedExercises)

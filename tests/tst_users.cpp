@@ -105,10 +105,11 @@ void TestUsers::firstSignInCreatesTheAccount()
     QVERIFY(accounts && accounts->isVisible() && accounts->isModal());
     QCOMPARE(accounts->existingUsers()->count(), 1);
     QCOMPARE(accounts->existingUsers()->currentText(), QString());
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Welcome to Brightsum, !"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Welcome to Brightsum!"));
 
     signIn(window, QStringLiteral("Asha"));
     QTRY_VERIFY(!window.accountWindow());
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Welcome to Brightsum, Asha!"));
     QCOMPARE(Accounts::names(), (QStringList{QString(), QStringLiteral("Asha")}));
     QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
     QCOMPARE(window.userName(), QStringLiteral("Asha"));

@@ -932,6 +932,32 @@ Si deja de esperar, este cambio no se guardará.</translation>
 %1</translation>
     </message>
     <message>
+        <source>Welcome to Brightsum!</source>
+        <translation>¡Te damos la bienvenida a Brightsum!</translation>
+    </message>
+    <message>
+        <source>These files could not be read:
+%1</source>
+        <translation>No se han podido leer estos archivos:
+%1</translation>
+    </message>
+    <message>
+        <source>Saved %1 exercise opened</source>
+        <translation>Se ha abierto el ejercicio de %1 guardado</translation>
+    </message>
+    <message>
+        <source>Click in the exercise&apos;s window first</source>
+        <translation>Haga clic primero en la ventana del ejercicio</translation>
+    </message>
+    <message>
+        <source>Open an exercise first</source>
+        <translation>Abra primero un ejercicio</translation>
+    </message>
+    <message>
+        <source>Scores exported on another computer can be added with &quot;Import Scores...&quot; on the sidebar.</source>
+        <translation>Las puntuaciones exportadas en otro ordenador se pueden añadir con «Importar puntuaciones...» en la barra lateral.</translation>
+    </message>
+    <message>
         <source>Share Records with Other Computers</source>
         <translation>Compartir las puntuaciones con otros ordenadores</translation>
     </message>
@@ -1125,6 +1151,22 @@ Se puede cambiar en la ventana Preferencias.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The password is shown as you type it, so type it where no child can see.</source>
+        <translation>La contraseña se muestra tal como la escribe: escríbala donde ningún niño pueda verla.</translation>
+    </message>
+    <message>
+        <source>No Administrator Password</source>
+        <translation>Sin contraseña de administrador</translation>
+    </message>
+    <message>
+        <source>You have not set an administrator password. Without one, anyone who presses Enter at the password prompt can change the options, clear the scores and see every child&apos;s records.
+
+Do you want to go on without a password?</source>
+        <translation>No ha establecido una contraseña de administrador. Sin ella, cualquiera que pulse Intro cuando se pide la contraseña puede cambiar las opciones, borrar las puntuaciones y ver los resultados de todos los niños.
+
+¿Desea continuar sin contraseña?</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1405,10 @@ Se puede cambiar en la ventana Preferencias.</translation>
         <source>Worksheet saved as PDF</source>
         <translation>Ficha guardada como PDF</translation>
     </message>
+    <message>
+        <source>No worksheet was made: choose Print or Save as PDF</source>
+        <translation>No se ha creado ninguna ficha: elija Imprimir o Guardar como PDF</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1547,6 +1593,18 @@ The password has not been changed.</source>
         <translation>La contraseña antigua que ha escrito no es correcta.
 La contraseña no se ha cambiado.</translation>
     </message>
+    <message>
+        <source>The saved scores and user accounts have been cleared.</source>
+        <translation>Se han borrado las puntuaciones guardadas y las cuentas de usuario.</translation>
+    </message>
+    <message>
+        <source>All saved data have been cleared. The First Run questions come back at the next start.</source>
+        <translation>Se han borrado todos los datos guardados. Las preguntas del primer inicio volverán a aparecer la próxima vez que se abra el programa.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: Brightsum cannot write its settings on this computer.</source>
+        <translation>No se ha borrado nada: Brightsum no puede guardar su configuración en este ordenador.</translation>
+    </message>
 </context>
 <context>
     <name>Paper</name>
@@ -1675,6 +1733,10 @@ La contraseña no se ha cambiado.</translation>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
+    <message>
+        <source>Other topics</source>
+        <translation>Otros temas</translation>
+    </message>
 </context>
 <context>
     <name>ProgressReport</name>
@@ -1709,6 +1771,10 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Made with Brightsum, %1</source>
         <translation>Hecho con Brightsum, %1</translation>
+    </message>
+    <message>
+        <source>The figures by topic follow on the next page.</source>
+        <translation>Los resultados por tema siguen en la página siguiente.</translation>
     </message>
 </context>
 <context>

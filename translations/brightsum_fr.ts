@@ -932,6 +932,32 @@ Si vous arrêtez d&apos;attendre, cette modification n&apos;est pas enregistrée
 %1</translation>
     </message>
     <message>
+        <source>Welcome to Brightsum!</source>
+        <translation>Bienvenue dans Brightsum&#xa0;!</translation>
+    </message>
+    <message>
+        <source>These files could not be read:
+%1</source>
+        <translation>Ces fichiers n&apos;ont pas pu être lus&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Saved %1 exercise opened</source>
+        <translation>Exercice de %1 enregistré ouvert</translation>
+    </message>
+    <message>
+        <source>Click in the exercise&apos;s window first</source>
+        <translation>Cliquez d&apos;abord dans la fenêtre de l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Open an exercise first</source>
+        <translation>Ouvrez d&apos;abord un exercice</translation>
+    </message>
+    <message>
+        <source>Scores exported on another computer can be added with &quot;Import Scores...&quot; on the sidebar.</source>
+        <translation>Les scores exportés sur un autre ordinateur peuvent être ajoutés avec «&#xa0;Importer des scores...&#xa0;» dans la barre latérale.</translation>
+    </message>
+    <message>
         <source>Share Records with Other Computers</source>
         <translation>Partager les scores avec d&apos;autres ordinateurs</translation>
     </message>
@@ -1125,6 +1151,22 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The password is shown as you type it, so type it where no child can see.</source>
+        <translation>Le mot de passe s&apos;affiche tel que vous le tapez&#xa0;: tapez-le hors de la vue des enfants.</translation>
+    </message>
+    <message>
+        <source>No Administrator Password</source>
+        <translation>Aucun mot de passe administrateur</translation>
+    </message>
+    <message>
+        <source>You have not set an administrator password. Without one, anyone who presses Enter at the password prompt can change the options, clear the scores and see every child&apos;s records.
+
+Do you want to go on without a password?</source>
+        <translation>Vous n&apos;avez pas choisi de mot de passe administrateur. Sans mot de passe, il suffit d&apos;appuyer sur Entrée quand le mot de passe est demandé pour modifier les options, effacer les scores et voir les résultats de chaque enfant.
+
+Voulez-vous continuer sans mot de passe&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1405,10 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
         <source>Worksheet saved as PDF</source>
         <translation>Fiche enregistrée en PDF</translation>
     </message>
+    <message>
+        <source>No worksheet was made: choose Print or Save as PDF</source>
+        <translation>Aucune fiche n&apos;a été créée&#xa0;: choisissez Imprimer ou Enregistrer en PDF</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1547,6 +1593,18 @@ The password has not been changed.</source>
         <translation>L&apos;ancien mot de passe administrateur saisi est incorrect.
 Le mot de passe n&apos;a pas été changé.</translation>
     </message>
+    <message>
+        <source>The saved scores and user accounts have been cleared.</source>
+        <translation>Les scores enregistrés et les comptes utilisateurs ont été effacés.</translation>
+    </message>
+    <message>
+        <source>All saved data have been cleared. The First Run questions come back at the next start.</source>
+        <translation>Toutes les données enregistrées ont été effacées. Les questions du premier démarrage reviendront au prochain lancement.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: Brightsum cannot write its settings on this computer.</source>
+        <translation>Rien n&apos;a été effacé&#xa0;: Brightsum ne peut pas enregistrer ses réglages sur cet ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>Paper</name>
@@ -1675,6 +1733,10 @@ Le mot de passe n&apos;a pas été changé.</translation>
         <source>Score</source>
         <translation>Score</translation>
     </message>
+    <message>
+        <source>Other topics</source>
+        <translation>Autres sujets</translation>
+    </message>
 </context>
 <context>
     <name>ProgressReport</name>
@@ -1709,6 +1771,10 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Made with Brightsum, %1</source>
         <translation>Réalisé avec Brightsum, %1</translation>
+    </message>
+    <message>
+        <source>The figures by topic follow on the next page.</source>
+        <translation>Les résultats par sujet figurent à la page suivante.</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,8 @@
 
 namespace {
 constexpr int StateVersion = 0;
+// A new exercise page grows with the workspace up to twice its layout's size.
+constexpr double LargestExerciseScale = 2;
 
 QColor colourAt(const Theme &theme, int first)
 {
@@ -132,7 +134,8 @@ ApplicationWindow::ApplicationWindow()
     m_statusLabel = new QLabel;
     m_statusLabel->setTextFormat(Qt::PlainText); // it names the child signed in
     useraccounts();
-    showStatus(tr("Welcome to Brightsum, %1!").arg(m_userName));
+    // Greeted by name once signed in (doLogin).
+    showStatus(m_userName.isEmpty() ? tr("Welcome to Brightsum!") : tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
 
     m_started = true;
@@ -159,11 +162,15 @@ bool ApplicationWindow::loadExerciseBank()
     if (failed.isEmpty())
         return true;
 
-    for (int i = 0; i < failed.size(); ++i) {
-        Ask::critical(nullptr, tr("File Reading Error"),
-                      tr("A critical data file has been corrupted or deleted.\nTry reinstalling Brightsum. "
-                         "Brightsum will now exit."));
-    }
+    // Told once, naming every file: a missing folder is seven of them.
+    QStringList paths;
+    for (int topic : failed)
+        paths.append(QDir::toNativeSeparators(QFileInfo(Topics::at(topic).questionFile()).absoluteFilePath()));
+    Ask::critical(nullptr, tr("File Reading Error"),
+                  tr("A critical data file has been corrupted or deleted.\nTry reinstalling Brightsum. "
+                     "Brightsum will now exit.")
+                      + QStringLiteral("\n\n")
+                      + tr("These files could not be read:\n%1").arg(paths.join(QLatin1Char('\n'))));
     // At start-up the program ends here; later the main window closes as usual,
     // and goes on only when an exercise window refuses to close.
     return m_started && !close();
@@ -365,7 +372,12 @@ MDIWindow *ApplicationWindow::openExercise(const QString &topicName, const QStri
     auto *window = new MDIWindow(m_workspace, topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion,
                                  questions, look);
     connect(window, &MDIWindow::exerciseCompleted, m_sidebar, &Sidebar::setUserContent);
-    addChildWindow(window);
+    QMdiSubWindow *frame = addChildWindow(window);
+    // As large as the workspace shows it whole, small screens and projectors alike.
+    const QSize visible = m_workspace->viewport()->size();
+    frame->resize(WindowPlacement::scaledFrame(MDIWindow::PageSize, frame->size() - window->page()->size(), visible,
+                                               MDIWindow::SmallestScale, LargestExerciseScale));
+    frame->move(WindowPlacement::childWindow(frame->geometry(), visible));
     return window;
 }
 

@@ -107,6 +107,7 @@ public Q_SLOTS:
     QMainWindow *activeMdiChild() const;
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -146,6 +147,10 @@ private:
     // Asks the adult setting the program up for currency, measures and password.
     void runFirstRunSetup();
     MDIWindow *activeExercise() const;
+    // The active exercise; when there is none, the status bar says what to do first.
+    MDIWindow *exerciseOrTell();
+    // Says in the status bar why a command did nothing, until the next command's tip.
+    void tell(const QString &message);
     // Everybody's scores, or the signed-in user's, in a new score window.
     void showScoreWindow(bool onePlayer);
     void showProgress(const QString &player);
@@ -165,6 +170,7 @@ private:
     QStringList m_toldInEnglish; // the files in English the person was told of
     Theme m_theme;
     QString m_userName;
+    QString m_told; // the last message tell() showed
 
     QMdiArea *m_workspace = nullptr;
     QMenu *m_newMenu = nullptr;

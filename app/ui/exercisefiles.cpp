@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QMdiArea>
+#include <QPointer>
 
 namespace {
 
@@ -90,19 +91,22 @@ void ApplicationWindow::chooseFile()
     // The exercise goes on under the player who saved it, whoever is signed in now.
     openExercise(saved.topic, saved.player, saved.score, saved.cluesUsed, saved.choicesUsed, saved.currentQuestion,
                  m_bank.topic(Topics::indexOf(saved.topic)));
-    showStatus(tr("New %1 exercise created").arg(Topics::shownName(saved.topic)));
+    showStatus(tr("Saved %1 exercise opened").arg(Topics::shownName(saved.topic)));
 }
 
 void ApplicationWindow::saveExe()
 {
-    MDIWindow *exercise = activeExercise();
+    MDIWindow *exercise = exerciseOrTell();
     if (exercise && exercise->saveExercise() == MDIWindow::SaveResult::Saved)
         showStatus(tr("Exercise progress saved to disk"));
 }
 
 void ApplicationWindow::openSampleTemplate()
 {
+    // Anyone may look at the sample; opening another template, or saving, asks
+    // for the administrator password as the Template Editor command does.
     auto *editor = new TemplateEditor(m_workspace);
+    editor->guardFiles([password = QPointer<AdminPassword>(m_password)] { return password && password->checkPassword(); });
     editor->openSample();
     addChildWindow(editor);
 }

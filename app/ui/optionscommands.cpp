@@ -3,9 +3,13 @@
 
 #include "app/ui/applicationwindow.h"
 
+#include "exercise/ui/mdiwindow.h"
 #include "options/ui/optionsdialog.h"
 #include "users/ui/adminpassword.h"
 #include "users/ui/firstrundialog.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 void ApplicationWindow::toolsOptions()
 {
@@ -19,8 +23,13 @@ void ApplicationWindow::toolsOptions()
         if (options.allDataCleared())
             m_allDataCleared = true;
     }
-    // Accepted or not, the toolbar takes the stored style again.
+    // Accepted or not, the toolbar takes the stored style again, and the open
+    // exercises the question font.
     applyToolbarStyle();
+    for (QMdiSubWindow *frame : m_workspace->subWindowList()) {
+        if (auto *exercise = qobject_cast<MDIWindow *>(frame->widget()))
+            exercise->readOptions();
+    }
 }
 
 void ApplicationWindow::runFirstRunSetup()

@@ -9,14 +9,14 @@
 // Any exercise window can be printed, whether its topic is built in or a template.
 void ApplicationWindow::printFile()
 {
-    if (MDIWindow *exercise = activeExercise())
+    if (MDIWindow *exercise = exerciseOrTell())
         exercise->printExercise();
 }
 
 // The worksheet creator is for the adult: it can put the answers on paper.
 void ApplicationWindow::worksheet()
 {
-    MDIWindow *exercise = activeExercise();
+    MDIWindow *exercise = exerciseOrTell();
     if (exercise && m_password->checkPassword())
         exercise->worksheetExport();
 }

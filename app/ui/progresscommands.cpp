@@ -4,6 +4,7 @@
 #include "app/ui/applicationwindow.h"
 
 #include "base/store/store.h"
+#include "base/ui/forms.h"
 #include "base/ui/prompts.h"
 #include "users/accounts.h"
 #include "users/scorebook.h"
@@ -16,6 +17,7 @@
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QStatusBar>
+#include <QStyle>
 
 void ApplicationWindow::showMyProgress()
 {
@@ -41,8 +43,11 @@ void ApplicationWindow::showChildProgress()
     dialog.setComboBoxItems(names);
     dialog.setComboBoxEditable(false);
     // The list is named by the name it shows; what it is for is told here.
-    if (auto *list = dialog.findChild<QComboBox *>())
+    // The list, wide enough for the dialog's whole title above it.
+    if (auto *list = dialog.findChild<QComboBox *>()) {
         list->setAccessibleName(tr("Child"));
+        list->setMinimumWidth(Forms::widthForTitle(&dialog) - 2 * dialog.style()->pixelMetric(QStyle::PM_LayoutLeftMargin));
+    }
     if (!Prompts::current().exec(dialog))
         return;
     showProgress(dialog.textValue());

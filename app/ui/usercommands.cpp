@@ -34,6 +34,7 @@ AccountWindow *ApplicationWindow::accountWindow() const
 void ApplicationWindow::doLogin()
 {
     m_statusLabel->setText(tr("Signed in as: %1").arg(m_userName));
+    showStatus(tr("Welcome to Brightsum, %1!").arg(m_userName));
     m_sidebar->setUserContent(m_userName);
     tellPracticeDue();
 }
@@ -66,19 +67,24 @@ void ApplicationWindow::showScoreWindow(bool onePlayer)
     if (!loadExerciseBank())
         return;
     const QList<ScoreRecord> records = ScoreBook::records();
-    if ((onePlayer ? ScoreBook::recordsOf(records, m_userName) : records).isEmpty()) {
-        // A child who missed questions before completing any exercise still
-        // finds the way to practise them there.
-        if (onePlayer && m_sidebar->isVisible() && !Practice::of(m_userName).items.isEmpty())
-            m_sidebar->showMyScoresTasks();
-        Ask::information(this, tr("No Saved Scores"), tr("No scores to display."));
-        return;
-    }
-    if (m_sidebar->isVisible()) {
+    const bool none = (onePlayer ? ScoreBook::recordsOf(records, m_userName) : records).isEmpty();
+    // Everybody's tasks are offered with no records too: importing is how a
+    // teacher's computer takes its first ones; and a child who missed
+    // questions before completing any exercise still finds the way to
+    // practise them on their own.
+    if (m_sidebar->isVisible() && !(none && onePlayer && Practice::of(m_userName).items.isEmpty())) {
         if (onePlayer)
             m_sidebar->showMyScoresTasks();
         else
             m_sidebar->setScoreContent();
+    }
+    if (none) {
+        const QString importing = tr("Scores exported on another computer can be added with \"Import Scores...\" "
+                                     "on the sidebar.");
+        Ask::information(this, tr("No Saved Scores"),
+                         onePlayer || !m_sidebar->isVisible() ? tr("No scores to display.")
+                                                              : tr("No scores to display.") + QStringLiteral("\n\n") + importing);
+        return;
     }
     addChildWindow(new ScoreWindow(m_workspace, records, onePlayer ? ScoreWindow::OnePlayer : ScoreWindow::Everybody,
                                    m_userName));

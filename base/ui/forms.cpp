@@ -21,3 +21,8 @@ QGroupBox *Forms::groupOf(const QString &title, const QList<QWidget *> &controls
     layout->addStretch();
     return group;
 }
+
+int Forms::widthForTitle(const QWidget *dialog)
+{
+    return dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) * 3 / 2 + 120;
+}

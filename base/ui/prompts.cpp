@@ -30,6 +30,34 @@ QMessageBox::Icon iconOf(Prompts::Kind kind)
     }
     return QMessageBox::NoIcon;
 }
+
+// Lines of a name, tabs and a value (the Congratulations box) as two aligned
+// columns, whatever the font: the lines become rows of a table, every text in
+// it escaped, so it still shows exactly the characters it holds.
+QString inColumns(const QString &text)
+{
+    QString html;
+    bool inTable = false;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if ((tab >= 0) != inTable) {
+            html += inTable ? QStringLiteral("</table>") : QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+            inTable = !inTable;
+        }
+        if (!inTable) {
+            html += QStringLiteral("<div style=\"white-space:pre-wrap\">%1</div>").arg(line.toHtmlEscaped());
+            continue;
+        }
+        qsizetype value = tab;
+        while (value < line.size() && line.at(value) == QLatin1Char('\t'))
+            ++value;
+        html += QStringLiteral("<tr><td style=\"white-space:pre\">%1</td><td style=\"white-space:pre; padding-left:24px\">"
+                               "%2</td></tr>")
+                    .arg(line.left(tab).toHtmlEscaped(), line.mid(value).toHtmlEscaped());
+    }
+    return inTable ? html + QStringLiteral("</table>") : html;
+}
+
 class Unattended : public Prompts
 {
 public:
@@ -58,8 +86,12 @@ std::unique_ptr<QMessageBox> Prompts::messageBox(QWidget *parent, Kind kind, con
 {
     auto box = std::make_unique<QMessageBox>(iconOf(kind), title, text, QMessageBox::NoButton, parent);
     // A text may name a person, a topic or a file, and shows it as it is:
-    // never as rich text, which could show a picture in its place.
+    // never as rich text of its own, which could show a picture in its place.
     box->setTextFormat(Qt::PlainText);
+    if (text.contains(QLatin1Char('\t'))) {
+        box->setTextFormat(Qt::RichText);
+        box->setText(inColumns(text));
+    }
     // The buttons in the toolkit's order, the first that accepts as the default,
     // as the toolkit's own message boxes have them.
     for (uint button = QMessageBox::FirstButton; button <= QMessageBox::LastButton; button <<= 1) {

@@ -15,6 +15,7 @@
 #include "content/topics.h"
 #include "exercise/exercisesettings.h"
 #include "exercise/ui/answerbox.h"
+#include "exercise/ui/exercisepage.h"
 #include "users/completion.h"
 
 #include <QCloseEvent>
@@ -29,8 +30,6 @@
 #include <QStatusBar>
 
 namespace {
-
-constexpr QSize PageSize = MDIWindow::PageSize;
 
 QString &sharedSoundSet()
 {
@@ -73,28 +72,6 @@ QString choicesLeft(int count)
 
 } // namespace
 
-// The page of fixed layout; it paints the window's state behind the child widgets.
-class ExercisePage : public QWidget
-{
-public:
-    ExercisePage(MDIWindow *window)
-        : QWidget(window)
-        , m_window(window)
-    {
-        setMinimumSize(PageSize);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_window->paintPage(painter);
-    }
-
-private:
-    MDIWindow *m_window;
-};
-
 MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &playerName, int score,
                      int cluesUsed, int choicesUsed, int currentQuestion, const QuestionRecords &questions,
                      const ExerciseLook &look)
@@ -106,7 +83,9 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     m_practice = PracticeLog(playerName, topicName, questions);
 
     setWindowTitle(PlainText::windowTitle(Topics::shownName(topicName)));
-    setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
+    // A template's exercise without an icon of its own shows the program's.
+    const QPixmap icon(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png"));
+    setWindowIcon(icon.isNull() ? QPixmap(QStringLiteral("Art/Icons/main.png")) : icon);
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
     showQuestion();
@@ -116,6 +95,12 @@ void MDIWindow::setQuestionOrigins(const std::array<PracticeOrigin, QuestionsPer
 {
     m_practice.setOrigins(origins);
     m_page->update();
+}
+
+void MDIWindow::readOptions()
+{
+    readSettings();
+    static_cast<ExercisePage *>(m_page)->setLayoutFont(m_questionLabel, m_questionFont);
 }
 
 QString MDIWindow::soundSet()
@@ -139,42 +124,43 @@ void MDIWindow::buildPage()
     m_tile.load(QStringLiteral("Art/Tiles/") + m_look.themeName + QStringLiteral(".png"));
     m_progressMark.load(QStringLiteral("Art/Circle/") + m_look.themeName + QStringLiteral(".png"));
 
-    m_page = new ExercisePage(this);
+    auto *page = new ExercisePage(this);
+    m_page = page;
     m_page->setAccessibleName(tr("%1 exercise").arg(Topics::shownName(m_exercise.topicName())));
     setCentralWidget(m_page);
 
     m_questionLabel = new QLabel(m_page);
-    m_questionLabel->setGeometry(20, 70, 340, 150);
     m_questionLabel->setWordWrap(true);
     m_questionLabel->setAlignment(Qt::AlignJustify);
     m_questionLabel->setTextFormat(Qt::AutoText);
     m_questionLabel->setFont(m_questionFont);
+    page->place(m_questionLabel, QRect(20, 70, 340, 150));
     m_questionLabel->setAccessibleName(tr("Question"));
 
     m_answerBox = new AnswerBox(m_page);
-    m_answerBox->setGeometry(310, 225, 40, 20);
+    page->place(m_answerBox, QRect(310, 225, 40, 20));
     m_answerBox->setToolTip(tr("Type a whole number and press Enter"));
     connect(m_answerBox, &QLineEdit::returnPressed, this, &MDIWindow::validate);
 
     // Two filled digits in the title band's corner, big enough for a child to read.
     m_questionNumber = new QLCDNumber(2, m_page);
-    m_questionNumber->setGeometry(535, 10, 40, 50);
+    page->place(m_questionNumber, QRect(535, 10, 40, 50));
     m_questionNumber->setSegmentStyle(QLCDNumber::Filled);
     m_questionNumber->setFrameShape(QFrame::NoFrame);
     m_questionNumber->setAccessibleName(tr("Question number"));
 
     // Lies over the two painted score digits without painting anything itself.
     m_scoreDisplay = new QLabel(m_page);
-    m_scoreDisplay->setGeometry(380, 260, 190, 68);
+    page->place(m_scoreDisplay, QRect(380, 260, 190, 68));
     m_scoreDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_scoreDisplay->setAccessibleName(tr("Score"));
 
     m_clueButton = new QPushButton(tr("Clue"), m_page);
-    m_clueButton->setGeometry(30, 275, 100, 20);
+    page->place(m_clueButton, QRect(30, 275, 100, 20));
     connect(m_clueButton, &QPushButton::clicked, this, &MDIWindow::displayClue);
 
     m_choiceButton = new QPushButton(tr("Choice"), m_page);
-    m_choiceButton->setGeometry(30, 325, 100, 20);
+    page->place(m_choiceButton, QRect(30, 325, 100, 20));
     connect(m_choiceButton, &QPushButton::clicked, this, &MDIWindow::displayChoice);
 
     setTabOrder(m_answerBox, m_clueButton);
@@ -374,13 +360,15 @@ MDIWindow::SaveResult MDIWindow::saveExercise()
                      tr("The exercise could not be saved to \"%1\": %2").arg(fileName, problem));
         return SaveResult::Failed;
     }
+    m_exercise.markSaved();
     statusBar()->showMessage(tr("Saved exercise to hard disk"), StatusTimeout);
     return SaveResult::Saved;
 }
 
 void MDIWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_exercise.isFinished() || m_exercise.isUntouched()) {
+    // Nothing to lose: finished, untouched, or as it was last saved.
+    if (m_exercise.isFinished() || !m_exercise.hasUnsavedProgress()) {
         event->accept();
         return;
     }

@@ -25,16 +25,19 @@ struct ExerciseLook
     QString themeName;
 };
 
-// One running exercise in the workspace: a picture-book page of fixed layout
-// that shows the exercise's state and forwards the child's input to it.
+// One running exercise in the workspace: a picture-book page of fixed layout,
+// drawn at the size of its window, that shows the exercise's state and
+// forwards the child's input to it.
 class MDIWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     enum class SaveResult { Saved, Cancelled, Failed };
-    // The painted page; the window's status bar lies below it.
+    // The painted page's layout; the window's status bar lies below it. The
+    // page is drawn at the scale its window gives it, down to the smallest.
     static constexpr QSize PageSize{600, 400};
+    static constexpr double SmallestScale = 0.6;
 
     MDIWindow(QWidget *parent, const QString &topicName, const QString &playerName, int score, int cluesUsed,
               int choicesUsed, int currentQuestion, const QuestionRecords &questions, const ExerciseLook &look);
@@ -60,6 +63,9 @@ public Q_SLOTS:
     void displayClue();
     void displayChoice();
     void validate();
+    // Takes the options as they are stored now: the question font, and whether
+    // a wrong answer is told in a box.
+    void readOptions();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -3,9 +3,11 @@
 
 #include "base/safefile.h"
 #include "base/ui/prompts.h"
+#include "exercise/documents.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -29,6 +31,8 @@ std::optional<QString> Paper::writePdf(const QString &title, const QString &file
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(draft);
         printer.setDocName(title);
+        // A file has no printer to say what paper it is for: the locale's.
+        printer.setPageSize(QPageSize(Documents::localPaper(), QPageSize::Millimeter));
         paint(printer);
     }
 

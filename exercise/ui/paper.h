@@ -17,7 +17,8 @@ namespace Paper {
 // full-page printer; true when accepted.
 bool choosePrinter(QWidget *parent, QPrinter &printer);
 
-// Has `paint` make the pages on a high-resolution PDF printer and writes them
+// Has `paint` make the pages on a high-resolution PDF printer, on the paper of
+// the desktop's locale (Documents::localPaper), and writes them
 // to the file whole. The pages are made in a scratch folder and then put in
 // place, so a file that cannot be written is noticed and an existing file is
 // never left half-overwritten. Returns why it failed, or nothing.

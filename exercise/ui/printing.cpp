@@ -77,6 +77,7 @@ void MDIWindow::worksheetExport()
         return;
     }
     case WorksheetDialog::Publish::Nothing:
+        statusBar()->showMessage(tr("No worksheet was made: choose Print or Save as PDF"), StatusTimeout);
         return;
     }
 }

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/ui/worksheetdialog.h"
 
+#include "base/ui/forms.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
 
 WorksheetDialog::WorksheetDialog(QWidget *parent)
     : QDialog(parent)
@@ -19,6 +24,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
     layout->addWidget(buildPublishMethod());
     layout->addLayout(buildButtons());
     layout->addStretch();
+    setMinimumWidth(std::max(layout->minimumSize().width(), Forms::widthForTitle(this)));
 }
 
 QWidget *WorksheetDialog::buildContents()

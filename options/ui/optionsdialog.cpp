@@ -128,13 +128,17 @@ QWidget *OptionsDialog::createPrivacyPage()
     m_clearScores->setAccessibleName(tr("Clear saved scores and user accounts"));
     m_clearData = new QPushButton(tr("Clear"));
     m_clearData->setAccessibleName(tr("Clear all saved data and reset to original settings"));
+    m_clearResult = new QLabel;
+    m_clearResult->setObjectName(QStringLiteral("clearResult"));
+    m_clearResult->setWordWrap(true);
     m_oldPassword = new QLineEdit;
     m_oldPassword->setAccessibleName(tr("Old administrator password"));
     m_newPassword = new QLineEdit;
     m_newPassword->setAccessibleName(tr("New administrator password"));
     return pageOf({Forms::groupOf(tr("Clear Private Data"),
                            {new QLabel(tr("Clear saved scores and user account data:")), m_clearScores,
-                            new QLabel(tr("Clear all saved data and reset to original settings:")), m_clearData},
+                            new QLabel(tr("Clear all saved data and reset to original settings:")), m_clearData,
+                            m_clearResult},
                            this),
                    Forms::groupOf(tr("Administrator Password"),
                            {new QLabel(tr("Enter the old administrator password:")), m_oldPassword,
@@ -219,16 +223,29 @@ void OptionsDialog::changePassword()
 
 void OptionsDialog::clearScores()
 {
-    // The button stays usable when nothing could be cleared; the store's own
-    // warning has said why.
-    if (Clearing::clear(Clearing::What::ScoresAndAccounts))
-        m_clearScores->setEnabled(false);
+    // The button stays usable when nothing could be cleared.
+    const bool cleared = Clearing::clear(Clearing::What::ScoresAndAccounts);
+    m_clearScores->setEnabled(!cleared);
+    tellCleared(m_clearScores, cleared, tr("The saved scores and user accounts have been cleared."));
 }
 
 void OptionsDialog::clearData()
 {
-    if (Clearing::clear(Clearing::What::AllData)) {
-        m_clearData->setEnabled(false);
-        m_allDataCleared = true;
-    }
+    const bool cleared = Clearing::clear(Clearing::What::AllData);
+    m_clearData->setEnabled(!cleared);
+    m_allDataCleared = m_allDataCleared || cleared;
+    tellCleared(m_clearData, cleared,
+                tr("All saved data have been cleared. The First Run questions come back at the next start."));
+}
+
+void OptionsDialog::tellCleared(QPushButton *button, bool cleared, const QString &done)
+{
+    // Said beside the buttons, whether or not the store has warned before.
+    const QString text = cleared ? done
+                                 : tr("Nothing was cleared: Brightsum cannot write its settings on this computer.");
+    m_clearResult->setText(text);
+    button->setAccessibleDescription(text);
+    // The dialog grows to show the whole message at the label's width.
+    m_clearResult->setMinimumHeight(m_clearResult->heightForWidth(m_clearResult->width()));
+    resize(size().expandedTo(sizeHint()));
 }

@@ -5,6 +5,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -36,6 +37,8 @@ public:
     QButtonGroup *toolbarButtons() const { return m_toolbar; }
     QPushButton *clearScoresButton() const { return m_clearScores; }
     QPushButton *clearDataButton() const { return m_clearData; }
+    // Says whether the last clear cleared.
+    QLabel *clearResult() const { return m_clearResult; }
     QLineEdit *oldPasswordField() const { return m_oldPassword; }
     QLineEdit *newPasswordField() const { return m_newPassword; }
 
@@ -55,6 +58,7 @@ private:
     void presetFontSize();
     void writeSettings();
     void changePassword();
+    void tellCleared(QPushButton *button, bool cleared, const QString &done);
 
     bool m_allDataCleared = false;
     QComboBox *m_fontFace = nullptr;
@@ -67,6 +71,7 @@ private:
     QButtonGroup *m_toolbar = nullptr;
     QPushButton *m_clearScores = nullptr;
     QPushButton *m_clearData = nullptr;
+    QLabel *m_clearResult = nullptr;
     QLineEdit *m_oldPassword = nullptr;
     QLineEdit *m_newPassword = nullptr;
 };

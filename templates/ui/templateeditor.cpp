@@ -23,8 +23,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include <algorithm>
-
 namespace {
 
 const QString SampleTemplate = QStringLiteral("Sample/Sample Template.dat");
@@ -202,7 +200,7 @@ void TemplateEditor::previous()
 
 void TemplateEditor::openTemplate()
 {
-    if (!mayReplace())
+    if (!mayUseFiles() || !mayReplace())
         return;
     const QString fileName =
         Ask::openFile(this, RecentFolders::Kind::Templates, tr("Open Template Dialog"),
@@ -223,6 +221,7 @@ void TemplateEditor::load(const QString &path)
     }
     // A file that cannot be read opens as an empty template, like one that holds nothing.
     m_records = records;
+    m_saved = records;
     setWindowTitle(tr("Template Editor: %1").arg(PlainText::windowTitle(QuestionFile::baseName(path))));
     statusBar()->showMessage(tr("Opened template for editing"), StatusTimeout);
     refresh();
@@ -230,6 +229,8 @@ void TemplateEditor::load(const QString &path)
 
 TemplateEditor::SaveResult TemplateEditor::saveTemplate()
 {
+    if (!mayUseFiles())
+        return SaveResult::Cancelled;
     const QString chosen =
         Ask::saveFile(this, RecentFolders::Kind::Templates, tr("Save Template Dialog"),
                       tr("Brightsum Templates (*.dat)"));
@@ -245,6 +246,7 @@ TemplateEditor::SaveResult TemplateEditor::saveTemplate()
                      tr("The template could not be saved to \"%1\": %2").arg(displayed(fileName), problem));
         return SaveResult::Failed;
     }
+    m_saved = m_records;
     statusBar()->showMessage(tr("Saved template to hard disk"), StatusTimeout);
     setWindowTitle(tr("Template Editor: %1").arg(PlainText::windowTitle(QuestionFile::baseName(fileName))));
     return SaveResult::Saved;
@@ -255,6 +257,7 @@ void TemplateEditor::newTemplate()
     if (!mayReplace())
         return;
     m_records = QuestionRecords{};
+    m_saved = m_records;
     m_current = 0;
     setWindowTitle(tr("Template Editor: New Template"));
     refresh();
@@ -273,6 +276,7 @@ void TemplateEditor::generate()
     const quint32 set = dialog.set();
     // In the language the program speaks, as brightsum-generate --language makes them.
     m_records = Generator::generate(m_generatedTopic, m_generatedLevel, set, Language::current());
+    m_saved = QuestionRecords{}; // a new template, not yet saved
     m_current = 0;
     setWindowTitle(tr("Template Editor: New Template"));
     refresh();
@@ -292,15 +296,23 @@ void TemplateEditor::storeFields()
     record.choice = QuestionFile::asLine(m_choiceField->text());
 }
 
-bool TemplateEditor::holdsText() const
+bool TemplateEditor::hasUnsavedChanges()
 {
-    return std::any_of(m_records.cbegin(), m_records.cend(), [](const QuestionRecord &r) { return !r.isEmpty(); });
+    storeFields();
+    return m_records != m_saved;
+}
+
+bool TemplateEditor::mayUseFiles()
+{
+    if (m_mayUseFiles && !m_mayUseFiles())
+        return false;
+    m_mayUseFiles = nullptr;
+    return true;
 }
 
 QMessageBox::StandardButton TemplateEditor::askToSave()
 {
-    storeFields();
-    if (!holdsText())
+    if (!hasUnsavedChanges())
         return QMessageBox::No;
     return Ask::yesNoCancel(this, tr("Save Template"), tr("Do you want to save this template?"));
 }

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <functional>
+
 class QAction;
 class QLCDNumber;
 class QLineEdit;
@@ -36,6 +38,12 @@ public:
 
     // The editor opens at 400 by 200, in the workspace too.
     QSize sizeHint() const override { return QSize(400, 200); }
+    // Asked before another template is opened or this one saved: false keeps
+    // the files as they are. Once it has said yes it is not asked again.
+    void guardFiles(const std::function<bool()> &mayUseFiles) { m_mayUseFiles = mayUseFiles; }
+    // Whether the template differs from what was last opened or saved (a new
+    // one: from an empty template), counting what the fields hold now.
+    bool hasUnsavedChanges();
 
 public Q_SLOTS:
     void openSample();
@@ -60,8 +68,9 @@ private:
 
     // Copies the fields into the current question, so that nothing typed is lost.
     void storeFields();
-    bool holdsText() const;
-    // Stores the fields and, when the template holds any text, asks whether to save it.
+    // Whether files may be used now (guardFiles).
+    bool mayUseFiles();
+    // Stores the fields and, when the template holds unsaved changes, asks whether to save it.
     QMessageBox::StandardButton askToSave();
     // Before the template is replaced: false when the user keeps it, or when
     // the save asked for did not happen.
@@ -69,6 +78,8 @@ private:
     void load(const QString &path);
 
     QuestionRecords m_records{};
+    QuestionRecords m_saved{}; // as last opened or saved
+    std::function<bool()> m_mayUseFiles;
     int m_current = 0;
     // The last topic and level generated, offered again next time.
     int m_generatedTopic = 0;

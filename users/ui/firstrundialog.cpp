@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -44,6 +45,8 @@ bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
     currency->setObjectName(QStringLiteral("currency"));
     for (const QString &stored : Localization::currencies())
         currency->addItem(UnitWords::shown(stored), stored);
+    // The desktop's own currency when it is one of them; else the first.
+    currency->setCurrentIndex(std::max(0, currency->findData(Localization::currencyOf(QLocale()))));
     currency->setAccessibleName(tr("Currency"));
     layout->addWidget(Forms::groupOf(tr("Currency"), {currency}, &dialog));
 
@@ -68,7 +71,11 @@ bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
         password->hide();
         layout->addWidget(Forms::groupOf(tr("Administrator Password"), {kept}, &dialog));
     } else {
-        layout->addWidget(Forms::groupOf(tr("Administrator Password"), {password}, &dialog));
+        auto *shown = new QLabel(tr("The password is shown as you type it, so type it where no child can see."),
+                                 &dialog);
+        shown->setWordWrap(true);
+        password->setAccessibleDescription(shown->text());
+        layout->addWidget(Forms::groupOf(tr("Administrator Password"), {shown, password}, &dialog));
     }
 
     auto *done = new QPushButton(tr("&Done"), &dialog);
@@ -86,8 +93,25 @@ bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
 
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
     QObject::connect(done, &QPushButton::clicked, &dialog, &QDialog::accept);
-    if (!Prompts::current().exec(dialog))
-        return false;
+    // An empty password is stored as typed, once the adult has said so: it lets
+    // anyone in at every password prompt.
+    for (;;) {
+        if (!Prompts::current().exec(dialog))
+            return false;
+        if (passwordSet || !password->text().isEmpty())
+            break;
+        dialog.show(); // the question is asked over it
+        const QMessageBox::StandardButton answer = Prompts::current().message(
+            &dialog, Prompts::Kind::Question, tr("No Administrator Password"),
+            tr("You have not set an administrator password. Without one, anyone who presses Enter at the password "
+               "prompt can change the options, clear the scores and see every child's records.\n\nDo you want to "
+               "go on without a password?"),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::No)
+            break;
+        dialog.hide(); // shown modal again, its field ready for the password
+        password->setFocus();
+    }
     return store(currency->currentData().toString(), metric->isChecked(),
                  passwordSet ? std::nullopt : std::optional<QString>(password->text()), alongside);
 }

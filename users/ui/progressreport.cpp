@@ -34,13 +34,24 @@ QString tr(const char *text)
     return QCoreApplication::translate("ProgressReport", text);
 }
 
+QString heading(const Progress::Figures &figures, const QDate &printedOn)
+{
+    return QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
+                          "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
+                          "<p style=\"font-size:16px\">%3<br>%4</p>")
+        .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
+             QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
+             Progress::summary(figures).toHtmlEscaped());
+}
+
+// A table with its heading row, which starts every page it runs onto.
 QString tableHtml(const QStringList &header, const QList<QStringList> &rows)
 {
     QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\" "
-                                 "style=\"font-size:15px; border-color:#999999; border-style:solid\"><tr>");
+                                 "style=\"font-size:15px; border-color:#999999; border-style:solid\"><thead><tr>");
     for (const QString &heading : header)
         out += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(heading.toHtmlEscaped());
-    out += QStringLiteral("</tr>");
+    out += QStringLiteral("</tr></thead>");
     for (const QStringList &row : rows) {
         out += QStringLiteral("<tr>");
         for (qsizetype column = 0; column < row.size(); ++column)
@@ -51,15 +62,29 @@ QString tableHtml(const QStringList &header, const QList<QStringList> &rows)
     return out + QStringLiteral("</table>");
 }
 
-QString html(const Progress::Figures &figures, const QDate &printedOn)
+// The figures by topic.
+QString table(const Progress::Figures &figures)
 {
-    QString out = QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
-                                 "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
-                                 "<p style=\"font-size:16px\">%3<br>%4</p>")
-                      .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
-                           QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
-                           Progress::summary(figures).toHtmlEscaped());
-    return out + tableHtml(Progress::tableHeader(), Progress::tableRows(figures));
+    return tableHtml(Progress::tableHeader(), Progress::tableRows(figures));
+}
+
+void layOut(QTextDocument &text, const QString &html, const QFont &font)
+{
+    text.setDefaultFont(font);
+    text.setHtml(html);
+    text.setTextWidth(PageUnits);
+}
+
+void drawFooter(QPainter &painter, qreal pageHeight, const QFont &font)
+{
+    painter.save();
+    painter.setPen(QColor(0x77, 0x77, 0x77));
+    QFont footer = font;
+    footer.setPixelSize(12);
+    painter.setFont(footer);
+    painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
+                     QCoreApplication::translate("ProgressReport", "Made with Brightsum, %1").arg(Documents::WebAddress));
+    painter.restore();
 }
 
 // The practice page: what is practised and known per topic, then the map.
@@ -83,18 +108,6 @@ void paintPractice(QPainter &painter, const QFont &font, qreal pageHeight, const
     painter.restore();
 }
 
-void paintFooter(QPainter &painter, const QFont &font, qreal pageHeight)
-{
-    painter.save();
-    painter.setPen(QColor(0x77, 0x77, 0x77));
-    QFont footer = font;
-    footer.setPixelSize(12);
-    painter.setFont(footer);
-    painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
-                     QCoreApplication::translate("ProgressReport", "Made with Brightsum, %1").arg(Documents::WebAddress));
-    painter.restore();
-}
-
 } // namespace
 
 void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, const Practice::Box &practice,
@@ -112,21 +125,21 @@ void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, 
     painter.translate(margin, margin);
     painter.scale(scale, scale);
 
-    QTextDocument text;
-    QFont font = text.defaultFont();
+    QFont font;
     font.setPixelSize(16);
-    text.setDefaultFont(font);
-    text.setHtml(html(figures, printedOn));
-    text.setTextWidth(PageUnits);
-    // The chart keeps its room: a long table is made smaller rather than spill onto a second page.
+    QTextDocument text;
+    layOut(text, heading(figures, printedOn) + table(figures), font);
+    // The chart keeps its room below the table; a table too long for the page
+    // beside it follows on pages of its own, its heading row on each.
     const qreal chartHeight = PageUnits * ChartAspect;
-    const qreal textRoom = pageHeight - chartHeight - Gap;
-    const qreal textScale = std::min<qreal>(1, textRoom / text.size().height());
-    painter.save();
-    painter.scale(textScale, textScale);
+    const qreal footerRoom = 24;
+    const bool onePage = text.size().height() + Gap + chartHeight <= pageHeight - footerRoom;
+    if (!onePage)
+        layOut(text, heading(figures, printedOn) + QStringLiteral("<p style=\"font-size:16px\">%1</p>")
+                                                      .arg(tr("The figures by topic follow on the next page.").toHtmlEscaped()),
+               font);
     text.drawContents(&painter);
-    painter.restore();
-
+    const qreal chartTop = text.size().height() + Gap;
     QGraphicsScene scene;
     QChart *chart = ProgressChart::build(figures);
     scene.addItem(chart);
@@ -143,15 +156,29 @@ void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, 
     labels.setPixelSize(15);
     chart->legend()->setFont(labels);
     chart->resize(PageUnits, chartHeight);
-    const QRectF target(0, text.size().height() * textScale + Gap, PageUnits, chartHeight);
+    ProgressChart::keepLastDateInside(chart);
+    const QRectF target(0, chartTop, PageUnits, chartHeight);
     scene.render(&painter, target, QRectF(0, 0, PageUnits, chartHeight));
+    drawFooter(painter, pageHeight, font);
 
-    paintFooter(painter, font, pageHeight);
+    if (!onePage) {
+        QTextDocument rows;
+        layOut(rows, table(figures), font);
+        rows.setPageSize(QSizeF(PageUnits, pageHeight - footerRoom));
+        for (int page = 0; page < rows.pageCount(); ++page) {
+            printer.newPage();
+            painter.save();
+            painter.translate(0, -page * (pageHeight - footerRoom));
+            rows.drawContents(&painter, QRectF(0, page * (pageHeight - footerRoom), PageUnits, pageHeight - footerRoom));
+            painter.restore();
+            drawFooter(painter, pageHeight, font);
+        }
+    }
     if (practice.items.isEmpty() && practice.known.isEmpty() && practice.practised.isEmpty())
         return;
     printer.newPage();
-    paintPractice(painter, font, pageHeight - 16, figures.player, practice, printedOn);
-    paintFooter(painter, font, pageHeight);
+    paintPractice(painter, font, pageHeight - footerRoom, figures.player, practice, printedOn);
+    drawFooter(painter, pageHeight, font);
 }
 
 bool ProgressReport::print(QWidget *parent, const Progress::Figures &figures, const Practice::Box &practice)

@@ -85,6 +85,8 @@ QTableView *readOnlyTable(QAbstractItemModel *model, const QString &name, QWidge
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false); // Tab leaves the table for the next control
     table->verticalHeader()->hide();
+    // Rows as close as a list's, so a small window shows more of them.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     return table;
 }
 
@@ -120,7 +122,8 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
     m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setAccessibleName(tr("Scores over time"));
     m_chartView->setFocusPolicy(Qt::StrongFocus); // reached by Tab, so its description is read
-    m_chartView->setMinimumHeight(260);
+    // Low enough that the window shows its buttons in the first start's workspace.
+    m_chartView->setMinimumHeight(150);
     m_exercises = readOnlyTable(new ExerciseModel(this), tr("Every exercise"), page);
     // Sized once from a sample rather than from thousands of rows.
     m_exercises->setWordWrap(false);

@@ -225,7 +225,7 @@ void Sidebar::setUserContent(const QString &playerName)
     if (m_waitingForRecords)
         return;
     fillUserPage();
-    switchTo(m_userPage, QString());
+    switchTo(m_userPage, tr("Sidebar"));
 }
 
 void Sidebar::recordsChanged()
@@ -233,7 +233,7 @@ void Sidebar::recordsChanged()
     if (m_waitingForRecords) {
         m_waitingForRecords = false;
         fillUserPage();
-        switchTo(m_userPage, QString());
+        switchTo(m_userPage, tr("Sidebar"));
     } else if (currentPage() == m_userPage) {
         fillUserPage(); // records written by another program
     }
