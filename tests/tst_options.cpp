@@ -426,6 +426,12 @@ void TestOptions::firstRun()
     };
     QCOMPARE(FirstRun::run(nullptr), done);
     QCOMPARE(prompts.count(u"No Administrator Password"_s), withoutPassword.isEmpty() ? 0 : 1);
+    for (const ScriptedPrompts::Asked &asked : std::as_const(prompts.asked)) {
+        if (asked.title == u"No Administrator Password"_s) { // Enter alone never goes on without one
+            const auto box = Prompts::messageBox(nullptr, asked.kind, asked.title, asked.text, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(box->standardButton(box->defaultButton()), QMessageBox::No);
+        }
+    }
     if (withoutPassword == u"no"_s)
         password = u"late"_s;
 

@@ -26,6 +26,7 @@ QMessageBox::Icon iconOf(Prompts::Kind kind)
     case Prompts::Kind::Warning: return QMessageBox::Warning;
     case Prompts::Kind::Critical: return QMessageBox::Critical;
     case Prompts::Kind::Question: return QMessageBox::Question;
+    case Prompts::Kind::Caution: return QMessageBox::Warning;
     case Prompts::Kind::About: break;
     }
     return QMessageBox::NoIcon;
@@ -101,6 +102,8 @@ std::unique_ptr<QMessageBox> Prompts::messageBox(QWidget *parent, Kind kind, con
         if (!box->defaultButton() && box->buttonRole(added) == QMessageBox::AcceptRole)
             box->setDefaultButton(added);
     }
+    if (kind == Kind::Caution && (buttons & QMessageBox::No))
+        box->setDefaultButton(QMessageBox::No);
     return box;
 }
 

@@ -20,7 +20,9 @@ class QWidget;
 class Prompts
 {
 public:
-    enum class Kind { Information, Warning, Critical, Question, About };
+    // A Caution is a question whose safe answer is No: No is its default
+    // button, so pressing Enter without reading never says Yes to it.
+    enum class Kind { Information, Warning, Critical, Question, Caution, About };
 
     virtual ~Prompts() = default;
 

@@ -102,7 +102,7 @@ bool FirstRun::run(QWidget *parent, const StoreChange &alongside)
             break;
         dialog.show(); // the question is asked over it
         const QMessageBox::StandardButton answer = Prompts::current().message(
-            &dialog, Prompts::Kind::Question, tr("No Administrator Password"),
+            &dialog, Prompts::Kind::Caution, tr("No Administrator Password"),
             tr("You have not set an administrator password. Without one, anyone who presses Enter at the password "
                "prompt can change the options, clear the scores and see every child's records.\n\nDo you want to "
                "go on without a password?"),
