@@ -71,6 +71,9 @@ void ApplicationWindow::showScoreWindow(bool onePlayer)
         // finds the way to practise them there.
         if (onePlayer && m_sidebar->isVisible() && !Practice::of(m_userName).items.isEmpty())
             m_sidebar->showMyScoresTasks();
+        // A computer that has no records yet is shared with the room from there.
+        if (!onePlayer && m_sidebar->isVisible())
+            m_sidebar->setScoreContent();
         Ask::information(this, tr("No Saved Scores"), tr("No scores to display."));
         return;
     }
