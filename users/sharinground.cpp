@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -62,7 +64,9 @@ SharingRound::Outcome SharingRound::run(const Input &input)
         m_folder = input.folder;
         m_identity = input.identity;
     }
-    if (!QFileInfo(input.folder).isDir()) {
+    struct stat folder {};
+    const bool found = ::stat(QFile::encodeName(input.folder).constData(), &folder) == 0 && S_ISDIR(folder.st_mode);
+    if (!found || !sameFolder(input, static_cast<quint64>(folder.st_dev))) {
         tellUnreachable(tr("The shared folder %1 cannot be reached: the records are kept on this computer, and "
                            "shared once it can be reached again.")
                             .arg(QDir::toNativeSeparators(input.folder)),
@@ -70,6 +74,8 @@ SharingRound::Outcome SharingRound::run(const Input &input)
         return outcome;
     }
     outcome.written = writeOwn(input, outcome);
+    if (outcome.written)
+        m_device = static_cast<quint64>(folder.st_dev);
     if (outcome.cloned)
         return outcome;
     const QList<SharedFolder::File> files = readOthers(input, outcome);
@@ -85,6 +91,20 @@ SharingRound::Outcome SharingRound::run(const Input &input)
                                "computers."));
     }
     return outcome;
+}
+
+bool SharingRound::sameFolder(const Input &input, quint64 device) const
+{
+    // A network share unmounted leaves the empty folder it was mounted on, on
+    // another file system: this computer's file written there would be hidden
+    // once the share is back, and its records shared with nobody meanwhile. A
+    // folder on another file system is taken for the shared one only when it
+    // holds a file of this room (the share mounted again, or moved whole).
+    if (m_device == 0 || device == m_device)
+        return true;
+    const QStringList names = QDir(input.folder).entryList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [](const QString &name) { return SharedFolder::isIdentity(name.chopped(4)); });
 }
 
 void SharingRound::merged(const QHash<QString, Stamp> &files)
