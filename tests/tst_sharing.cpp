@@ -202,6 +202,14 @@ void TestSharing::aCopiedDiskTakesANewIdentity()
     QCOMPARE(twin.told.size(), 1);
     QCOMPARE(ScoreCsv::read(TestSupport::readFile(SharedFolder::fileOf(folder.path(), Here))).records.constLast().topic,
              QStringLiteral("Addition"));
+
+    // A second program of one store shares records this one reads a moment later, as it makes more: no twin.
+    const QList<ScoreRecord> made{recordOf(QStringLiteral("Addition"), 2), recordOf(QStringLiteral("Money"), 3)};
+    SharingRound one, other;
+    QVERIFY(one.run({folder.path(), Here, before + made.mid(0, 1)}).written);
+    QVERIFY(!other.run({folder.path(), Here, before}).cloned);
+    QVERIFY(one.run({folder.path(), Here, before + made}).written);
+    QVERIFY(!other.run({folder.path(), Here, before + made.mid(0, 1)}).cloned);
 }
 
 void TestSharing::fiveComputersAtFullSpeed()

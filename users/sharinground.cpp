@@ -138,24 +138,27 @@ bool SharingRound::writeOwn(const Input &input, Outcome &outcome)
         if (found && *found == bytes) {
             m_written = there;
             m_writtenBytes = bytes;
-            m_suspected = false;
+            m_suspected.clear();
             return true;
         }
         const SharedFolder::Read read = found ? SharedFolder::read(*found, path) : SharedFolder::Read();
         const QList<ScoreRecord> own = ScoreCsv::read(bytes).records; // as another computer reads them
-        if (found && read.problem.isEmpty() && !SharedFolder::missing({{input.identity, read.records}}, own).isEmpty()) {
-            // Left to its writer this round: seen twice, it is no passing
-            // overlap of two programs of this store.
-            if (m_suspected) {
+        QList<ScoreRecord> foreign = found && read.problem.isEmpty()
+            ? SharedFolder::missing({{input.identity, read.records}}, own) : QList<ScoreRecord>();
+        if (!foreign.isEmpty()) {
+            // Left to its writer this round. Records that another program of
+            // this store made reach this store a moment later; a twin's never
+            // do: still missing a round later, they are a twin's.
+            if (!m_suspected.isEmpty() && !SharedFolder::missing({{input.identity, m_suspected}}, own).isEmpty()) {
                 outcome.cloned = true;
                 outcome.told.append(tr("Another computer shares records under this computer's name (a copy of its "
                                        "disk?): this computer now shares them under a new one."));
             }
-            m_suspected = true;
+            m_suspected = std::move(foreign);
             return false;
         }
     }
-    m_suspected = false;
+    m_suspected.clear();
     const QString problem = SafeFile::replace(path, bytes);
     if (!problem.isEmpty()) {
         tellUnreachable(tr("Brightsum cannot write in the shared folder %1 (%2): the records are kept on this "

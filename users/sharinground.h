@@ -77,7 +77,7 @@ private:
     QHash<QString, Stamp> m_told;  // files left out, as last told of
     Stamp m_written;               // this computer's file, as last written or found to be right
     QByteArray m_writtenBytes;
-    bool m_suspected = false;      // the file held records this computer never made, last round
+    QList<ScoreRecord> m_suspected; // records this computer's file held and its store did not, last round
     quint64 m_device = 0;          // the file system the folder was found on, once this computer's file was there
     bool m_unreachableTold = false;
 };
