@@ -16,6 +16,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -378,6 +379,12 @@ void TestProgress::sharingIsChosenBehindThePassword()
     QVERIFY(SharedFolder::isIdentity(identity));
     QVERIFY(button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
     QTRY_VERIFY(QFile::exists(SharedFolder::fileOf(m_folder.path(), identity)));
+    // A file left out on Share Now is told, and the telling stays in view.
+    button(QStringLiteral("Share Now"))->click();
+    QTRY_COMPARE(window.statusBar()->currentMessage(), QStringLiteral("The score records are shared with the other computers."));
+    TestSupport::writeFile(SharedFolder::fileOf(m_folder.path(), QString(32, QLatin1Char('d'))), "name,topic\r\nKim,Mon");
+    button(QStringLiteral("Share Now"))->click();
+    QTRY_VERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("middle of a line")));
 
     // Asked again, it stops sharing; the identity stays for a later start.
     prompts.texts = {QStringLiteral("tindrel")};

@@ -14,6 +14,7 @@
 
 #include <QProcess>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
@@ -165,6 +166,23 @@ void TestSharing::anUnreachableFolderLosesNothing()
     QCOMPARE(again.told.size(), 1); // reached again
     QCOMPARE(ScoreCsv::read(TestSupport::readFile(SharedFolder::fileOf(folder, Here))).records.size(), 2);
     QCOMPARE(ScoreBook::records().size(), 2 + Theirs.size());
+
+    // Unmounted, a share leaves the empty folder it was mounted on, of another file system.
+    QTemporaryDir bare(QStringLiteral("/dev/shm/brightsum-XXXXXX"));
+    if (!bare.isValid() || QStorageInfo(bare.path()).device() == QStorageInfo(folder).device())
+        QSKIP("No second file system to stand for an unmounted share");
+    const QString mounted = home.filePath(QStringLiteral("mounted"));
+    const auto mount = [&](const QString &target) { QFile::remove(mounted); QVERIFY(QFile::link(target, mounted)); };
+    mount(folder);
+    QVERIFY(roundOf(round, mounted).written);
+    mount(bare.path());
+    TestSupport::appendRecord(recordOf(QStringLiteral("Division"), 3));
+    const SharingRound::Outcome unmounted = roundOf(round, mounted);
+    QVERIFY(!unmounted.written && unmounted.told.size() == 1);
+    QVERIFY(QDir(bare.path()).isEmpty());
+    mount(folder);
+    QVERIFY(roundOf(round, mounted).written);
+    QCOMPARE(ScoreCsv::read(TestSupport::readFile(SharedFolder::fileOf(folder, Here))).records.size(), 3);
 }
 
 void TestSharing::aCopiedDiskTakesANewIdentity()
@@ -184,6 +202,14 @@ void TestSharing::aCopiedDiskTakesANewIdentity()
     QCOMPARE(twin.told.size(), 1);
     QCOMPARE(ScoreCsv::read(TestSupport::readFile(SharedFolder::fileOf(folder.path(), Here))).records.constLast().topic,
              QStringLiteral("Addition"));
+
+    // A second program of one store shares records this one reads a moment later, as it makes more: no twin.
+    const QList<ScoreRecord> made{recordOf(QStringLiteral("Addition"), 2), recordOf(QStringLiteral("Money"), 3)};
+    SharingRound one, other;
+    QVERIFY(one.run({folder.path(), Here, before + made.mid(0, 1)}).written);
+    QVERIFY(!other.run({folder.path(), Here, before}).cloned);
+    QVERIFY(one.run({folder.path(), Here, before + made}).written);
+    QVERIFY(!other.run({folder.path(), Here, before + made.mid(0, 1)}).cloned);
 }
 
 void TestSharing::fiveComputersAtFullSpeed()

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -62,7 +64,9 @@ SharingRound::Outcome SharingRound::run(const Input &input)
         m_folder = input.folder;
         m_identity = input.identity;
     }
-    if (!QFileInfo(input.folder).isDir()) {
+    struct stat folder {};
+    const bool found = ::stat(QFile::encodeName(input.folder).constData(), &folder) == 0 && S_ISDIR(folder.st_mode);
+    if (!found || !sameFolder(input, static_cast<quint64>(folder.st_dev))) {
         tellUnreachable(tr("The shared folder %1 cannot be reached: the records are kept on this computer, and "
                            "shared once it can be reached again.")
                             .arg(QDir::toNativeSeparators(input.folder)),
@@ -70,6 +74,8 @@ SharingRound::Outcome SharingRound::run(const Input &input)
         return outcome;
     }
     outcome.written = writeOwn(input, outcome);
+    if (outcome.written)
+        m_device = static_cast<quint64>(folder.st_dev);
     if (outcome.cloned)
         return outcome;
     const QList<SharedFolder::File> files = readOthers(input, outcome);
@@ -85,6 +91,20 @@ SharingRound::Outcome SharingRound::run(const Input &input)
                                "computers."));
     }
     return outcome;
+}
+
+bool SharingRound::sameFolder(const Input &input, quint64 device) const
+{
+    // A network share unmounted leaves the empty folder it was mounted on, on
+    // another file system: this computer's file written there would be hidden
+    // once the share is back, and its records shared with nobody meanwhile. A
+    // folder on another file system is taken for the shared one only when it
+    // holds a file of this room (the share mounted again, or moved whole).
+    if (m_device == 0 || device == m_device)
+        return true;
+    const QStringList names = QDir(input.folder).entryList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [](const QString &name) { return SharedFolder::isIdentity(name.chopped(4)); });
 }
 
 void SharingRound::merged(const QHash<QString, Stamp> &files)
@@ -118,24 +138,27 @@ bool SharingRound::writeOwn(const Input &input, Outcome &outcome)
         if (found && *found == bytes) {
             m_written = there;
             m_writtenBytes = bytes;
-            m_suspected = false;
+            m_suspected.clear();
             return true;
         }
         const SharedFolder::Read read = found ? SharedFolder::read(*found, path) : SharedFolder::Read();
         const QList<ScoreRecord> own = ScoreCsv::read(bytes).records; // as another computer reads them
-        if (found && read.problem.isEmpty() && !SharedFolder::missing({{input.identity, read.records}}, own).isEmpty()) {
-            // Left to its writer this round: seen twice, it is no passing
-            // overlap of two programs of this store.
-            if (m_suspected) {
+        QList<ScoreRecord> foreign = found && read.problem.isEmpty()
+            ? SharedFolder::missing({{input.identity, read.records}}, own) : QList<ScoreRecord>();
+        if (!foreign.isEmpty()) {
+            // Left to its writer this round. Records that another program of
+            // this store made reach this store a moment later; a twin's never
+            // do: still missing a round later, they are a twin's.
+            if (!m_suspected.isEmpty() && !SharedFolder::missing({{input.identity, m_suspected}}, own).isEmpty()) {
                 outcome.cloned = true;
                 outcome.told.append(tr("Another computer shares records under this computer's name (a copy of its "
                                        "disk?): this computer now shares them under a new one."));
             }
-            m_suspected = true;
+            m_suspected = std::move(foreign);
             return false;
         }
     }
-    m_suspected = false;
+    m_suspected.clear();
     const QString problem = SafeFile::replace(path, bytes);
     if (!problem.isEmpty()) {
         tellUnreachable(tr("Brightsum cannot write in the shared folder %1 (%2): the records are kept on this "

@@ -67,6 +67,8 @@ private:
     bool writeOwn(const Input &input, Outcome &outcome);
     // The other computers' files that have changed since last read, each read whole.
     QList<SharedFolder::File> readOthers(const Input &input, Outcome &outcome);
+    // Whether the folder, found on file system `device`, is still the one shared through.
+    bool sameFolder(const Input &input, quint64 device) const;
     void tellUnreachable(const QString &problem, Outcome &outcome);
 
     QString m_folder;
@@ -75,6 +77,7 @@ private:
     QHash<QString, Stamp> m_told;  // files left out, as last told of
     Stamp m_written;               // this computer's file, as last written or found to be right
     QByteArray m_writtenBytes;
-    bool m_suspected = false;      // the file held records this computer never made, last round
+    QList<ScoreRecord> m_suspected; // records this computer's file held and its store did not, last round
+    quint64 m_device = 0;          // the file system the folder was found on, once this computer's file was there
     bool m_unreachableTold = false;
 };

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <memory>
+
 void ApplicationWindow::createSharing()
 {
     m_sharing = new RecordSharing(this);
@@ -78,9 +80,14 @@ void ApplicationWindow::shareNow()
     if (RecordSharing::folder().isEmpty())
         return;
     showStatus(tr("Sharing the score records with the other computers..."));
-    connect(m_sharing, &RecordSharing::roundDone, this, [this](bool written) {
-        showStatus(written ? tr("The score records are shared with the other computers.")
-                           : tr("The score records could not be shared now: they are kept on this computer."));
+    // What the round told (a file left out, a folder out of reach) stays in view.
+    auto told = std::make_shared<bool>(false);
+    const QMetaObject::Connection telling = connect(m_sharing, &RecordSharing::told, this, [told] { *told = true; });
+    connect(m_sharing, &RecordSharing::roundDone, this, [this, told, telling](bool written) {
+        disconnect(telling);
+        if (!*told)
+            showStatus(written ? tr("The score records are shared with the other computers.")
+                               : tr("The score records could not be shared now: they are kept on this computer."));
     }, Qt::SingleShotConnection);
     m_sharing->shareNow();
 }
