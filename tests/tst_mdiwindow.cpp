@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: what the child does and what the window then shows, asks and stores.
 
+#include "base/language.h"
 #include "base/store/store.h"
 #include "content/topics.h"
 #include "exercise/ui/mdiwindow.h"
@@ -241,10 +242,20 @@ void TestMDIWindow::closeQuestion_data()
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("untouched closes without asking") << false << QMessageBox::Cancel << false << true;
-    QTest::newRow("cancel keeps everything") << true << QMessageBox::Cancel << true << false;
-    QTest::newRow("no closes") << true << QMessageBox::No << true << true;
-    QTest::newRow("yes with the save dialog cancelled closes") << true << QMessageBox::Yes << true << true;
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    const QString addition = QStringLiteral("Addition");
+    const QString en = QStringLiteral("en");
+    QTest::newRow("untouched closes without asking") << false << QMessageBox::Cancel << false << true << addition << en
+                                                     << addition;
+    QTest::newRow("cancel keeps everything") << true << QMessageBox::Cancel << true << false << addition << en << addition;
+    QTest::newRow("no closes") << true << QMessageBox::No << true << true << addition << en << addition;
+    QTest::newRow("yes with the save dialog cancelled closes") << true << QMessageBox::Yes << true << true << addition
+                                                               << en << addition;
+    QTest::newRow("a practice in French is titled as shown")
+        << true << QMessageBox::No << true << true << Topics::practice << QStringLiteral("fr")
+        << QStringLiteral("Révision");
 }
 
 void TestMDIWindow::closeQuestion()
@@ -253,18 +264,27 @@ void TestMDIWindow::closeQuestion()
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
+    QFETCH(QString, topic);
+    QFETCH(QString, language);
+    QFETCH(QString, title);
 
+    Language::setCurrent(language);
+    QVERIFY(Language::installTranslators());
+    const auto english = qScopeGuard([] {
+        Language::setCurrent(QStringLiteral("en"));
+        Language::installTranslators();
+    });
     ScriptedPrompts prompts;
     prompts.buttons = {QMessageBox::Ok, answer}; // the first answers the wrong-answer box
-    auto w = window();
+    auto w = std::make_unique<MDIWindow>(nullptr, topic, QStringLiteral("Asha"), 0, 0, 0, 0, numbered(), look);
     w->show();
     if (touched)
         type(*w, QStringLiteral("9"));
     QCOMPARE(w->close(), closed);
-    QCOMPARE(prompts.count(QStringLiteral("Addition")), asked ? 1 : 0);
+    QCOMPARE(prompts.count(title), asked ? 1 : 0);
     if (asked)
-        QCOMPARE(prompts.asked.at(prompts.titles().indexOf(QStringLiteral("Addition"))).text,
-                 QStringLiteral("Do you want to save your progress in this exercise?"));
+        QCOMPARE(prompts.asked.at(prompts.titles().indexOf(title)).text,
+                 MDIWindow::tr("Do you want to save your progress in this exercise?"));
     if (!closed) {
         QCOMPARE(w->exercise().score(), -1);
         QCOMPARE(w->exercise().currentQuestion(), 0);
