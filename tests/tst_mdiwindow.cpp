@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: what the child does and what the window then shows, asks and stores.
 
+#include "base/language.h"
 #include "base/store/store.h"
 #include "content/topics.h"
 #include "exercise/ui/mdiwindow.h"
@@ -256,6 +257,8 @@ void TestMDIWindow::closeQuestion_data()
         << QStringList{QStringLiteral("answer"), QStringLiteral("save")} << QMessageBox::Cancel << false << true;
     QTest::newRow("saved, answered") << QStringList{QStringLiteral("save"), QStringLiteral("answer")}
                                      << QMessageBox::Cancel << true << false;
+    QTest::newRow("a practice in French is titled as shown")
+        << QStringList{QStringLiteral("french practice"), QStringLiteral("answer")} << QMessageBox::No << true << true;
 }
 
 void TestMDIWindow::closeQuestion()
@@ -265,9 +268,19 @@ void TestMDIWindow::closeQuestion()
     QFETCH(bool, asked);
     QFETCH(bool, closed);
 
+    const bool french = steps.contains(QStringLiteral("french practice"));
+    Language::setCurrent(french ? QStringLiteral("fr") : QStringLiteral("en"));
+    QVERIFY(Language::installTranslators());
+    const auto english = qScopeGuard([] {
+        Language::setCurrent(QStringLiteral("en"));
+        Language::installTranslators();
+    });
+    const QString title = french ? QStringLiteral("Révision") : QStringLiteral("Addition");
     QTemporaryDir folder;
     ScriptedPrompts prompts;
-    auto w = steps.contains(QStringLiteral("reopened")) ? window(QStringLiteral("Asha"), 8, 0, 0, 4) : window();
+    auto w = steps.contains(QStringLiteral("reopened")) ? window(QStringLiteral("Asha"), 8, 0, 0, 4)
+             : french ? std::make_unique<MDIWindow>(nullptr, Topics::practice, QStringLiteral("Asha"), 0, 0, 0, 0, numbered(), look)
+                      : window();
     w->show();
     for (const QString &step : std::as_const(steps)) {
         if (step == QStringLiteral("answer")) {
@@ -281,10 +294,10 @@ void TestMDIWindow::closeQuestion()
     const int score = w->exercise().score();
     prompts.buttons = {answer};
     QCOMPARE(w->close(), closed);
-    QCOMPARE(prompts.count(QStringLiteral("Addition")), asked ? 1 : 0);
+    QCOMPARE(prompts.count(title), asked ? 1 : 0);
     if (asked)
-        QCOMPARE(prompts.asked.at(prompts.titles().indexOf(QStringLiteral("Addition"))).text,
-                 QStringLiteral("Do you want to save your progress in this exercise?"));
+        QCOMPARE(prompts.asked.at(prompts.titles().indexOf(title)).text,
+                 MDIWindow::tr("Do you want to save your progress in this exercise?"));
     if (!closed)
         QCOMPARE(w->exercise().score(), score);
 }

@@ -109,23 +109,28 @@ void TestPractice::composition_data()
     QTest::addColumn<Questions>("box");
     QTest::addColumn<QStringList>("first"); // the first questions asked, in order
     QTest::addColumn<QList<int>>("counts");  // due, early, fresh
+    QTest::addColumn<int>("from");           // where the exercise goes on
 
     const QString add = QStringLiteral("Addition");
     const QString times = QStringLiteral("Multiplication");
-    QTest::newRow("nothing missed") << Questions{} << QStringList{} << QList<int>{0, 0, 0};
+    QTest::newRow("nothing missed") << Questions{} << QStringList{} << QList<int>{0, 0, 0} << 0;
     QTest::newRow("due first, the longest due first; then the lowest boxes")
         << Questions{{add, 3, 2}, {add, 2, 0}, {times, 1, -3}, {add, 1, 1}, {times, 2, 1},
                                                 {add, Practice::Known, -9}}
         << QStringList{QStringLiteral("Q2"), QStringLiteral("Q1"), QStringLiteral("Q3"), QStringLiteral("Q4"),
                        QStringLiteral("Q0")}
-        << QList<int>{2, 3, 15};
+        << QList<int>{2, 3, 15} << 0;
+    QTest::newRow("going on from question 12, what is due is asked there")
+        << Questions{{add, 2, 0}, {times, 1, -3}, {add, 1, 4}} << QStringList{QStringLiteral("Q1"), QStringLiteral("Q0"),
+                                                                          QStringLiteral("Q2")}
+        << QList<int>{2, 1, 17} << 11;
     QTest::newRow("a full box asks what is due, and nothing fresh")
         << Questions(Practice::MaxQuestions, {times, 2, -1})
-        << QStringList{QStringLiteral("Q0"), QStringLiteral("Q1")} << QList<int>{20, 0, 0};
+        << QStringList{QStringLiteral("Q0"), QStringLiteral("Q1")} << QList<int>{20, 0, 0} << 0;
     QTest::newRow("a template's mistakes come again")
         << Questions{{QStringLiteral("Week 3"), 1, 0}, {QStringLiteral("Week 3"), 1, 2}}
         << QStringList{QStringLiteral("Q0"), QStringLiteral("Q1"), QStringLiteral("Q0"), QStringLiteral("Q1")}
-        << QList<int>{1, 1, 0};
+        << QList<int>{1, 1, 0} << 0;
 }
 
 void TestPractice::composition()
@@ -133,11 +138,12 @@ void TestPractice::composition()
     QFETCH(QStringList, first);
     QFETCH(QList<int>, counts);
     QFETCH(Questions, box);
+    QFETCH(int, from);
     const Practice::Box practice = boxOf(box);
-    const PracticeSet set = Practice::compose(practice, Today, 7, QStringLiteral("en"));
+    const PracticeSet set = Practice::compose(practice, Today, 7, QStringLiteral("en"), from);
     QCOMPARE((QList<int>{set.due, set.early, set.fresh}), counts);
     for (qsizetype i = 0; i < first.size(); ++i)
-        QCOMPARE(set.questions[size_t(i)].text, first.at(i));
+        QCOMPARE(set.questions[size_t(from + i)].text, first.at(i));
     if (practice.items.isEmpty())
         return;
     QStringList texts;
@@ -145,7 +151,8 @@ void TestPractice::composition()
         const QuestionRecord &asked = set.questions[size_t(i)];
         QVERIFY(!asked.text.isEmpty() && asked.answerValue() != 0);
         // Fresh questions are of the topics and levels of the child's mistakes, and each asked once.
-        if (i >= set.due + set.early && set.fresh > 0) {
+        const int composed = (i - from + QuestionsPerExercise) % QuestionsPerExercise;
+        if (composed >= set.due + set.early && set.fresh > 0) {
             QVERIFY(!texts.contains(asked.text));
             QVERIFY(std::any_of(practice.items.cbegin(), practice.items.cend(), [&](const PracticeItem &item) {
                 return item.origin.topic == set.origins[size_t(i)].topic && item.origin.level == set.origins[size_t(i)].level;

@@ -49,7 +49,7 @@ QList<Source> sourcesOf(const Practice::Box &box)
 
 } // namespace
 
-PracticeSet Practice::compose(const Box &box, const QDate &today, quint32 seed, const QString &language)
+PracticeSet Practice::compose(const Box &box, const QDate &today, quint32 seed, const QString &language, int from)
 {
     PracticeSet set;
     if (box.items.isEmpty())
@@ -116,5 +116,9 @@ PracticeSet Practice::compose(const Box &box, const QDate &today, quint32 seed, 
             add(item.question, item.origin);
         }
     }
+
+    const auto first = std::ptrdiff_t(QuestionsPerExercise - std::clamp(from, 0, QuestionsPerExercise - 1));
+    std::rotate(set.questions.begin(), set.questions.begin() + first, set.questions.end());
+    std::rotate(set.origins.begin(), set.origins.begin() + first, set.origins.end());
     return set;
 }

@@ -26,6 +26,8 @@ namespace Practice {
 // were all in templates, whose questions the generator does not write, the
 // child's own questions come again instead. Nothing for an empty box. The
 // seed makes the fresh questions; the language is the one they are written in.
-PracticeSet compose(const Box &box, const QDate &today, quint32 seed, const QString &language);
+// A practice that goes on from a later question (one saved and opened again)
+// asks them from there: the first at `from`, those that do not fit before it.
+PracticeSet compose(const Box &box, const QDate &today, quint32 seed, const QString &language, int from = 0);
 
 } // namespace Practice

@@ -32,7 +32,7 @@ bool ApplicationWindow::openPractice(const QString &player, int score, int clues
         return false;
     // Fresh questions differ from one practice to the next.
     const quint32 seed = quint32(Clock::now().toMSecsSinceEpoch()) ^ quint32(qHash(player));
-    const PracticeSet set = Practice::compose(box, Clock::today(), seed, Language::current());
+    const PracticeSet set = Practice::compose(box, Clock::today(), seed, Language::current(), currentQuestion);
     MDIWindow *window =
         openExercise(Topics::practice, player, score, cluesUsed, choicesUsed, currentQuestion, set.questions);
     window->setQuestionOrigins(set.origins);

@@ -372,7 +372,8 @@ void MDIWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    const QMessageBox::StandardButton answer =
-        Ask::yesNoCancel(this, m_exercise.topicName(), tr("Do you want to save your progress in this exercise?"));
+    // Titled with the topic's name as the window shows it ("Practice" is stored, not shown).
+    const QMessageBox::StandardButton answer = Ask::yesNoCancel(
+        this, Topics::shownName(m_exercise.topicName()), tr("Do you want to save your progress in this exercise?"));
     event->setAccepted(Ask::mayCloseAfter(answer, [this] { return saveExercise() == SaveResult::Failed; }));
 }
