@@ -14,6 +14,7 @@
 #include "content/topics.h"
 #include "exercise/exercisesettings.h"
 #include "exercise/ui/answerbox.h"
+#include "exercise/ui/readaloud.h"
 #include "users/completion.h"
 
 #include <QCloseEvent>
@@ -108,6 +109,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
     showQuestion();
+    m_readAloud->ask(m_exercise.current().text);
 }
 
 QString MDIWindow::soundSet()
@@ -169,8 +171,13 @@ void MDIWindow::buildPage()
     m_choiceButton->setGeometry(30, 325, 100, 20);
     connect(m_choiceButton, &QPushButton::clicked, this, &MDIWindow::displayChoice);
 
+    // On the band below the score, where every theme leaves room.
+    m_readAloud = new ReadAloud(this, m_page, m_exercise.playerName());
+    m_readAloud->toggle()->setGeometry(380, 338, 200, 26);
+
     setTabOrder(m_answerBox, m_clueButton);
     setTabOrder(m_clueButton, m_choiceButton);
+    setTabOrder(m_choiceButton, m_readAloud->toggle());
     // Whenever the window takes the focus, the child can type an answer at once.
     setFocusProxy(m_answerBox);
     m_page->setFocusProxy(m_answerBox);
@@ -272,6 +279,7 @@ void MDIWindow::showHint(bool available, const HintTexts &texts, const QString &
                          const std::function<QString()> &use)
 {
     QString happened = texts.depleted;
+    m_readAloud->tell(available ? hint : texts.depletedText);
     if (!available) {
         statusBar()->showMessage(texts.depleted, StatusTimeout);
         Ask::warning(this, texts.depleted, texts.depletedText);
@@ -294,6 +302,7 @@ void MDIWindow::validate()
     m_answerBox->clear();
     if (outcome == Exercise::Outcome::Wrong) {
         statusBar()->showMessage(tr("Wrong answer"), StatusTimeout);
+        m_readAloud->tell(tr("Try again."));
         if (m_wrongAnswerDialog)
             Ask::critical(this, tr("Wrong Answer!"), tr("You entered an incorrect answer. Try again!"));
         showQuestion(tr("Wrong answer. Score: %1.").arg(m_exercise.score()));
@@ -306,6 +315,7 @@ void MDIWindow::validate()
     }
     statusBar()->showMessage(tr("Correct answer!"), StatusTimeout);
     showQuestion(tr("Correct answer! Score: %1.").arg(m_exercise.score()));
+    m_readAloud->ask(m_exercise.current().text, tr("Correct!"));
 }
 
 void MDIWindow::complete()
@@ -313,6 +323,7 @@ void MDIWindow::complete()
     // Recorded as the last answer is taken, before the box: a computer switched
     // off while the box shows keeps the exercise, completed when it was.
     saveScore();
+    m_readAloud->tell(tr("Congratulations!") + QLatin1Char('\n') + m_exercise.completionText());
     Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
     Q_EMIT exerciseCompleted(m_exercise.playerName());
     closeWindow();
