@@ -234,7 +234,8 @@ void TestStore::storeFileReadsBackThroughTheToolkit_data()
         {"number", -2147483647 - 1},
         {"truth", true},
     };
-    const QStringList keys{QStringLiteral("password"), QStringLiteral("scores/score12/0"),
+    const QStringList keys{QStringLiteral("password"), QStringLiteral("scores/score12/0"), QStringLiteral("scores/score1/6"),
+                           QStringLiteral("scores/score10/7"), QStringLiteral("scores/score2"),
                            QStringLiteral("accounts/Zo\u00eb K\u00f6nig 50%"), QStringLiteral("accounts/[x]=;y"),
                            QStringLiteral("General/x"), QStringLiteral("accounts/\u65e5\u672c"), QStringLiteral("a/b\\c")};
     for (const QString &key : keys)
@@ -246,8 +247,15 @@ void TestStore::storeFileReadsBackThroughTheToolkit()
 {
     QFETCH(QString, key);
     QFETCH(QVariant, value);
+    // Records around the key, so that it takes its place among the records' fields.
+    const QList<std::pair<QString, QVariant>> around{{QStringLiteral("/application/width"), 700},
+                                                     {QStringLiteral("scores/score1/0"), QStringLiteral("Kim")},
+                                                     {QStringLiteral("scores/score2/6"), QStringLiteral("pc-07")},
+                                                     {QStringLiteral("scores/score100/5"), QString()},
+                                                     {QStringLiteral("scores/scoreNum"), 100}};
     StoreMap map;
-    map.setValue(QStringLiteral("/application/width"), 700);
+    for (const auto &[k, v] : around)
+        map.setValue(k, v);
     map.setValue(key, value);
     const std::optional<QByteArray> written = map.toIni();
     // A nul in a text takes a form of the toolkit's own, which it writes itself.
@@ -268,7 +276,8 @@ void TestStore::storeFileReadsBackThroughTheToolkit()
         QCOMPARE(read.value(key).toString(), value.toString());
     {
         QSettings theirs(folder.filePath(QStringLiteral("theirs.conf")), QSettings::IniFormat);
-        theirs.setValue(QStringLiteral("/application/width"), 700);
+        for (const auto &[k, v] : around)
+            theirs.setValue(k, v);
         theirs.setValue(key, value);
     }
     QCOMPARE(*written, TestSupport::readFile(folder.filePath(QStringLiteral("theirs.conf"))));

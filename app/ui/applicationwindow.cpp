@@ -78,6 +78,9 @@ ApplicationWindow::ApplicationWindow()
     Store::setJournalHandler([this](int changes) { tellJournalWritten(changes); });
     setIconSize(QSize(20, 20));
     FirstPaint::setWindowIcon(this, QStringLiteral("Art/Icons/main.png"));
+    // Beside the window, but not before its first picture: a school's years of
+    // records would otherwise share the processor with it.
+    FirstPaint::then(this, this, [] { Store::readNow(); });
 
     m_workspace = new QMdiArea;
     setCentralWidget(m_workspace);

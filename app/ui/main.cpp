@@ -3,6 +3,7 @@
 #include "app/ui/applicationwindow.h"
 #include "base/language.h"
 #include "base/sessionend.h"
+#include "base/store/store.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     DataFolder::enter(QApplication::applicationDirPath());
     Language::setCurrent(Language::pick(QLocale::system().uiLanguages()));
     Language::installTranslators();
+    // The score records are read once the window is first painted (see the window).
+    Store::readLater();
     ApplicationWindow window;
     if (!window.isReady())
         return 1;

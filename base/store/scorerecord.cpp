@@ -13,8 +13,9 @@ constexpr qint64 MinRecordBytes = 50;
 ScoreRecord readRecord(const StoreMap &store, int number)
 {
     auto field = [&](int k) { return store.value(Keys::scoreField(number, k)).toString(); };
-    return {field(ScoreRecord::Player), field(ScoreRecord::Topic), field(ScoreRecord::Clues),
-            field(ScoreRecord::Choices), field(ScoreRecord::Score), field(ScoreRecord::Completed)};
+    return {field(ScoreRecord::Player), field(ScoreRecord::Topic),     field(ScoreRecord::Clues),
+            field(ScoreRecord::Choices), field(ScoreRecord::Score),    field(ScoreRecord::Completed),
+            field(ScoreRecord::Origin)};
 }
 
 bool isPresent(const StoreMap &store, int number)
@@ -42,6 +43,7 @@ QString ScoreRecord::field(int index) const
     case Choices: return choices;
     case Score: return score;
     case Completed: return completed;
+    case Origin: return origin;
     default: return {};
     }
 }
@@ -71,6 +73,12 @@ ScoreRecords::Extent ScoreRecords::extentOf(const StoreMap &store)
 void ScoreRecords::readInto(QList<ScoreRecord> &known, const StoreMap &store)
 {
     const int stored = extentOf(store).count;
+    // As the store holds them, when all of them lie in its table of records:
+    // shared, not copied.
+    if (store.scoresAreAllInTable()) {
+        known = store.scores().records().mid(0, stored);
+        return;
+    }
     // Records are only appended; when the oldest or newest known one has
     // changed, the records were cleared meanwhile and are read afresh.
     if (stored < known.size()
@@ -87,7 +95,10 @@ void ScoreRecords::write(StoreMap &store, int number, const ScoreRecord &record)
 {
     for (int k = 0; k < ScoreRecord::FieldCount; ++k)
         store.setValue(Keys::scoreField(number, k), record.field(k));
-    // An undated record stays as records were before they were dated.
+    // An undated record stays as records were before they were dated, and one
+    // made here names no computer.
     if (!record.completed.isEmpty())
         store.setValue(Keys::scoreField(number, ScoreRecord::Completed), record.completed);
+    if (!record.origin.isEmpty())
+        store.setValue(Keys::scoreField(number, ScoreRecord::Origin), record.origin);
 }

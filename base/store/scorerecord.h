@@ -13,8 +13,9 @@ struct ScoreRecord
 {
     // Fields 0 to 4 are those every reader of the store knows. The completion
     // time follows them as field 5: records written before it was kept have
-    // none, and readers that know only the five fields never see it.
-    enum Field { Player, Topic, Clues, Choices, Score, FieldCount, Completed = FieldCount };
+    // none, and readers that know only the five fields never see it. Field 6
+    // names the computer a record was made on, when it was made on another.
+    enum Field { Player, Topic, Clues, Choices, Score, FieldCount, Completed = FieldCount, Origin, StoredFields };
 
     QString player;
     QString topic;
@@ -22,6 +23,7 @@ struct ScoreRecord
     QString choices;
     QString score;
     QString completed = QString(); // ISO 8601 with the offset from UTC, or empty: undated
+    QString origin = QString();    // the computer it came from, or empty: this one
 
     QString field(int index) const;
     // When it was completed, or an invalid time for an undated record.
@@ -29,7 +31,7 @@ struct ScoreRecord
     bool operator==(const ScoreRecord &other) const
     {
         return player == other.player && topic == other.topic && clues == other.clues && choices == other.choices
-            && score == other.score && completed == other.completed;
+            && score == other.score && completed == other.completed && origin == other.origin;
     }
     bool operator!=(const ScoreRecord &other) const { return !(*this == other); }
 };

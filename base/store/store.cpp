@@ -120,6 +120,24 @@ void StoreThread::processUntil(const std::function<bool()> &done, QEventLoop::Pr
 
 namespace {
 
+// Once the window's event loop runs, beside it: what earlier programs left in
+// journals is written, and the score records are read.
+void beginFirstReading()
+{
+    State &s = state();
+    if (s.firstReadingBegun)
+        return;
+    s.firstReadingBegun = true;
+    QMetaObject::invokeMethod(
+        s.home,
+        [] {
+            onWorker([folder = QFileInfo(state().path).absolutePath(), waiting = waitingFor(nullptr)](Worker &worker) {
+                return writeJournals(worker, folder, waiting);
+            }, state().settled);
+        },
+        Qt::QueuedConnection);
+}
+
 State &started()
 {
     State &s = state();
@@ -141,16 +159,8 @@ State &started()
     if (!registered)
         qAddPostRoutine(shutDown);
     registered = true;
-    // Once the window's event loop runs, beside it: what earlier programs left
-    // in journals is written, and the score records are read.
-    QMetaObject::invokeMethod(
-        s.home,
-        [] {
-            onWorker([folder = QFileInfo(state().path).absolutePath(), waiting = waitingFor(nullptr)](Worker &worker) {
-                return writeJournals(worker, folder, waiting);
-            }, state().settled);
-        },
-        Qt::QueuedConnection);
+    if (!s.holdFirstReading)
+        beginFirstReading();
     return s;
 }
 
@@ -291,10 +301,23 @@ quint64 Store::posted()
     return state().posted;
 }
 
+void Store::readLater()
+{
+    state().holdFirstReading = true;
+}
+
+void Store::readNow()
+{
+    state().holdFirstReading = false;
+    if (state().thread)
+        beginFirstReading();
+}
+
 void Store::waitForPending()
 {
     if (!state().thread)
         return;
+    beginFirstReading();
     processUntil([] { return state().settled >= state().posted && state().recordsRead; },
                  QEventLoop::ExcludeUserInputEvents);
 }

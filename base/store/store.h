@@ -142,6 +142,11 @@ quint64 posted();
 // Waits until every change made so far is written or dropped, and the score
 // records are read.
 void waitForPending();
+// The records are read, and journals of earlier programs written, as soon as
+// the event loop runs; a program whose first picture should not share the
+// processor with that asks for it to wait, and then says when.
+void readLater();
+void readNow();
 
 // Before the program ends: waits for the changes not yet written, but at most
 // `limitMs` in all (however many there are), or until `leaveNow` says so.

@@ -9,6 +9,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QSet>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -98,6 +99,20 @@ done:
 // A key or section name: "\" stands for "/", %XX and %UXXXX for other characters.
 void appendUnescapedKey(QByteArrayView key, QString &out)
 {
+    // Most keys are letters, digits and "\" alone: taken as they are.
+    const bool plain = std::all_of(key.cbegin(), key.cend(), [](char ch) {
+        return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
+            || ch == '-' || ch == '.' || ch == '\\';
+    });
+    if (plain) {
+        const qsizetype from = out.size();
+        out.append(QLatin1StringView(key));
+        for (qsizetype i = from; i < out.size(); ++i) {
+            if (out.at(i) == u'\\')
+                out[i] = u'/';
+        }
+        return;
+    }
     const QString decoded = QString::fromUtf8(key);
     const qsizetype size = decoded.size();
     out.reserve(out.size() + size);
@@ -323,6 +338,35 @@ QVariant listToVariant(QStringList list)
     return list;
 }
 
+// How many records the fields of the "scores" section can make: the highest
+// record number, but no more than there are fields (a damaged file may name
+// a record far beyond the others).
+int recordRoom(const QList<QByteArrayView> &parts)
+{
+    int fields = 0;
+    int furthest = 0;
+    Line line;
+    for (const QByteArrayView part : parts) {
+        qsizetype at = 0;
+        while (nextLine(part, at, line)) {
+            if (line.equals < 0)
+                continue;
+            // As the program writes them: "score<n>\<k>".
+            const QByteArrayView key = part.sliced(line.start, line.equals).trimmed();
+            const qsizetype slash = key.indexOf('\\');
+            if (!key.startsWith("score") || slash < 6 || slash > 14)
+                continue;
+            bool ok = false;
+            const int number = key.sliced(5, slash - 5).toInt(&ok);
+            if (ok && number > 0) {
+                ++fields;
+                furthest = std::max(furthest, number);
+            }
+        }
+    }
+    return std::min(furthest, fields);
+}
+
 // A section's heading as a key prefix: "[General]" holds keys of no group.
 QString sectionPrefix(QByteArrayView heading)
 {
@@ -365,8 +409,16 @@ StoreMap StoreMap::fromIni(QByteArrayView data)
     closeSection(data.size());
 
     StoreMap map;
+    // Room for the score records at once: as many as their fields can make.
+    const auto scores = sections.constFind(QStringLiteral("scores/"));
+    if (scores != sections.cend())
+        map.m_scores.reserveUpTo(recordRoom(*scores));
+    // Names, topics and small numbers repeat from record to record: one copy each.
+    QSet<QString> repeated;
     QStringList list;
     QString value;
+    int number = 0;
+    int field = 0;
     for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
         for (const QByteArrayView part : section.value()) {
             qsizetype at = 0;
@@ -380,7 +432,16 @@ StoreMap StoreMap::fromIni(QByteArrayView data)
                 value = QString();
                 value.reserve(line.length - line.equals - 1);
                 const bool isList = unescapeValue(text.sliced(line.equals + 1), value, list);
-                map.m_values.insert(key, isList ? listToVariant(list) : toVariant(value));
+                QVariant read = isList ? listToVariant(list) : toVariant(value);
+                if (!isList && ScoreTable::parse(key, number, field) && field != ScoreRecord::Completed
+                    && read.metaType().id() == QMetaType::QString) {
+                    const auto known = repeated.constFind(read.toString());
+                    if (known != repeated.cend())
+                        read = *known;
+                    else
+                        repeated.insert(read.toString());
+                }
+                map.insert(key, read);
             }
         }
     }
@@ -391,7 +452,7 @@ StoreMap StoreMap::fromIni(QByteArrayView data)
         if (plain.isEmpty())
             it.value() = QVariant();
         else if (plain != it.key())
-            it.value() = map.m_values.value(plain);
+            it.value() = map.value(plain);
     }
     return map;
 }

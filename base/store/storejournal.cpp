@@ -123,6 +123,7 @@ void stopThread()
     s.viewProblem.clear();
     s.records.clear();
     s.recordsRead = false;
+    s.firstReadingBegun = false;
     s.settled = s.posted;
     s.lockWaitShown = false;
 }

@@ -10,7 +10,7 @@ const char HexDigits[] = "0123456789ABCDEF";
 
 // A key part as the toolkit writes it: letters, digits, "_", "-" and "." as
 // they are; "/" as "\"; every other character as %XX, or %UXXXX beyond Latin-1.
-void appendKey(const QString &key, QByteArray &out)
+void appendKey(QStringView key, QByteArray &out)
 {
     for (const QChar qch : key) {
         const char16_t ch = qch.unicode();
@@ -153,19 +153,43 @@ QString StoreMap::normalizedKey(const QString &key)
 
 QVariant StoreMap::value(const QString &key, const QVariant &fallback) const
 {
-    return m_values.value(normalizedKey(key), fallback);
+    const QString normal = normalizedKey(key);
+    int number = 0;
+    int field = 0;
+    if (ScoreTable::parse(normal, number, field)) {
+        if (const QString *text = m_scores.find(number, field))
+            return *text;
+    }
+    return m_values.value(normal, fallback);
 }
 
 bool StoreMap::contains(const QString &key) const
 {
-    return m_values.contains(normalizedKey(key));
+    const QString normal = normalizedKey(key);
+    int number = 0;
+    int field = 0;
+    return (ScoreTable::parse(normal, number, field) && m_scores.find(number, field)) || m_values.contains(normal);
 }
 
 void StoreMap::setValue(const QString &key, const QVariant &value)
 {
     const QString normal = normalizedKey(key);
     if (!normal.isEmpty())
-        m_values.insert(normal, value);
+        insert(normal, value);
+}
+
+void StoreMap::insert(const QString &key, const QVariant &value)
+{
+    int number = 0;
+    int field = 0;
+    if (ScoreTable::parse(key, number, field)) {
+        if (value.metaType().id() == QMetaType::QString && m_scores.set(number, field, value.toString())) {
+            m_values.remove(key);
+            return;
+        }
+        m_scores.remove(number, field);
+    }
+    m_values.insert(key, value);
 }
 
 void StoreMap::remove(const QString &key)
@@ -180,6 +204,40 @@ void StoreMap::remove(const QString &key)
     auto it = m_values.lowerBound(under);
     while (it != m_values.end() && it.key().startsWith(under))
         it = m_values.erase(it);
+    // The table's keys lie under "scores", under their record's key "scores/score<n>", or are the key.
+    int number = 0;
+    int field = 0;
+    if (normal == QLatin1String("scores"))
+        m_scores.clear();
+    else if (ScoreTable::parse(normal, number, field))
+        m_scores.remove(number, field);
+    else if (ScoreTable::parse(normal + QStringLiteral("/0"), number, field))
+        m_scores.removeRecord(number);
+}
+
+bool StoreMap::scoresAreAllInTable() const
+{
+    // A record's field kept otherwise sorts between "scores/score1" and "scores/score:".
+    const QString first = ScoreTable::prefix() + QLatin1Char('1');
+    const QString past = ScoreTable::prefix() + QLatin1Char(':');
+    int number = 0;
+    int field = 0;
+    for (auto it = m_values.lowerBound(first); it != m_values.cend() && it.key() < past; ++it) {
+        if (ScoreTable::parse(it.key(), number, field))
+            return false;
+    }
+    return true;
+}
+
+QStringList StoreMap::allKeys() const
+{
+    QStringList keys = m_values.keys();
+    if (m_scores.isEmpty())
+        return keys;
+    keys.reserve(keys.size() + m_scores.fieldCount());
+    m_scores.forEach([&keys](const QString &key, const QString &) { keys.append(key); });
+    std::sort(keys.begin(), keys.end());
+    return keys;
 }
 
 StoreMap StoreMap::without(const QString &group) const
@@ -196,6 +254,8 @@ StoreMap StoreMap::without(const QString &group) const
     }
     for (auto it = last; it != m_values.cend(); ++it)
         rest.m_values.insert(rest.m_values.cend(), it.key(), it.value());
+    if (group != QLatin1String("scores"))
+        rest.m_scores = m_scores;
     return rest;
 }
 
@@ -203,8 +263,19 @@ StoreMap StoreMap::from(const QSettings &settings)
 {
     StoreMap map;
     const QStringList keys = settings.allKeys();
+    int fields = 0;
+    int furthest = 0;
+    for (const QString &key : keys) {
+        int number = 0;
+        int field = 0;
+        if (ScoreTable::parse(key, number, field)) {
+            ++fields;
+            furthest = std::max(furthest, number);
+        }
+    }
+    map.m_scores.reserveUpTo(std::min(furthest, fields));
     for (const QString &key : keys)
-        map.m_values.insert(key, settings.value(key));
+        map.insert(key, settings.value(key));
     return map;
 }
 
@@ -212,14 +283,19 @@ std::optional<QByteArray> StoreMap::toIni() const
 {
     // Sections in the order of their names, the keys of no group first under
     // "[General]"; a group of that name (in any case) is written "%General".
-    QMap<QString, QList<QMap<QString, QVariant>::const_iterator>> sections;
+    using Entry = QMap<QString, QVariant>::const_iterator;
+    QMap<QString, QList<Entry>> sections;
     for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
         const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
         sections[slash < 0 ? QString() : it.key().left(slash)].append(it);
     }
+    const QString scoresSection = QStringLiteral("scores");
+    if (!m_scores.isEmpty())
+        sections[scoresSection];
     QByteArray out;
-    out.reserve(m_values.size() * 32);
+    out.reserve(m_values.size() * 32 + qsizetype(m_scores.fieldCount()) * 24);
     bool first = true;
+    bool written = true;
     for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
         if (!first)
             out += '\n';
@@ -234,13 +310,29 @@ std::optional<QByteArray> StoreMap::toIni() const
             out += '[' + name + ']';
         out += '\n';
         const qsizetype skip = section.key().isEmpty() ? 0 : section.key().size() + 1;
-        for (const auto &it : section.value()) {
-            appendKey(it.key().mid(skip), out);
-            out += '=';
-            if (!appendValue(it.value(), out))
-                return std::nullopt;
-            out += '\n';
+        auto next = section.value().cbegin();
+        const auto end = section.value().cend();
+        auto writeUpTo = [&](const QString *before) {
+            for (; next != end && (!before || (*next).key() < *before); ++next) {
+                appendKey((*next).key().mid(skip), out);
+                out += '=';
+                written = written && appendValue((*next).value(), out);
+                out += '\n';
+            }
+        };
+        // The table's keys take their places among the section's other keys.
+        if (section.key() == scoresSection) {
+            m_scores.forEach([&](const QString &key, const QString &text) {
+                writeUpTo(&key);
+                appendKey(QStringView(key).mid(skip), out);
+                out += '=';
+                written = written && appendValue(text, out);
+                out += '\n';
+            });
         }
+        writeUpTo(nullptr);
+        if (!written)
+            return std::nullopt;
     }
     return out;
 }

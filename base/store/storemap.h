@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/store/scoretable.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -16,11 +18,13 @@ class QSettings;
 // "/" between their parts (a leading, trailing or doubled "/" means nothing),
 // and removing a key removes everything under it.
 //
-// The store's file is read by the toolkit itself, and written in the same
-// settings format as the toolkit writes it, so that every program reading the
-// file through the toolkit reads what was written. Writing is done here
-// because the toolkit's own writer takes half a second for a school's years
-// of score records; values of kinds the program never stores are left to it.
+// The store's file is read and written here in the toolkit's own settings
+// format, byte for byte as the toolkit reads and writes it, so that every
+// program reading the file through the toolkit reads what was written; the
+// toolkit's own reader and writer take seconds and hundreds of megabytes for a
+// school's years of score records. Those records' fields are kept in a table
+// of their own (ScoreTable); values of kinds the program never stores are left
+// to the toolkit's writer.
 class StoreMap
 {
 public:
@@ -29,10 +33,20 @@ public:
     void setValue(const QString &key, const QVariant &value);
     // Removes the key and every key under it; an empty key removes everything.
     void remove(const QString &key);
-    void clear() { m_values.clear(); }
-    QStringList allKeys() const { return m_values.keys(); }
-    bool operator==(const StoreMap &other) const { return m_values == other.m_values; }
-    qsizetype size() const { return m_values.size(); }
+    void clear()
+    {
+        m_values.clear();
+        m_scores.clear();
+    }
+    // Every key, in the order of their texts.
+    QStringList allKeys() const;
+    bool operator==(const StoreMap &other) const { return m_values == other.m_values && m_scores == other.m_scores; }
+    qsizetype size() const { return m_values.size() + m_scores.fieldCount(); }
+
+    // The score records' fields, and whether the table holds all of them
+    // (none was stored in another form, such as a list).
+    const ScoreTable &scores() const { return m_scores; }
+    bool scoresAreAllInTable() const;
 
     // The size of the file these keys were read from or written to: a file
     // can hold only so much, and counts read from it are bounded by it.
@@ -52,6 +66,10 @@ public:
     static QString normalizedKey(const QString &key);
 
 private:
-    QMap<QString, QVariant> m_values;
+    // Sets a key known to be normalized; a record's field in plain text goes to the table.
+    void insert(const QString &key, const QVariant &value);
+
+    QMap<QString, QVariant> m_values; // every key but those in the table
+    ScoreTable m_scores;
     qint64 m_fileBytes = 0;
 };

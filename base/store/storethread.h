@@ -90,6 +90,8 @@ struct State
     QString viewProblem;
     QList<ScoreRecord> records;
     bool recordsRead = false;
+    bool holdFirstReading = false; // until Store::readNow
+    bool firstReadingBegun = false;
     QList<Pending> pending;
     QList<Store::Change> givenUp; // for the journal
     quint64 posted = 0;
