@@ -1276,6 +1276,14 @@ Se puede cambiar en la ventana Preferencias.</translation>
         <source>Worksheet saved as PDF</source>
         <translation>Ficha guardada como PDF</translation>
     </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>¡Correcto!</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1656,6 +1664,21 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Hear each question, clue and choice (%1). %2 says the question again.</source>
+        <translation>Escucha cada pregunta, pista y opción (%1). %2 repite la pregunta.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available on this computer.</source>
+        <translation>La lectura en voz alta no está disponible en este ordenador.</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>It is not a file.</source>
@@ -1923,6 +1946,13 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Reward sound</source>
+        <translation>Sonido de recompensa</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>The changes kept in %1 cannot be read.</source>
@@ -1935,13 +1965,6 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>No se puede crear la carpeta %1.</translation>
-    </message>
-</context>
-<context>
-    <name>SoundPlayer</name>
-    <message>
-        <source>Reward sound</source>
-        <translation>Sonido de recompensa</translation>
     </message>
 </context>
 <context>

@@ -1276,6 +1276,14 @@ Vous pouvez le modifier dans la fenêtre Options.</translation>
         <source>Worksheet saved as PDF</source>
         <translation>Fiche enregistrée en PDF</translation>
     </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Essaie encore.</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>C&apos;est juste&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1653,6 +1661,21 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Stop Waiting</source>
         <translation>Arrêter d&apos;attendre</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>Hear each question, clue and choice (%1). %2 says the question again.</source>
+        <translation>Écoute chaque question, chaque indice et chaque choix (%1). %2 redit la question.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available on this computer.</source>
+        <translation>La lecture à voix haute n&apos;est pas disponible sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
