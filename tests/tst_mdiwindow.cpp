@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void soundsNeverWaitOnAStoppedServer();
     void cluesShowTheCurrentClueThenRunOut();
     void readAloudSaysEachStepWhenOn();
+    void withoutSpeechTheWindowSaysSoOnce();
     void completionStoresRecordAndToDo();
     void twoWindowsGetConsecutiveRecords();
     void closeQuestion_data();
@@ -199,6 +201,25 @@ void TestMDIWindow::readAloudSaysEachStepWhenOn()
     QVERIFY2(speaker.said.last().startsWith(QStringLiteral("Congratulations! You have")), qPrintable(speaker.said.last()));
     w.reset();
     QCOMPARE(speaker.said.last(), QStringLiteral("(stop)")); // a window gone says no more
+}
+
+// The real speaker, where no speech module lies beside the tests: the window
+// says once that reading aloud is not available, and goes on as before.
+void TestMDIWindow::withoutSpeechTheWindowSaysSoOnce()
+{
+    ScriptedPrompts prompts;
+    auto w = window();
+    auto *toggle = w->findChild<QPushButton *>(QStringLiteral("readAloud"));
+    toggle->click();
+    const QString notAvailable = QStringLiteral("Reading aloud is not available on this computer.");
+    QTRY_COMPARE(w->statusBar()->currentMessage(), notAvailable);
+    w->statusBar()->clearMessage();
+    toggle->click();
+    toggle->click();
+    type(*w, QStringLiteral("1"));
+    QTest::qWait(200);
+    QVERIFY(w->statusBar()->currentMessage() != notAvailable);
+    QCOMPARE(w->exercise().score(), 2);
 }
 
 void TestMDIWindow::completionStoresRecordAndToDo()
