@@ -149,15 +149,22 @@ quint32 Generator::newSeed()
 
 QuestionRecords Generator::generate(int topic, int level, quint32 seed, const QString &language)
 {
+    return generateWithFacts(topic, level, seed, language).records;
+}
+
+Generator::Generated Generator::generateWithFacts(int topic, int level, quint32 seed, const QString &language)
+{
     const Tongue tongue = tongueOf(language);
-    QuestionRecords records;
+    Generated generated;
     const QList<Written> set = drafted(topic, level, seed, tongue);
     for (qsizetype i = 0; i < set.size() && i < QuestionsPerExercise; ++i) {
         const Draft &draft = set.at(i).draft;
-        records[size_t(i)] = {
+        generated.records[size_t(i)] = {
             draft.text, QString::number(draft.answer), draft.clue, Words::listed(tongue, set.at(i).options)};
+        if (draft.fact.kind == 'x')
+            generated.facts[size_t(i)] = TimesFact::of(draft.fact.x, draft.fact.y);
     }
-    return records;
+    return generated;
 }
 
 QStringList Generator::problems(int topic, int level, quint32 seed, const QString &language)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "content/questionfile.h"
+#include "content/timesfact.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,14 @@ quint32 newSeed();
 // always give the same twenty records, on every platform. A language it does
 // not write gives English.
 QuestionRecords generate(int topic, int level, quint32 seed, const QString &language);
+// The same records, each with the times-table fact it asks about, when it asks
+// one (a product or a quotient, in words or in a story).
+struct Generated
+{
+    QuestionRecords records;
+    std::array<TimesFact, QuestionsPerExercise> facts;
+};
+Generated generateWithFacts(int topic, int level, quint32 seed, const QString &language);
 
 // What the generator's own checks find wrong with that set, one line per
 // question at fault: empty for every set it hands out.

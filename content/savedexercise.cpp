@@ -43,7 +43,7 @@ SavedExercise::ReadStatus SavedExercise::read(QIODevice &device)
     choicesUsed = lines[4].toInt();
     currentQuestion = lines[5].toInt();
 
-    if (Topics::indexOf(topic) < 0)
+    if (Topics::indexOf(topic) < 0 && topic != Topics::practice)
         return ReadStatus::UnknownTopic;
     // The player becomes the owner of a score record and a list of topics to do.
     if (!Names::problemWithName(player).isEmpty())

@@ -6,7 +6,8 @@
 class QIODevice;
 
 // Where a half-done exercise stands: six lines of text. The questions are not
-// kept; they come again from the topic's question file when the file is opened.
+// kept; they come again from the topic's question file when the file is opened,
+// or, for a practice, from the player's practice box as it is then.
 struct SavedExercise
 {
     QString topic;
@@ -35,7 +36,7 @@ struct SavedExercise
     QByteArray toBytes() const;
     // Reads the six lines; missing or non-numeric counters read as 0. The topic
     // and the player are cleaned as names from files are (Names::cleaned).
-    // Refuses a first line that is not one of the seven topics, a score or
+    // Refuses a first line that is not one of the seven topics or a practice, a score or
     // counters that no running exercise can have, and a player no one could
     // sign in as (the empty player, of an exercise played before anyone signed
     // in, reopens as it was). A line longer than the bound is read in pieces,

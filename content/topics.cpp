@@ -75,6 +75,8 @@ QString Topic::shownStatusMessage() const
 
 QString Topics::shownName(const QString &stored)
 {
+    if (stored == practice)
+        return QCoreApplication::translate("Topics", "Practice");
     return indexOf(stored) >= 0 ? QCoreApplication::translate("Topics", stored.toLatin1().constData()) : stored;
 }
 

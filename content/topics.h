@@ -26,13 +26,17 @@ namespace Topics {
 
 constexpr int count = 7;
 
+// The topic of a practice exercise, the questions a child missed brought back:
+// kept so in score records and saved exercises, and shown in the program's language.
+inline const QString practice = QStringLiteral("Practice");
+
 const Topic &at(int index);
 // Index of the topic with exactly this display name, or -1.
 int indexOf(const QString &name);
 // The seven stored names in topic order.
 QStringList names();
-// The name shown for a stored topic name: a built-in topic's name in the
-// language of the program, and any other (a template's) as it is.
+// The name shown for a stored topic name: a built-in topic's name, or the
+// practice's, in the language of the program, and any other (a template's) as it is.
 QString shownName(const QString &stored);
 QStringList shownNames(const QStringList &stored);
 

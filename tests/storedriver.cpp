@@ -2,15 +2,18 @@
 // Completes exercises without a person, as a second program of the same user
 // would: storedriver <settings folder> <player> <topic index> <count> [tag]
 // With a tag, each exercise is named after it and its number ("A17"), so that
-// every record it leaves can be told apart. Exits with 0 when every record was
-// written, 1 when one could not be written, 4 when one waits in a journal for
-// the next start.
+// every record it leaves can be told apart. When the store shares its records
+// through a folder, it shares them as the program does, while it plays and once
+// more at the end. Exits with 0 when every record was written, 1 when one could
+// not be written, 4 when one waits in a journal for the next start, 5 when its
+// file in the shared folder could not be written at the end.
 
 #include "base/store/store.h"
 #include "base/ui/prompts.h"
 #include "base/ui/soundplayer.h"
 #include "content/exercisebank.h"
 #include "exercise/ui/mdiwindow.h"
+#include "users/recordsharing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,6 +67,9 @@ int main(int argc, char *argv[])
     const int topic = QByteArray(argv[3]).toInt();
     const int count = QByteArray(argv[4]).toInt();
     const QString tag = argc == 6 ? QString::fromLocal8Bit(argv[5]) : QString();
+    RecordSharing sharing;
+    QObject::connect(&sharing, &RecordSharing::told, [](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    sharing.restart();
     for (int i = 0; i < count; ++i) {
         const QString name = tag.isEmpty() ? Topics::at(topic).name : tag + QString::number(i);
         MDIWindow window(nullptr, name, player, 0, 0, 0, 0, bank.topic(topic),
@@ -76,10 +82,13 @@ int main(int argc, char *argv[])
         while (Store::settled() < Store::posted())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+    const bool shared = RecordSharing::folder().isEmpty() || sharing.finish(Store::LastWaitMs);
     const Store::Finished finished = Store::finish(Store::LastWaitMs);
     Prompts::install(nullptr);
     SoundPlayer::install(nullptr);
     if (prompts.notSaved > 0 || !finished.problem.isEmpty())
         return 1;
-    return finished.kept > 0 ? 4 : 0;
+    if (finished.kept > 0)
+        return 4;
+    return shared ? 0 : 5;
 }

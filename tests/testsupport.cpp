@@ -44,6 +44,12 @@ QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const Q
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
+QString ScriptedPrompts::folderName(QWidget *, const QString &caption, const QString &folder)
+{
+    asked.append({QStringLiteral("folder"), caption, QString(), Kind::Information, folder});
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
 std::optional<QString> ScriptedPrompts::text(QWidget *, const QString &title, const QString &label,
                                              QLineEdit::EchoMode)
 {

@@ -20,7 +20,7 @@ class ScriptedPrompts : public Prompts
 public:
     struct Asked
     {
-        QString what; // "message", "open", "save", "text" or "exec"
+        QString what; // "message", "open", "save", "folder", "text" or "exec"
         QString title;
         QString text;
         Kind kind = Kind::Information;
@@ -52,6 +52,7 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
+    QString folderName(QWidget *parent, const QString &caption, const QString &folder) override;
     std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
                                 QLineEdit::EchoMode echo) override;
     bool exec(QDialog &dialog) override;

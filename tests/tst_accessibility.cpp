@@ -20,6 +20,7 @@
 #include "users/ui/progresswindow.h"
 #include "users/ui/scorewindow.h"
 #include "users/ui/sidebar.h"
+#include "users/ui/timestablemap.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -281,6 +282,11 @@ void TestAccessibility::childWindows()
     QVERIFY(accessibleText(progress.chartView(), QAccessible::Description).contains(QStringLiteral("score 38")));
     progress.findChild<QTabWidget *>()->setCurrentIndex(1);
     checkControls(&progress);
+    // The practice page, and its map in words.
+    progress.findChild<QTabWidget *>()->setCurrentIndex(2);
+    checkControls(&progress);
+    QCOMPARE(accessibleText(progress.timesTableMap(), QAccessible::Description),
+             QStringLiteral("Times tables from 1 to 10. No fact met yet."));
 
     // The clocks take no focus; what they paint is told all the same.
     AnalogClock analog(nullptr);

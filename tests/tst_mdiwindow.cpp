@@ -6,6 +6,7 @@
 #include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
 #include "users/accounts.h"
+#include "users/practice.h"
 #include "users/scorebook.h"
 
 #include <QLibrary>
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void cluesShowTheCurrentClueThenRunOut();
     void readAloudSaysEachStepWhenOn();
     void withoutSpeechTheWindowSaysSoOnce();
+    void missedQuestionsAreInTheBoxAtOnce();
     void completionStoresRecordAndToDo();
     void twoWindowsGetConsecutiveRecords();
     void closeQuestion_data();
@@ -220,6 +222,27 @@ void TestMDIWindow::withoutSpeechTheWindowSaysSoOnce()
     QTest::qWait(200);
     QVERIFY(w->statusBar()->currentMessage() != notAvailable);
     QCOMPARE(w->exercise().score(), 2);
+}
+
+void TestMDIWindow::missedQuestionsAreInTheBoxAtOnce()
+{
+    ScriptedPrompts prompts;
+    auto w = window();
+    type(*w, QStringLiteral("7")); // wrong, then a clue: one question in the box
+    w->displayClue();
+    type(*w, QStringLiteral("1"));
+    type(*w, QStringLiteral("2")); // right at the first try: not kept
+    w->displayChoice();
+    // On disk while the window is still open, as written.
+    const std::unique_ptr<QSettings> disk = TestSupport::onDisk();
+    QCOMPARE(disk->value(Keys::practiceCount(QStringLiteral("Asha"))).toInt(), 2);
+    const Practice::Box box = Practice::of(QStringLiteral("Asha"));
+    QCOMPARE(box.items.size(), 2);
+    QCOMPARE(box.items.at(0).question, numbered().at(0));
+    QCOMPARE(box.items.at(1).question, numbered().at(2));
+    QCOMPARE(box.items.at(1).origin.topic, QStringLiteral("Addition"));
+    QCOMPARE(box.items.at(1).origin.position, 2);
+    QVERIFY(!w->exercise().isFinished());
 }
 
 void TestMDIWindow::completionStoresRecordAndToDo()

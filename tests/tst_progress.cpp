@@ -5,6 +5,8 @@
 #include "base/store/store.h"
 #include "testsupport.h"
 #include "users/accounts.h"
+#include "users/recordsharing.h"
+#include "users/sharedfolder.h"
 #include "users/scorecsv.h"
 #include "users/scoretransfer.h"
 #include "users/ui/progresswindow.h"
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void scoreAxisKeepsFewTicks();
     void windowWaitsForTheRecordsAndSavesOnePage();
     void newTasksFollowTheSpecifiedOnes();
+    void sharingIsChosenBehindThePassword();
 
 private:
     QTemporaryDir m_folder;
@@ -308,14 +311,57 @@ void TestProgress::newTasksFollowTheSpecifiedOnes()
         buttons << button->text();
     QCOMPARE(buttons, (QStringList{QStringLiteral("View My Scores"), QStringLiteral("Clear Saved Scores"),
                                    QStringLiteral("View a Child's Progress..."), QStringLiteral("Export Scores..."),
-                                   QStringLiteral("Import Scores...")}));
+                                   QStringLiteral("Import Scores..."), QStringLiteral("Share Records with Other Computers..."),
+                                   QStringLiteral("Share Now")}));
     // A wrong password asks for no file.
     window.sidebar()->currentPage()->findChildren<QPushButton *>().at(3)->click();
     QCOMPARE(prompts.titles(), (QStringList{QStringLiteral("Administrator Password"),
                                             QStringLiteral("Incorrect Password!")}));
     window.sidebar()->showMyScoresTasks();
-    QCOMPARE(window.sidebar()->currentPage()->findChildren<QPushButton *>().constLast()->text(),
-             QStringLiteral("View My Progress"));
+    buttons.clear();
+    for (const QPushButton *button : window.sidebar()->currentPage()->findChildren<QPushButton *>())
+        buttons << button->text();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("View Everybody's Scores"), QStringLiteral("Clear Saved Scores"),
+                                   QStringLiteral("View My Progress"), QStringLiteral("Practise My Mistakes")}));
+}
+
+void TestProgress::sharingIsChosenBehindThePassword()
+{
+    ScriptedPrompts prompts;
+    TestSupport::store(Keys::width, 700);
+    ApplicationWindow window;
+    Sidebar *sidebar = window.sidebar();
+    sidebar->setScoreContent();
+    const auto button = [&](const QString &text) {
+        for (QPushButton *found : sidebar->currentPage()->findChildren<QPushButton *>())
+            if (found->text() == text)
+                return found;
+        return static_cast<QPushButton *>(nullptr);
+    };
+    QVERIFY(!button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
+    prompts.texts = {QStringLiteral("tindrel")};
+    prompts.fileNames = {m_folder.path()};
+    button(QStringLiteral("Share Records with Other Computers..."))->click();
+    QCOMPARE(prompts.titles().last(), QStringLiteral("Sharing Records"));
+    QCOMPARE(Store::value(Keys::sharingFolder).toString(), m_folder.path());
+    const QString identity = Store::value(Keys::sharingIdentity).toString();
+    QVERIFY(SharedFolder::isIdentity(identity));
+    QVERIFY(button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
+    QTRY_VERIFY(QFile::exists(SharedFolder::fileOf(m_folder.path(), identity)));
+
+    // Asked again, it stops sharing; the identity stays for a later start.
+    prompts.texts = {QStringLiteral("tindrel")};
+    prompts.onExec = [](QDialog &box) {
+        for (QAbstractButton *choice : static_cast<QMessageBox &>(box).buttons())
+            if (choice->text() == QLatin1String("Stop Sharing"))
+                choice->click();
+        return true;
+    };
+    button(QStringLiteral("Share Records with Other Computers..."))->click();
+    QCOMPARE(prompts.titles().last(), QStringLiteral("Sharing Stopped"));
+    QVERIFY(RecordSharing::folder().isEmpty());
+    QCOMPARE(Store::value(Keys::sharingIdentity).toString(), identity);
+    QVERIFY(!button(QStringLiteral("Share Now"))->isVisibleTo(sidebar));
 }
 
 QTEST_MAIN(TestProgress)

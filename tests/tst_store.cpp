@@ -12,6 +12,7 @@
 #include "users/clearing.h"
 #include "users/firstrun.h"
 #include "users/password.h"
+#include "users/practice.h"
 #include "users/scorebook.h"
 
 #include <QElapsedTimer>
@@ -180,13 +181,16 @@ void TestStore::clearing_data()
 {
     QTest::addColumn<Clearing::What>("what");
     QTest::addColumn<QStringList>("gone"); // the groups removed; every other key stays
-    QTest::newRow("the sidebar's saved scores") << Clearing::What::Scores << QStringList{QStringLiteral("scores")};
+    QTest::newRow("the sidebar's saved scores")
+        << Clearing::What::Scores << QStringList{QStringLiteral("scores"), QStringLiteral("practice")};
     QTest::newRow("saved scores and user accounts")
-        << Clearing::What::ScoresAndAccounts << QStringList{QStringLiteral("scores"), QStringLiteral("accounts")};
+        << Clearing::What::ScoresAndAccounts
+        << QStringList{QStringLiteral("scores"), QStringLiteral("accounts"), QStringLiteral("practice")};
     QTest::newRow("all saved data") << Clearing::What::AllData
                                     << QStringList{QStringLiteral("scores"), QStringLiteral("accounts"),
                                                    QStringLiteral("application"), QStringLiteral("exercise"),
-                                                   QStringLiteral("localization"), QStringLiteral("themes")};
+                                                   QStringLiteral("localization"), QStringLiteral("themes"),
+                                                   QStringLiteral("practice")};
 }
 
 void TestStore::clearing()
@@ -197,6 +201,9 @@ void TestStore::clearing()
     for (const QString &key : {Keys::password, Keys::mainWindowState, Keys::toolbar, Keys::soundSet, Keys::width,
                                Keys::fontSize, Keys::currency, Keys::theme, QStringLiteral("/folders/exercises")})
         everything.then(StoreChange::setting(key, QStringLiteral("1")));
+    everything.then(Practice::missing(QStringLiteral("Asha"), {QStringLiteral("Money"), 0, 1, TimesFact::of(2, 3)},
+                                      {QStringLiteral("What is 2 x 3?"), QStringLiteral("6"), {}, {}},
+                                      QDateTime::currentDateTime()));
     QVERIFY(Store::update(everything.then(ScoreBook::appending(recordOf(QStringLiteral("Asha"))))));
     const QStringList before = TestSupport::storedKeys();
 

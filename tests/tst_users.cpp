@@ -2,6 +2,7 @@
 // Signing in, score windows, the administrator password and the sidebar.
 
 #include "app/ui/applicationwindow.h"
+#include "base/clock.h"
 #include "base/store/store.h"
 #include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void sidebarShowsThePlayersPage();
     void sidebarAfterClearingScores();
     void completionRefreshesTheExercisesPlayer();
+    void practiceBringsMistakesBackFirst();
     void sidebarVisibilityIsRemembered();
 };
 
@@ -359,6 +361,39 @@ void TestUsers::completionRefreshesTheExercisesPlayer()
     }
     QCOMPARE(window.sidebar()->nameLabel()->text(), QStringLiteral("Asha"));
     QCOMPARE(ScoreBook::records().last().player, QStringLiteral("Asha"));
+}
+
+void TestUsers::practiceBringsMistakesBackFirst()
+{
+    ScriptedPrompts prompts;
+    ApplicationWindow window;
+    signIn(window, QStringLiteral("Asha"));
+    window.practiseMistakes(); // nothing missed yet: said kindly
+    QCOMPARE(prompts.titles().last(), QStringLiteral("Practise My Mistakes"));
+    QVERIFY(childWindows(window).isEmpty());
+
+    window.command(QStringLiteral("Money..."))->trigger();
+    auto *money = qobject_cast<MDIWindow *>(childWindows(window).last()->widget());
+    money->answerBox()->setText(QStringLiteral("-1"));
+    money->validate();
+    window.practiseMistakes();
+    auto *practice = qobject_cast<MDIWindow *>(childWindows(window).last()->widget());
+    QCOMPARE(practice->windowTitle(), QStringLiteral("Practice"));
+    QCOMPARE(practice->exercise().questions().front().text, money->exercise().questions().front().text);
+    for (int q = 0; q < QuestionsPerExercise; ++q) {
+        practice->answerBox()->setText(practice->exercise().current().answer);
+        practice->validate();
+    }
+    QCOMPARE(ScoreBook::records().last().topic, QStringLiteral("Practice"));
+    QCOMPARE(Accounts::toDo(QStringLiteral("Asha")).size(), 7);
+    QCOMPARE(items(window.sidebar()->recentList()), QStringList{QStringLiteral("Practice")});
+
+    // The next day, signing in tells the child the question is due.
+    Clock::set([] { return QDateTime::currentDateTime().addDays(1); });
+    window.command(QStringLiteral("Change User"))->trigger();
+    signIn(window, QStringLiteral("Asha"));
+    Clock::set({});
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("1 question to practise today"));
 }
 
 void TestUsers::sidebarVisibilityIsRemembered()

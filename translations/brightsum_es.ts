@@ -931,6 +931,93 @@ Si deja de esperar, este cambio no se guardará.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>Share Records with Other Computers</source>
+        <translation>Compartir las puntuaciones con otros ordenadores</translation>
+    </message>
+    <message>
+        <source>This computer shares its score records through the folder %1.</source>
+        <translation>Este ordenador comparte sus puntuaciones a través de la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder...</source>
+        <translation>Elegir otra carpeta...</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Sharing Stopped</source>
+        <translation>Ya no se comparte</translation>
+    </message>
+    <message>
+        <source>This computer no longer shares its score records. Every record it holds stays here, those that came from other computers too.</source>
+        <translation>Este ordenador ya no comparte sus puntuaciones. Todas las que contiene se quedan en él, también las que llegaron de otros ordenadores.</translation>
+    </message>
+    <message>
+        <source>Records Not Shared</source>
+        <translation>Puntuaciones no compartidas</translation>
+    </message>
+    <message>
+        <source>The score records cannot be shared through the folder %1.
+
+%2</source>
+        <translation>Las puntuaciones no se pueden compartir a través de la carpeta %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sharing Records</source>
+        <translation>Compartir las puntuaciones</translation>
+    </message>
+    <message>
+        <source>This computer now shares its score records through the folder %1: it writes the records made on it to a file of its own there, and reads the records of every other computer that shares through the same folder, now, every two minutes and when you click Share Now.
+
+Choose this folder on each computer of the room. Passwords and options are not shared: they stay as they are on each computer.</source>
+        <translation>Este ordenador comparte ahora sus puntuaciones a través de la carpeta %1: escribe allí las puntuaciones obtenidas en él en un archivo propio, y lee las puntuaciones de todos los demás ordenadores que comparten a través de la misma carpeta, ahora, cada dos minutos y cuando usted hace clic en Compartir ahora.
+
+Elija esta carpeta en cada ordenador del aula. Las contraseñas y las opciones no se comparten: se quedan como están en cada ordenador.</translation>
+    </message>
+    <message>
+        <source>Sharing the score records with the other computers...</source>
+        <translation>Compartiendo las puntuaciones con los demás ordenadores...</translation>
+    </message>
+    <message>
+        <source>The score records are shared with the other computers.</source>
+        <translation>Las puntuaciones se han compartido con los demás ordenadores.</translation>
+    </message>
+    <message>
+        <source>The score records could not be shared now: they are kept on this computer.</source>
+        <translation>Las puntuaciones no se han podido compartir ahora: se guardan en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Repasar mis errores</translation>
+    </message>
+    <message>
+        <source>You have not got a single question wrong yet, so there is nothing to practise. Well done!
+
+Whenever you get a question wrong, it will wait here until you know it.</source>
+        <translation>Todavía no has fallado ninguna pregunta, así que no hay nada que repasar. ¡Muy bien!
+
+Cada pregunta que falles te esperará aquí hasta que te la sepas.</translation>
+    </message>
+    <message>
+        <source>New practice exercise created</source>
+        <translation>Nuevo ejercicio de repaso creado</translation>
+    </message>
+    <message>
+        <source>1 question to practise today</source>
+        <translation>1 pregunta para repasar hoy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions to practise today</source>
+        <translation>
+            <numerusform>%n pregunta para repasar hoy</numerusform>
+            <numerusform>%n preguntas para repasar hoy</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1477,6 +1564,57 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>PracticeProgress</name>
+    <message>
+        <source>Topic</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Being practised</source>
+        <translation>En repaso</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Para hoy</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Aprendidas</translation>
+    </message>
+    <message>
+        <source>No question has been missed yet, so there is nothing to practise.</source>
+        <translation>Todavía no se ha fallado ninguna pregunta, así que no hay nada que repasar.</translation>
+    </message>
+    <message>
+        <source>Questions being practised: %1, due today: %2; questions known: %3.</source>
+        <translation>Preguntas en repaso: %1, para repasar hoy: %2; preguntas aprendidas: %3.</translation>
+    </message>
+    <message>
+        <source>Times tables from 1 to %1.</source>
+        <translation>Tablas de multiplicar del 1 al %1.</translation>
+    </message>
+    <message>
+        <source>Known: %1.</source>
+        <translation>Aprendidas: %1.</translation>
+    </message>
+    <message>
+        <source>Being practised: %1.</source>
+        <translation>En repaso: %1.</translation>
+    </message>
+    <message>
+        <source>No fact met yet.</source>
+        <translation>Todavía no se ha visto ninguna multiplicación.</translation>
+    </message>
+    <message>
+        <source>Facts not met yet: %1.</source>
+        <translation>Multiplicaciones aún no vistas: %1.</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Aún no vistas</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>undated</source>
@@ -1549,10 +1687,6 @@ La contraseña no se ha cambiado.</translation>
 <context>
     <name>ProgressReport</name>
     <message>
-        <source>Made with Brightsum, %1</source>
-        <translation>Hecho con Brightsum, %1</translation>
-    </message>
-    <message>
         <source>Save Progress Report as PDF</source>
         <translation>Guardar el informe de progreso como PDF</translation>
     </message>
@@ -1575,6 +1709,14 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Printed on %1</source>
         <translation>Impreso el %1</translation>
+    </message>
+    <message>
+        <source>Practice: %1</source>
+        <translation>Repaso: %1</translation>
+    </message>
+    <message>
+        <source>Made with Brightsum, %1</source>
+        <translation>Hecho con Brightsum, %1</translation>
     </message>
 </context>
 <context>
@@ -1612,14 +1754,6 @@ La contraseña no se ha cambiado.</translation>
         <translation>Guardar informe como P&amp;DF...</translation>
     </message>
     <message>
-        <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation>Imprime el progreso de este niño en una página: la tabla y el gráfico.</translation>
-    </message>
-    <message>
-        <source>Saves this child&apos;s progress on one page as a PDF file.</source>
-        <translation>Guarda el progreso de este niño en una página, en un archivo PDF.</translation>
-    </message>
-    <message>
         <source>Reading the saved scores...</source>
         <translation>Leyendo las puntuaciones guardadas...</translation>
     </message>
@@ -1654,6 +1788,22 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Score</source>
         <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>P&amp;ractice</source>
+        <translation>&amp;Repaso</translation>
+    </message>
+    <message>
+        <source>Practice by topic</source>
+        <translation>Repaso por ejercicio</translation>
+    </message>
+    <message>
+        <source>Prints this child&apos;s progress: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Imprime el progreso de este niño: la tabla y el gráfico en una página, y el repaso en una segunda página si lo hay.</translation>
+    </message>
+    <message>
+        <source>Saves this child&apos;s progress as a PDF file: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Guarda el progreso de este niño en un archivo PDF: la tabla y el gráfico en una página, y el repaso en una segunda página si lo hay.</translation>
     </message>
 </context>
 <context>
@@ -1807,6 +1957,48 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>SharedFolder</name>
+    <message>
+        <source>It is not a folder that can be reached.</source>
+        <translation>No es una carpeta a la que se pueda acceder.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in it: %1</source>
+        <translation>Brightsum no puede escribir en ella: %1</translation>
+    </message>
+    <message>
+        <source>The shared file %1 ends in the middle of a line: it is left out until it is whole.</source>
+        <translation>El archivo compartido %1 termina a mitad de una línea: se deja de lado hasta que esté completo.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 was written by a newer Brightsum: it is left out until this computer has that version too.</source>
+        <translation>El archivo compartido %1 lo escribió una versión más reciente de Brightsum: se deja de lado hasta que este ordenador tenga también esa versión.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 cannot be read (line %2: %3): it is left out until it is mended.</source>
+        <translation>El archivo compartido %1 no se puede leer (línea %2: %3): se deja de lado hasta que se repare.</translation>
+    </message>
+</context>
+<context>
+    <name>SharingRound</name>
+    <message>
+        <source>The shared folder %1 cannot be reached: the records are kept on this computer, and shared once it can be reached again.</source>
+        <translation>No se puede acceder a la carpeta compartida %1: las puntuaciones se guardan en este ordenador y se compartirán cuando se pueda acceder de nuevo.</translation>
+    </message>
+    <message>
+        <source>The shared folder can be reached again: the records are shared with the other computers.</source>
+        <translation>Ya se puede acceder de nuevo a la carpeta compartida: las puntuaciones se comparten con los demás ordenadores.</translation>
+    </message>
+    <message>
+        <source>Another computer shares records under this computer&apos;s name (a copy of its disk?): this computer now shares them under a new one.</source>
+        <translation>Otro ordenador comparte puntuaciones con el nombre de este ordenador (¿una copia de su disco?): este ordenador las comparte ahora con un nombre nuevo.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in the shared folder %1 (%2): the records are kept on this computer, and shared once it can.</source>
+        <translation>Brightsum no puede escribir en la carpeta compartida %1 (%2): las puntuaciones se guardan en este ordenador y se compartirán cuando pueda.</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>Sidebar</source>
@@ -1943,6 +2135,30 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
         <translation>Abre una plantilla de ejemplo que enseña a usar el Editor de plantillas.</translation>
+    </message>
+    <message>
+        <source>Share Records with Other Computers...</source>
+        <translation>Compartir las puntuaciones con otros ordenadores...</translation>
+    </message>
+    <message>
+        <source>Keep one record book for a room of computers, through a shared folder they all reach. Passwords and options stay on each computer.</source>
+        <translation>Llevar un solo registro de puntuaciones para toda un aula de ordenadores, a través de una carpeta compartida a la que todos acceden. Las contraseñas y las opciones se quedan en cada ordenador.</translation>
+    </message>
+    <message>
+        <source>Share Now</source>
+        <translation>Compartir ahora</translation>
+    </message>
+    <message>
+        <source>Read the records of the other computers now, and share this computer&apos;s.</source>
+        <translation>Leer ahora las puntuaciones de los demás ordenadores y compartir las de este.</translation>
+    </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Repasar mis errores</translation>
+    </message>
+    <message>
+        <source>Answer again the questions you got wrong. Each one comes back after a day, then after longer and longer, until you know it.</source>
+        <translation>Vuelve a contestar las preguntas que fallaste. Cada una vuelve al día siguiente y luego cada vez más tarde, hasta que te la sepas.</translation>
     </message>
 </context>
 <context>
@@ -2173,6 +2389,13 @@ La contraseña no se ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>TimesTableMap</name>
+    <message>
+        <source>Times-tables map</source>
+        <translation>Mapa de las tablas de multiplicar</translation>
+    </message>
+</context>
+<context>
     <name>Topics</name>
     <message>
         <source>Number Skills</source>
@@ -2229,6 +2452,10 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>New money exercise created</source>
         <translation>Se ha creado un ejercicio de Dinero</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Repaso</translation>
     </message>
 </context>
 <context>

@@ -931,6 +931,93 @@ Si vous arrêtez d&apos;attendre, cette modification n&apos;est pas enregistrée
 
 %1</translation>
     </message>
+    <message>
+        <source>Share Records with Other Computers</source>
+        <translation>Partager les scores avec d&apos;autres ordinateurs</translation>
+    </message>
+    <message>
+        <source>This computer shares its score records through the folder %1.</source>
+        <translation>Cet ordinateur partage ses scores par le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder...</source>
+        <translation>Choisir un autre dossier...</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Arrêter le partage</translation>
+    </message>
+    <message>
+        <source>Sharing Stopped</source>
+        <translation>Partage arrêté</translation>
+    </message>
+    <message>
+        <source>This computer no longer shares its score records. Every record it holds stays here, those that came from other computers too.</source>
+        <translation>Cet ordinateur ne partage plus ses scores. Tous les scores qu&apos;il contient y restent, y compris ceux venus d&apos;autres ordinateurs.</translation>
+    </message>
+    <message>
+        <source>Records Not Shared</source>
+        <translation>Scores non partagés</translation>
+    </message>
+    <message>
+        <source>The score records cannot be shared through the folder %1.
+
+%2</source>
+        <translation>Les scores ne peuvent pas être partagés par le dossier %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sharing Records</source>
+        <translation>Partage des scores</translation>
+    </message>
+    <message>
+        <source>This computer now shares its score records through the folder %1: it writes the records made on it to a file of its own there, and reads the records of every other computer that shares through the same folder, now, every two minutes and when you click Share Now.
+
+Choose this folder on each computer of the room. Passwords and options are not shared: they stay as they are on each computer.</source>
+        <translation>Cet ordinateur partage désormais ses scores par le dossier %1&#xa0;: il y écrit les scores obtenus sur lui dans un fichier qui lui est propre, et lit les scores de chaque autre ordinateur qui partage par le même dossier, maintenant, toutes les deux minutes et quand vous cliquez sur Partager maintenant.
+
+Choisissez ce dossier sur chaque ordinateur de la salle. Les mots de passe et les options ne sont pas partagés&#xa0;: ils restent tels quels sur chaque ordinateur.</translation>
+    </message>
+    <message>
+        <source>Sharing the score records with the other computers...</source>
+        <translation>Partage des scores avec les autres ordinateurs...</translation>
+    </message>
+    <message>
+        <source>The score records are shared with the other computers.</source>
+        <translation>Les scores sont partagés avec les autres ordinateurs.</translation>
+    </message>
+    <message>
+        <source>The score records could not be shared now: they are kept on this computer.</source>
+        <translation>Les scores n&apos;ont pas pu être partagés pour l&apos;instant&#xa0;: ils sont gardés sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Revoir mes erreurs</translation>
+    </message>
+    <message>
+        <source>You have not got a single question wrong yet, so there is nothing to practise. Well done!
+
+Whenever you get a question wrong, it will wait here until you know it.</source>
+        <translation>Tu n&apos;as encore raté aucune question, il n&apos;y a donc rien à revoir. Bravo&#xa0;!
+
+Chaque question ratée t&apos;attendra ici jusqu&apos;à ce que tu la saches.</translation>
+    </message>
+    <message>
+        <source>New practice exercise created</source>
+        <translation>Nouvel exercice de révision créé</translation>
+    </message>
+    <message>
+        <source>1 question to practise today</source>
+        <translation>1 question à revoir aujourd&apos;hui</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions to practise today</source>
+        <translation>
+            <numerusform>%n question à revoir aujourd&apos;hui</numerusform>
+            <numerusform>%n questions à revoir aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DigitalClock</name>
@@ -1477,6 +1564,57 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>PracticeProgress</name>
+    <message>
+        <source>Topic</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Being practised</source>
+        <translation>En révision</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Acquises</translation>
+    </message>
+    <message>
+        <source>No question has been missed yet, so there is nothing to practise.</source>
+        <translation>Aucune question n&apos;a encore été ratée&#xa0;: il n&apos;y a rien à revoir.</translation>
+    </message>
+    <message>
+        <source>Questions being practised: %1, due today: %2; questions known: %3.</source>
+        <translation>Questions en révision&#xa0;: %1, à revoir aujourd&apos;hui&#xa0;: %2&#xa0;; questions acquises&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Times tables from 1 to %1.</source>
+        <translation>Tables de multiplication de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>Known: %1.</source>
+        <translation>Acquises&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Being practised: %1.</source>
+        <translation>En révision&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No fact met yet.</source>
+        <translation>Aucune multiplication vue pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Facts not met yet: %1.</source>
+        <translation>Multiplications pas encore vues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Pas encore vues</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>undated</source>
@@ -1549,10 +1687,6 @@ Le mot de passe n&apos;a pas été changé.</translation>
 <context>
     <name>ProgressReport</name>
     <message>
-        <source>Made with Brightsum, %1</source>
-        <translation>Réalisé avec Brightsum, %1</translation>
-    </message>
-    <message>
         <source>Save Progress Report as PDF</source>
         <translation>Enregistrer le bilan en PDF</translation>
     </message>
@@ -1575,6 +1709,14 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Printed on %1</source>
         <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Practice: %1</source>
+        <translation>Révision&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Made with Brightsum, %1</source>
+        <translation>Réalisé avec Brightsum, %1</translation>
     </message>
 </context>
 <context>
@@ -1612,14 +1754,6 @@ Le mot de passe n&apos;a pas été changé.</translation>
         <translation>Enregistrer le bilan en P&amp;DF...</translation>
     </message>
     <message>
-        <source>Prints this child&apos;s progress on one page: the table and the chart.</source>
-        <translation>Imprime la progression de cet enfant sur une page&#xa0;: le tableau et le graphique.</translation>
-    </message>
-    <message>
-        <source>Saves this child&apos;s progress on one page as a PDF file.</source>
-        <translation>Enregistre la progression de cet enfant sur une page, dans un fichier PDF.</translation>
-    </message>
-    <message>
         <source>Reading the saved scores...</source>
         <translation>Lecture des scores enregistrés...</translation>
     </message>
@@ -1654,6 +1788,22 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+    <message>
+        <source>P&amp;ractice</source>
+        <translation>&amp;Révision</translation>
+    </message>
+    <message>
+        <source>Practice by topic</source>
+        <translation>Révision par sujet</translation>
+    </message>
+    <message>
+        <source>Prints this child&apos;s progress: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Imprime la progression de cet enfant&#xa0;: le tableau et le graphique sur une page, et la révision sur une deuxième page s&apos;il y en a une.</translation>
+    </message>
+    <message>
+        <source>Saves this child&apos;s progress as a PDF file: the table and the chart on one page, and the practice on a second when there is one.</source>
+        <translation>Enregistre la progression de cet enfant dans un fichier PDF&#xa0;: le tableau et le graphique sur une page, et la révision sur une deuxième page s&apos;il y en a une.</translation>
     </message>
 </context>
 <context>
@@ -1807,6 +1957,48 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>SharedFolder</name>
+    <message>
+        <source>It is not a folder that can be reached.</source>
+        <translation>Ce n&apos;est pas un dossier accessible.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in it: %1</source>
+        <translation>Brightsum ne peut pas y écrire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The shared file %1 ends in the middle of a line: it is left out until it is whole.</source>
+        <translation>Le fichier partagé %1 s&apos;arrête au milieu d&apos;une ligne&#xa0;: il est laissé de côté jusqu&apos;à ce qu&apos;il soit complet.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 was written by a newer Brightsum: it is left out until this computer has that version too.</source>
+        <translation>Le fichier partagé %1 a été écrit par une version plus récente de Brightsum&#xa0;: il est laissé de côté jusqu&apos;à ce que cet ordinateur ait lui aussi cette version.</translation>
+    </message>
+    <message>
+        <source>The shared file %1 cannot be read (line %2: %3): it is left out until it is mended.</source>
+        <translation>Le fichier partagé %1 ne peut pas être lu (ligne %2&#xa0;: %3)&#xa0;: il est laissé de côté jusqu&apos;à ce qu&apos;il soit réparé.</translation>
+    </message>
+</context>
+<context>
+    <name>SharingRound</name>
+    <message>
+        <source>The shared folder %1 cannot be reached: the records are kept on this computer, and shared once it can be reached again.</source>
+        <translation>Le dossier partagé %1 est inaccessible&#xa0;: les scores sont gardés sur cet ordinateur, et seront partagés dès qu&apos;il sera de nouveau accessible.</translation>
+    </message>
+    <message>
+        <source>The shared folder can be reached again: the records are shared with the other computers.</source>
+        <translation>Le dossier partagé est de nouveau accessible&#xa0;: les scores sont partagés avec les autres ordinateurs.</translation>
+    </message>
+    <message>
+        <source>Another computer shares records under this computer&apos;s name (a copy of its disk?): this computer now shares them under a new one.</source>
+        <translation>Un autre ordinateur partage des scores sous le nom de cet ordinateur (une copie de son disque&#xa0;?)&#xa0;: cet ordinateur les partage désormais sous un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Brightsum cannot write in the shared folder %1 (%2): the records are kept on this computer, and shared once it can.</source>
+        <translation>Brightsum ne peut pas écrire dans le dossier partagé %1 (%2)&#xa0;: les scores sont gardés sur cet ordinateur, et seront partagés dès qu&apos;il le pourra.</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>Sidebar</source>
@@ -1943,6 +2135,30 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Learn how to use the Template Editor by opening a sample template for editing.</source>
         <translation>Apprendre à se servir de l&apos;Éditeur de modèles en ouvrant un modèle d&apos;exemple.</translation>
+    </message>
+    <message>
+        <source>Share Records with Other Computers...</source>
+        <translation>Partager les scores avec d&apos;autres ordinateurs...</translation>
+    </message>
+    <message>
+        <source>Keep one record book for a room of computers, through a shared folder they all reach. Passwords and options stay on each computer.</source>
+        <translation>Tenir un seul registre des scores pour toute une salle d&apos;ordinateurs, par un dossier partagé auquel ils ont tous accès. Les mots de passe et les options restent propres à chaque ordinateur.</translation>
+    </message>
+    <message>
+        <source>Share Now</source>
+        <translation>Partager maintenant</translation>
+    </message>
+    <message>
+        <source>Read the records of the other computers now, and share this computer&apos;s.</source>
+        <translation>Lire dès maintenant les scores des autres ordinateurs, et partager ceux de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Practise My Mistakes</source>
+        <translation>Revoir mes erreurs</translation>
+    </message>
+    <message>
+        <source>Answer again the questions you got wrong. Each one comes back after a day, then after longer and longer, until you know it.</source>
+        <translation>Réponds de nouveau aux questions que tu as ratées. Chacune revient le lendemain, puis de plus en plus tard, jusqu&apos;à ce que tu la saches.</translation>
     </message>
 </context>
 <context>
@@ -2173,6 +2389,13 @@ Le mot de passe n&apos;a pas été changé.</translation>
     </message>
 </context>
 <context>
+    <name>TimesTableMap</name>
+    <message>
+        <source>Times-tables map</source>
+        <translation>Carte des tables de multiplication</translation>
+    </message>
+</context>
+<context>
     <name>Topics</name>
     <message>
         <source>Number Skills</source>
@@ -2229,6 +2452,10 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>New money exercise created</source>
         <translation>Nouvel exercice sur la monnaie créé</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Révision</translation>
     </message>
 </context>
 <context>

@@ -8,11 +8,15 @@ bool Clearing::clear(What what)
 {
     switch (what) {
     case What::Scores:
-        return Store::update(StoreChange::removing(Keys::scoresGroup).then(Accounts::resettingAllToDo()));
-    case What::ScoresAndAccounts: return Store::removeGroups({Keys::scoresGroup, Keys::accountsGroup});
+        return Store::update(StoreChange::removing(Keys::scoresGroup)
+                                 .then(StoreChange::removing(Keys::practiceGroup))
+                                 .then(Accounts::resettingAllToDo()));
+    case What::ScoresAndAccounts:
+        return Store::removeGroups({Keys::scoresGroup, Keys::accountsGroup, Keys::practiceGroup});
     case What::AllData:
         return Store::removeGroups({Keys::scoresGroup, Keys::applicationGroup, Keys::exerciseGroup,
-                                    Keys::localizationGroup, Keys::themesGroup, Keys::accountsGroup});
+                                    Keys::localizationGroup, Keys::themesGroup, Keys::accountsGroup,
+                                    Keys::practiceGroup});
     }
     return false;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What each clear command removes from the store, in one change.
+// What each clear command removes from the store, in one change. Every one of
+// them empties the children's practice boxes with the records: a box is made
+// of the same exercises, and a name cleared away must leave none behind.
 namespace Clearing {
 
 enum class What {

@@ -2,6 +2,7 @@
 #include "users/completion.h"
 
 #include "base/store/storechange.h"
+#include "content/topics.h"
 #include "exercise/exercise.h"
 #include "users/accounts.h"
 #include "users/scorebook.h"
@@ -11,5 +12,9 @@ void Completion::save(const Exercise &exercise, const QDateTime &when, std::func
     const ScoreRecord record{exercise.playerName(), exercise.topicName(), QString::number(exercise.cluesUsed()),
                              QString::number(exercise.choicesUsed()), QString::number(exercise.score()),
                              ScoreBook::timeText(when)};
-    ScoreBook::appendLater(record, Accounts::completing(exercise.playerName(), exercise.topicName()), std::move(done));
+    // A practice is no topic of the list of exercises to do, which it leaves alone.
+    const StoreChange alongside = exercise.topicName() == Topics::practice
+        ? StoreChange()
+        : Accounts::completing(exercise.playerName(), exercise.topicName());
+    ScoreBook::appendLater(record, alongside, std::move(done));
 }

@@ -8,7 +8,8 @@
 class Exercise;
 
 // An exercise completed: its score record appended and its topic taken off the
-// player's list of topics to do, together in one change of the store.
+// player's list of topics to do, together in one change of the store. A
+// practice (Topics::practice) leaves the list alone.
 namespace Completion {
 // Writes both without waiting: the record is among ScoreBook::records(), and
 // the topic gone from Accounts::toDo(), at once. `done` is told whether they

@@ -27,7 +27,7 @@ const StoreChange::Kind Append("scores.append", [](StoreMap &store, const QVaria
 
 } // namespace
 
-// Records are told apart by all six fields.
+// Records are told apart by all six fields; where one was made is not one of them.
 static size_t qHash(const ScoreRecord &record, size_t seed = 0)
 {
     return qHashMulti(seed, record.player, record.topic, record.clues, record.choices, record.score, record.completed);
@@ -78,7 +78,8 @@ QString ScoreBook::timeText(const QDateTime &when)
         + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known)
+ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known,
+                                       const std::function<void(const ScoreRecord &)> &added)
 {
     ScoreRecords::readInto(known, store);
     QHash<ScoreRecord, int> unmatched;
@@ -99,6 +100,8 @@ ScoreBook::Merged ScoreBook::mergeInto(StoreMap &store, const QList<ScoreRecord>
         }
         ScoreRecords::write(store, ++number, record);
         ++merged.added;
+        if (added)
+            added(record);
     }
     if (merged.added > 0)
         store.setValue(Keys::scoreCount, number);

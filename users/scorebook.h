@@ -49,7 +49,9 @@ struct Merged
 };
 // `known` may hold records read from this store before (Store::records()):
 // they are checked against it, and only the records stored since are read.
-Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known = {});
+// `added`, when given, is told of each record added.
+Merged mergeInto(StoreMap &store, const QList<ScoreRecord> &records, QList<ScoreRecord> known = {},
+                 const std::function<void(const ScoreRecord &)> &added = {});
 
 // Plain summaries of a list of records for one player.
 QList<ScoreRecord> recordsOf(const QList<ScoreRecord> &all, const QString &player);

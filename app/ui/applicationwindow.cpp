@@ -118,6 +118,7 @@ ApplicationWindow::ApplicationWindow()
     connect(m_sidebar, &Sidebar::exportWanted, this, &ApplicationWindow::exportScores);
     connect(m_sidebar, &Sidebar::importWanted, this, &ApplicationWindow::importScores);
     connect(m_sidebar, &Sidebar::sampleTemplateWanted, this, &ApplicationWindow::openSampleTemplate);
+    connect(m_sidebar, &Sidebar::practiceWanted, this, &ApplicationWindow::practiseMistakes);
     addDockWidget(Qt::RightDockWidgetArea, m_sidebar);
     restoreDockWidget(m_sidebar); // its place from the state restored above
     if (firstStart) // at its narrowest, leaving the workspace room for an exercise page
@@ -126,6 +127,7 @@ ApplicationWindow::ApplicationWindow()
     m_sidebar->setVisible(Store::value(Keys::sidebar, Fallback::sidebarVisible).toBool());
     m_sidebarAction->setChecked(m_sidebar->isVisible());
     new PaneFocus(this, m_workspace, m_sidebar);
+    createSharing();
 
     m_statusLabel = new QLabel;
     m_statusLabel->setTextFormat(Qt::PlainText); // it names the child signed in

@@ -22,6 +22,7 @@ class QToolButton;
 class AccountWindow;
 class AdminPassword;
 class MDIWindow;
+class RecordSharing;
 class Sidebar;
 
 // The one main window: a workspace of child windows (exercises, scores, pages,
@@ -65,6 +66,12 @@ public Q_SLOTS:
     // Every score record out to a CSV file, and records from one into the store.
     void exportScores();
     void importScores();
+    // Sharing the score records with other computers through a folder: which
+    // folder, or none; and a round of sharing now.
+    void chooseSharing();
+    void shareNow();
+    // The questions the signed-in child got wrong, brought back in a practice exercise.
+    void practiseMistakes();
     void openSampleTemplate();
     void useraccounts();
     void about();
@@ -127,6 +134,12 @@ private:
     static QList<QRect> screenAreas();
 
     void newTopicExercise(int topic);
+    // Opens a practice of the player's practice box, new or reopened where it
+    // was saved; false when the box is empty (which is told kindly) or the
+    // question files cannot be read.
+    bool openPractice(const QString &player, int score, int cluesUsed, int choicesUsed, int currentQuestion);
+    // Tells the child signed in how many questions are due today, if any.
+    void tellPracticeDue();
     // Opens an exercise window in the workspace and connects its completion.
     MDIWindow *openExercise(const QString &topicName, const QString &playerName, int score, int cluesUsed,
                             int choicesUsed, int currentQuestion, const QuestionRecords &questions);
@@ -137,6 +150,7 @@ private:
     void showScoreWindow(bool onePlayer);
     void showProgress(const QString &player);
     void writeScores(const QString &fileName);
+    void createSharing();
     void showStatus(const QString &message);
 
     bool m_ready = false;
@@ -173,4 +187,5 @@ private:
     QPointer<AccountWindow> m_accountWindow;
     std::optional<bool> m_scoresWanted; // a score window asked for while the records are read
     AdminPassword *m_password = nullptr;
+    RecordSharing *m_sharing = nullptr;
 };

@@ -80,6 +80,11 @@ void ApplicationWindow::chooseFile()
                          + QLatin1Char('\n') + refusalReason(status));
         return;
     }
+    // A practice goes on with the questions of the player's practice box as they are now.
+    if (saved.topic == Topics::practice) {
+        openPractice(saved.player, saved.score, saved.cluesUsed, saved.choicesUsed, saved.currentQuestion);
+        return;
+    }
     if (!loadExerciseBank())
         return;
     // The exercise goes on under the player who saved it, whoever is signed in now.

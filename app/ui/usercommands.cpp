@@ -5,6 +5,7 @@
 
 #include "base/store/store.h"
 #include "base/ui/prompts.h"
+#include "users/practice.h"
 #include "users/scorebook.h"
 #include "users/ui/accountwindow.h"
 #include "users/ui/scorewindow.h"
@@ -34,6 +35,7 @@ void ApplicationWindow::doLogin()
 {
     m_statusLabel->setText(tr("Signed in as: %1").arg(m_userName));
     m_sidebar->setUserContent(m_userName);
+    tellPracticeDue();
 }
 
 void ApplicationWindow::showScores()
@@ -65,6 +67,10 @@ void ApplicationWindow::showScoreWindow(bool onePlayer)
         return;
     const QList<ScoreRecord> records = ScoreBook::records();
     if ((onePlayer ? ScoreBook::recordsOf(records, m_userName) : records).isEmpty()) {
+        // A child who missed questions before completing any exercise still
+        // finds the way to practise them there.
+        if (onePlayer && m_sidebar->isVisible() && !Practice::of(m_userName).items.isEmpty())
+            m_sidebar->showMyScoresTasks();
         Ask::information(this, tr("No Saved Scores"), tr("No scores to display."));
         return;
     }

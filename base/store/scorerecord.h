@@ -8,13 +8,16 @@
 class StoreMap;
 
 // One completed exercise: who played, which topic, the clues and choices used,
-// the final score and when it was completed, each kept as text.
+// the final score and when it was completed, each kept as text, and which
+// computer of a shared folder it was made on.
 struct ScoreRecord
 {
     // Fields 0 to 4 are those every reader of the store knows. The completion
     // time follows them as field 5: records written before it was kept have
     // none, and readers that know only the five fields never see it. Field 6
-    // names the computer a record was made on, when it was made on another.
+    // is kept only for a record that arrived from another computer through a
+    // shared folder (RecordSharing): that computer's identity. Readers of the
+    // first six fields never see it.
     enum Field { Player, Topic, Clues, Choices, Score, FieldCount, Completed = FieldCount, Origin, StoredFields };
 
     QString player;
@@ -23,15 +26,17 @@ struct ScoreRecord
     QString choices;
     QString score;
     QString completed = QString(); // ISO 8601 with the offset from UTC, or empty: undated
-    QString origin = QString();    // the computer it came from, or empty: this one
+    QString origin = QString();    // the identity of the computer it was made on, or empty: made here
 
     QString field(int index) const;
     // When it was completed, or an invalid time for an undated record.
     QDateTime completedAt() const;
+    // Alike when their first six fields are: where a record was made is not
+    // part of what it says.
     bool operator==(const ScoreRecord &other) const
     {
         return player == other.player && topic == other.topic && clues == other.clues && choices == other.choices
-            && score == other.score && completed == other.completed && origin == other.origin;
+            && score == other.score && completed == other.completed;
     }
     bool operator!=(const ScoreRecord &other) const { return !(*this == other); }
 };
@@ -56,7 +61,8 @@ Extent extentOf(const StoreMap &store);
 
 // Brings a list of records read from a store up to date with it.
 void readInto(QList<ScoreRecord> &known, const StoreMap &store);
-// Writes a record under its number; an undated one stays as records were before they were dated.
+// Writes a record under its number; an undated one stays as records were
+// before they were dated, and one made here has no origin.
 void write(StoreMap &store, int number, const ScoreRecord &record);
 
 } // namespace ScoreRecords

@@ -291,6 +291,11 @@ quint64 Store::post(const Change &change, std::function<void(bool)> done)
     return send(change, std::move(done), true);
 }
 
+quint64 Store::postUnshown(const Change &change, std::function<void(bool)> done)
+{
+    return send(change, std::move(done), false);
+}
+
 quint64 Store::settled()
 {
     return state().settled;

@@ -53,6 +53,23 @@ inline QString scoreField(int record, int field)
     return QStringLiteral("/scores/score") + QString::number(record) + QLatin1Char('/') + QString::number(field);
 }
 
+// Each child's practice box (users/practice.h): the questions the child
+// missed, "/practice/<name>/1" to "/practice/<name>/<count>", each a list of
+// texts, and the times-table facts the child's answers show known or still
+// being practised, each a list of facts such as "3x7". A group of its own,
+// which programs that know only the keys above never read.
+inline const QString practiceGroup = QStringLiteral("practice");
+inline QString practiceCount(const QString &name) { return QStringLiteral("/practice/") + name + QStringLiteral("/count"); }
+inline QString practiceQuestion(const QString &name, int n)
+{
+    return QStringLiteral("/practice/") + name + QLatin1Char('/') + QString::number(n);
+}
+inline QString factsKnown(const QString &name) { return QStringLiteral("/practice/") + name + QStringLiteral("/known"); }
+inline QString factsPractised(const QString &name)
+{
+    return QStringLiteral("/practice/") + name + QStringLiteral("/practised");
+}
+
 // Groups removed by the clear operations.
 inline const QString scoresGroup = QStringLiteral("scores");
 inline const QString accountsGroup = QStringLiteral("accounts");
@@ -60,6 +77,14 @@ inline const QString applicationGroup = QStringLiteral("application");
 inline const QString exerciseGroup = QStringLiteral("exercise");
 inline const QString localizationGroup = QStringLiteral("localization");
 inline const QString themesGroup = QStringLiteral("themes");
+
+// Score records shared with other computers through a folder they all reach
+// (RecordSharing): the folder, or none when records are not shared, and this
+// store's identity there, made once, which names its file in the folder. The
+// group lies outside those the clear operations remove: clearing the records
+// leaves the computer sharing, under the same name.
+inline const QString sharingFolder = QStringLiteral("/sharing/folder");
+inline const QString sharingIdentity = QStringLiteral("/sharing/identity");
 
 // Journals of changes that an ending program could not write, once written
 // into the store: their names, the newest last, so none is written twice.
@@ -135,6 +160,10 @@ bool removeGroups(const QStringList &groups);
 // when given, is told on this thread whether it was written. Returns the
 // change's number, in the order of all changes.
 quint64 post(const Change &change, std::function<void(bool written)> done = {});
+// The same, but reads see the change only once it is written: for large
+// changes that no window needs at once (records merged from other computers),
+// which would only keep the window waiting.
+quint64 postUnshown(const Change &change, std::function<void(bool written)> done = {});
 // The number of the last change whose outcome has reached this thread, and
 // of the last change made.
 quint64 settled();

@@ -40,6 +40,7 @@ public:
     }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString folderName(QWidget *, const QString &, const QString &) override { return {}; }
     std::optional<QString> text(QWidget *, const QString &, const QString &, QLineEdit::EchoMode) override
     {
         return std::nullopt;
@@ -93,6 +94,11 @@ QString Prompts::openFileName(QWidget *parent, const QString &caption, const QSt
 QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+}
+
+QString Prompts::folderName(QWidget *parent, const QString &caption, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
 }
 
 std::optional<QString> Prompts::text(QWidget *parent, const QString &title, const QString &label,

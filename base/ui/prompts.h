@@ -36,6 +36,8 @@ public:
                                  const QString &filter);
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter);
+    // A folder dialog starting in the given folder; an empty name when cancelled.
+    virtual QString folderName(QWidget *parent, const QString &caption, const QString &folder);
     // The entered text, or nothing when the dialog was cancelled.
     virtual std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
                                         QLineEdit::EchoMode echo);

@@ -2,6 +2,7 @@
 #include "exercise/ui/mdiwindow.h"
 
 #include "app/themes.h"
+#include "base/clock.h"
 #include "base/language.h"
 #include "base/plaintext.h"
 #include "base/safefile.h"
@@ -103,6 +104,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
 {
     const UnitWords words = readSettings();
     m_exercise = Exercise(topicName, playerName, score, cluesUsed, choicesUsed, currentQuestion, questions, words);
+    m_practice = PracticeLog(playerName, topicName, questions);
 
     setWindowTitle(PlainText::windowTitle(Topics::shownName(topicName)));
     setWindowIcon(QPixmap(QStringLiteral("Art/Icons/") + topicName + QStringLiteral("Icon.png")));
@@ -110,6 +112,12 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
     showQuestion();
     m_readAloud->ask(m_exercise.current().text);
+}
+
+void MDIWindow::setQuestionOrigins(const std::array<PracticeOrigin, QuestionsPerExercise> &origins)
+{
+    m_practice.setOrigins(origins);
+    m_page->update();
 }
 
 QString MDIWindow::soundSet()
@@ -213,9 +221,12 @@ void MDIWindow::paintPage(QPainter &painter) const
             painter.drawPixmap(200 + 50 * i, 310, m_progressMark);
     }
 
-    painter.drawPixmap(380, 70,
-                       picture(Language::localized(QStringLiteral("Art/Images/") + m_exercise.topicName() + QLatin1Char('_')
-                               + QString::number(m_exercise.currentQuestion()) + QStringLiteral(".png"))));
+    // A question brought back to practise shows its picture from where it was missed.
+    const PracticeOrigin &origin = m_practice.origin(m_exercise.currentQuestion());
+    if (origin.position >= 0)
+        painter.drawPixmap(380, 70,
+                           picture(Language::localized(QStringLiteral("Art/Images/") + origin.topic + QLatin1Char('_')
+                                                       + QString::number(origin.position) + QStringLiteral(".png"))));
 
     const int score = m_exercise.score();
     const int tens = score > 0 ? score / 10 : 0;
@@ -259,6 +270,7 @@ void MDIWindow::displayClue()
     showHint(m_exercise.cluesUsed() < Exercise::MaxClues,
              {tr("Clue displayed"), tr("Clue"), tr("Clues depleted"), tr("You have finished using all three clues.")},
              m_exercise.current().clue, [this] {
+                 m_practice.missed(m_exercise.currentQuestion());
                  m_exercise.useClue();
                  return cluesLeft(Exercise::MaxClues - m_exercise.cluesUsed());
              });
@@ -270,6 +282,7 @@ void MDIWindow::displayChoice()
              {tr("Choice displayed"), tr("Choice"), tr("Choices depleted"),
               tr("You have finished using all three choices.")},
              m_exercise.current().choice, [this] {
+                 m_practice.missed(m_exercise.currentQuestion());
                  m_exercise.useChoice();
                  return choicesLeft(Exercise::MaxChoices - m_exercise.choicesUsed());
              });
@@ -298,8 +311,14 @@ void MDIWindow::validate()
 {
     if (m_exercise.isFinished())
         return;
+    const int question = m_exercise.currentQuestion();
     const Exercise::Outcome outcome = m_exercise.answer(m_answerBox->text());
     m_answerBox->clear();
+    // In the child's practice box at once, before any box is shown.
+    if (outcome == Exercise::Outcome::Wrong)
+        m_practice.missed(question);
+    else
+        m_practice.answeredRight(question);
     if (outcome == Exercise::Outcome::Wrong) {
         statusBar()->showMessage(tr("Wrong answer"), StatusTimeout);
         m_readAloud->tell(tr("Try again."));
@@ -335,7 +354,7 @@ void MDIWindow::saveScore()
     // child goes on; the sidebar shows both at once. The window has closed by
     // the time a failure is known, so it is told over the window's workspace.
     const QPointer<QWidget> over = window();
-    Completion::save(m_exercise, QDateTime::currentDateTime(), [over](bool written) {
+    Completion::save(m_exercise, Clock::now(), [over](bool written) {
         if (!written)
             Ask::warning(over, tr("Score Not Saved"), tr("Your score could not be saved on this computer."));
     });

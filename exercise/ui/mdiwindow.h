@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exercise/exercise.h"
+#include "users/practicelog.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -40,6 +41,9 @@ public:
               int choicesUsed, int currentQuestion, const QuestionRecords &questions, const ExerciseLook &look);
 
     const Exercise &exercise() const { return m_exercise; }
+    // A practice: where each question comes from, for its picture and for the
+    // practice box (by default each is the topic's own question at its place).
+    void setQuestionOrigins(const std::array<PracticeOrigin, QuestionsPerExercise> &origins);
     // The sound set read by the newest exercise window, in lower case; it applies to all of them.
     static QString soundSet();
 
@@ -89,6 +93,7 @@ private:
     void paintPage(QPainter &painter) const;
 
     Exercise m_exercise;
+    PracticeLog m_practice;
     ExerciseLook m_look;
     bool m_wrongAnswerDialog = true;
     QFont m_questionFont;

@@ -286,6 +286,25 @@ QPainterPath arrowGlyph(bool right)
     return QTransform(-1, 0, 0, 1, 64, 0).map(arrow);
 }
 
+// Two arrows chasing each other round a circle: the questions that come back.
+QPainterPath practiceGlyph()
+{
+    const QRectF round(13, 13, 38, 38);
+    QPainterPath glyph;
+    for (const qreal start : {30.0, 210.0}) {
+        QPainterPath arc;
+        arc.arcMoveTo(round, start);
+        arc.arcTo(round, start, 120);
+        glyph = glyph.united(strokeArea(arc, 8));
+        const qreal end = qDegreesToRadians(start + 120);
+        const QPointF tip = mid + QPointF(19 * qCos(end), -19 * qSin(end));
+        const QPointF along(-qSin(end), -qCos(end));
+        const QPointF out(qCos(end), -qSin(end));
+        glyph = glyph.united(polygon({tip + out * 9.5, tip + along * 11, tip - out * 9.5}));
+    }
+    return glyph;
+}
+
 void drawBadge(QPainter &p, const QColor &base, const QPainterPath &glyph)
 {
     const QPainterPath shape = roundRect(QRectF(2.5, 2.5, 59, 59), 14);
@@ -368,6 +387,9 @@ bool makeIcons(const QString &artDir)
         ok &= save(img, dir + topic.file.toLower() + QStringLiteral("Icon.png"));
         ok &= save(img, dir + topic.file + QStringLiteral("Icon.png"));
     }
+
+    // The practice, an exercise window of its own with no menu command.
+    ok &= save(badgeImage(64, colour::pink, practiceGlyph), dir + QStringLiteral("PracticeIcon.png"));
 
     QImage main = canvas(256, 256);
     {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/ui/progressreport.h"
 
+#include "base/clock.h"
 #include "base/ui/prompts.h"
 #include "exercise/documents.h"
 #include "exercise/ui/paper.h"
+#include "users/practiceprogress.h"
 #include "users/ui/progresschart.h"
+#include "users/ui/timestablemap.h"
 
 #include <QAbstractAxis>
 #include <QLegend>
@@ -31,20 +34,14 @@ QString tr(const char *text)
     return QCoreApplication::translate("ProgressReport", text);
 }
 
-QString html(const Progress::Figures &figures, const QDate &printedOn)
+QString tableHtml(const QStringList &header, const QList<QStringList> &rows)
 {
-    QString out = QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
-                                 "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
-                                 "<p style=\"font-size:16px\">%3<br>%4</p>")
-                      .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
-                           QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
-                           Progress::summary(figures).toHtmlEscaped());
-    out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\" "
-                          "style=\"font-size:15px; border-color:#999999; border-style:solid\"><tr>");
-    for (const QString &heading : Progress::tableHeader())
+    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\" "
+                                 "style=\"font-size:15px; border-color:#999999; border-style:solid\"><tr>");
+    for (const QString &heading : header)
         out += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(heading.toHtmlEscaped());
     out += QStringLiteral("</tr>");
-    for (const QStringList &row : Progress::tableRows(figures)) {
+    for (const QStringList &row : rows) {
         out += QStringLiteral("<tr>");
         for (qsizetype column = 0; column < row.size(); ++column)
             out += QStringLiteral("<td align=\"%1\">%2</td>")
@@ -54,9 +51,54 @@ QString html(const Progress::Figures &figures, const QDate &printedOn)
     return out + QStringLiteral("</table>");
 }
 
+QString html(const Progress::Figures &figures, const QDate &printedOn)
+{
+    QString out = QStringLiteral("<p style=\"font-size:15px; color:#555555\">%1</p>"
+                                 "<h1 style=\"font-size:34px; margin-bottom:4px\">%2</h1>"
+                                 "<p style=\"font-size:16px\">%3<br>%4</p>")
+                      .arg(QCoreApplication::translate("ProgressReport", "Brightsum progress report").toHtmlEscaped(), figures.player.toHtmlEscaped(),
+                           QCoreApplication::translate("ProgressReport", "Printed on %1").arg(QLocale().toString(printedOn, QLocale::LongFormat)).toHtmlEscaped(),
+                           Progress::summary(figures).toHtmlEscaped());
+    return out + tableHtml(Progress::tableHeader(), Progress::tableRows(figures));
+}
+
+// The practice page: what is practised and known per topic, then the map.
+void paintPractice(QPainter &painter, const QFont &font, qreal pageHeight, const QString &player,
+                   const Practice::Box &practice, const QDate &today)
+{
+    QTextDocument text;
+    text.setDefaultFont(font);
+    text.setHtml(QStringLiteral("<h1 style=\"font-size:28px; margin-bottom:4px\">%1</h1><p style=\"font-size:16px\">%2</p>")
+                     .arg(QCoreApplication::translate("ProgressReport", "Practice: %1").arg(player).toHtmlEscaped(),
+                          PracticeProgress::summary(practice, today).toHtmlEscaped())
+                 + tableHtml(PracticeProgress::tableHeader(),
+                             PracticeProgress::tableRows(PracticeProgress::topics(practice, today))));
+    text.setTextWidth(PageUnits);
+    text.drawContents(&painter);
+    const qreal top = text.size().height() + Gap;
+    painter.save();
+    painter.setFont(font);
+    const qreal side = std::min<qreal>(PageUnits * 0.8, pageHeight - top - Gap);
+    TimesTableMap::paint(painter, QRectF((PageUnits - side) / 2, top, side, side), PracticeProgress::map(practice));
+    painter.restore();
+}
+
+void paintFooter(QPainter &painter, const QFont &font, qreal pageHeight)
+{
+    painter.save();
+    painter.setPen(QColor(0x77, 0x77, 0x77));
+    QFont footer = font;
+    footer.setPixelSize(12);
+    painter.setFont(footer);
+    painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
+                     QCoreApplication::translate("ProgressReport", "Made with Brightsum, %1").arg(Documents::WebAddress));
+    painter.restore();
+}
+
 } // namespace
 
-void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, const QDate &printedOn)
+void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, const Practice::Box &practice,
+                           const QDate &printedOn)
 {
     // The margins are the page's own, so a printer and a PDF look alike.
     printer.setFullPage(true);
@@ -104,24 +146,24 @@ void ProgressReport::paint(QPrinter &printer, const Progress::Figures &figures, 
     const QRectF target(0, text.size().height() * textScale + Gap, PageUnits, chartHeight);
     scene.render(&painter, target, QRectF(0, 0, PageUnits, chartHeight));
 
-    painter.setPen(QColor(0x77, 0x77, 0x77));
-    QFont footer = font;
-    footer.setPixelSize(12);
-    painter.setFont(footer);
-    painter.drawText(QRectF(0, pageHeight - 16, PageUnits, 16), Qt::AlignRight,
-                     tr("Made with Brightsum, %1").arg(Documents::WebAddress));
+    paintFooter(painter, font, pageHeight);
+    if (practice.items.isEmpty() && practice.known.isEmpty() && practice.practised.isEmpty())
+        return;
+    printer.newPage();
+    paintPractice(painter, font, pageHeight - 16, figures.player, practice, printedOn);
+    paintFooter(painter, font, pageHeight);
 }
 
-bool ProgressReport::print(QWidget *parent, const Progress::Figures &figures)
+bool ProgressReport::print(QWidget *parent, const Progress::Figures &figures, const Practice::Box &practice)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!Paper::choosePrinter(parent, printer))
         return false;
-    paint(printer, figures, QDate::currentDate());
+    paint(printer, figures, practice, Clock::today());
     return true;
 }
 
-QString ProgressReport::savePdf(QWidget *parent, const Progress::Figures &figures)
+QString ProgressReport::savePdf(QWidget *parent, const Progress::Figures &figures, const Practice::Box &practice)
 {
     const QString chosen = Ask::saveFile(parent, RecentFolders::Kind::Worksheets, tr("Save Progress Report as PDF"),
                                          QStringLiteral("*.pdf"));
@@ -130,7 +172,7 @@ QString ProgressReport::savePdf(QWidget *parent, const Progress::Figures &figure
     const QString fileName = Documents::withPdfSuffix(chosen);
     const QString title = tr("Brightsum progress report: %1").arg(figures.player);
     if (const std::optional<QString> failure = Paper::writePdf(
-            title, fileName, [&](QPrinter &printer) { paint(printer, figures, QDate::currentDate()); })) {
+            title, fileName, [&](QPrinter &printer) { paint(printer, figures, practice, Clock::today()); })) {
         Ask::warning(parent, tr("Report Not Saved"),
                      tr("The report could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(fileName), *failure));
         return {};

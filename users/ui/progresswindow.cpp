@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/ui/progresswindow.h"
 
+#include "base/clock.h"
 #include "base/plaintext.h"
 #include "base/store/store.h"
 #include "base/ui/status.h"
 #include "content/topics.h"
 #include "users/ui/progresschart.h"
+#include "users/practiceprogress.h"
 #include "users/ui/progressreport.h"
+#include "users/ui/timestablemap.h"
 
 #include <QAbstractTableModel>
 #include <QChart>
 #include <QChartView>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -126,6 +130,9 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
                                        + 2 * m_exercises->fontMetrics().averageCharWidth());
     m_tabs->addTab(m_chartView, tr("&Chart"));
     m_tabs->addTab(m_exercises, tr("&Every exercise"));
+    m_tabs->addTab(buildPracticePage(), tr("P&ractice"));
+    // What is due changes with the day and with every answer: read when shown.
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ProgressWindow::refreshPractice);
     m_tabs->setAccessibleName(tr("Scores over time"));
     layout->addWidget(m_tabs, 3);
     layout->addWidget(buildButtons());
@@ -137,6 +144,47 @@ ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
     refresh();
 }
 
+QWidget *ProgressWindow::buildPracticePage()
+{
+    auto *page = new QWidget(m_tabs);
+    auto *layout = new QGridLayout(page);
+    m_practiceSummary = new QLabel(page);
+    m_practiceSummary->setWordWrap(true);
+    layout->addWidget(m_practiceSummary, 0, 0, 1, 2);
+    m_practiceRows = new QStandardItemModel(0, static_cast<int>(PracticeProgress::tableHeader().size()), this);
+    m_practiceRows->setHorizontalHeaderLabels(PracticeProgress::tableHeader());
+    m_practiceTable = readOnlyTable(m_practiceRows, tr("Practice by topic"), page);
+    m_practiceTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(m_practiceTable, 1, 0);
+    m_map = new TimesTableMap(page);
+    layout->addWidget(m_map, 1, 1);
+    // The map keeps the room its numbers need; the table takes the rest.
+    layout->setColumnStretch(0, 1);
+    return page;
+}
+
+QWidget *ProgressWindow::practicePage() const
+{
+    return m_map->parentWidget();
+}
+
+void ProgressWindow::refreshPractice()
+{
+    const QDate today = Clock::today();
+    m_practice = Practice::of(m_player);
+    m_practiceSummary->setText(PracticeProgress::summary(m_practice, today));
+    const QList<QStringList> rows = PracticeProgress::tableRows(PracticeProgress::topics(m_practice, today));
+    m_practiceRows->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows.at(r).size(); ++c) {
+            auto *item = new QStandardItem(rows.at(r).at(c));
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            m_practiceRows->setItem(r, c, item);
+        }
+    }
+    m_map->setMap(PracticeProgress::map(m_practice));
+}
+
 QWidget *ProgressWindow::buildButtons()
 {
     auto *row = new QWidget(this);
@@ -145,8 +193,10 @@ QWidget *ProgressWindow::buildButtons()
     layout->addStretch();
     m_print = new QPushButton(tr("&Print Report..."), row);
     m_save = new QPushButton(tr("Save Report as P&DF..."), row);
-    m_print->setAccessibleDescription(tr("Prints this child's progress on one page: the table and the chart."));
-    m_save->setAccessibleDescription(tr("Saves this child's progress on one page as a PDF file."));
+    m_print->setAccessibleDescription(tr("Prints this child's progress: the table and the chart on one page, and "
+                                         "the practice on a second when there is one."));
+    m_save->setAccessibleDescription(tr("Saves this child's progress as a PDF file: the table and the chart on one "
+                                        "page, and the practice on a second when there is one."));
     connect(m_print, &QPushButton::clicked, this, &ProgressWindow::printReport);
     connect(m_save, &QPushButton::clicked, this, &ProgressWindow::saveReport);
     layout->addWidget(m_print);
@@ -156,6 +206,7 @@ QWidget *ProgressWindow::buildButtons()
 
 void ProgressWindow::refresh()
 {
+    refreshPractice(); // a practice completed, or the scores cleared
     const bool read = ScoreBook::isRead();
     m_print->setEnabled(read);
     m_save->setEnabled(read);
@@ -186,13 +237,15 @@ void ProgressWindow::refresh()
 
 void ProgressWindow::printReport()
 {
-    if (ProgressReport::print(this, m_figures))
+    refreshPractice();
+    if (ProgressReport::print(this, m_figures, m_practice))
         statusBar()->showMessage(tr("Progress report sent to the printer"), StatusTimeout);
 }
 
 void ProgressWindow::saveReport()
 {
-    if (!ProgressReport::savePdf(this, m_figures).isEmpty())
+    refreshPractice();
+    if (!ProgressReport::savePdf(this, m_figures, m_practice).isEmpty())
         statusBar()->showMessage(tr("Progress report saved as PDF"), StatusTimeout);
 }
 

@@ -8,6 +8,7 @@
 #include "content/topics.h"
 #include "users/accounts.h"
 #include "users/clearing.h"
+#include "users/recordsharing.h"
 #include "users/scorebook.h"
 #include "users/ui/adminpassword.h"
 
@@ -71,12 +72,23 @@ Sidebar::Sidebar(QWidget *parent)
              "added twice.")}},
         {[this] { Q_EMIT myScoresWanted(); }, [this] { clearScores(); }, asAdult(&Sidebar::childProgressWanted),
          asAdult(&Sidebar::exportWanted), asAdult(&Sidebar::importWanted)});
+    addTask(m_everybodysTasks, tr("Share Records with Other Computers..."),
+            tr("Keep one record book for a room of computers, through a shared folder they all reach. Passwords and "
+               "options stay on each computer."),
+            asAdult(&Sidebar::sharingWanted));
+    m_shareNow = addTask(m_everybodysTasks, tr("Share Now"),
+                         tr("Read the records of the other computers now, and share this computer's."),
+                         [this] { Q_EMIT shareNowWanted(); });
     m_myTasks = buildTasksPage(
         {{tr("View Everybody's Scores"),
           tr("View scores that have been saved by Brightsum for exercises completed by all Brightsum users.")},
          {tr("Clear Saved Scores"), removal},
-         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")}},
-        {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); }});
+         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")},
+         {tr("Practise My Mistakes"),
+          tr("Answer again the questions you got wrong. Each one comes back after a day, then after longer and "
+             "longer, until you know it.")}},
+        {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); },
+         [this] { Q_EMIT practiceWanted(); }});
     m_templateTasks = buildTasksPage(
         {{tr("Open Sample Template"),
           tr("Learn how to use the Template Editor by opening a sample template for editing.")}},
@@ -137,6 +149,27 @@ QWidget *Sidebar::buildTasksPage(const QList<QPair<QString, QString>> &tasks,
     return scroller;
 }
 
+QWidget *Sidebar::addTask(QWidget *tasks, const QString &text, const QString &description,
+                          const std::function<void()> &action)
+{
+    QWidget *page = static_cast<QScrollArea *>(tasks)->widget();
+    auto *task = new QWidget(page);
+    auto *layout = new QVBoxLayout(task);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *button = new QPushButton(text, task);
+    auto *label = new QLabel(description, task);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignJustify);
+    button->setAccessibleDescription(description);
+    connect(button, &QPushButton::clicked, this, action);
+    layout->addWidget(button);
+    layout->addWidget(label);
+    // Before the stretch that keeps the tasks at the top.
+    auto *tasksLayout = static_cast<QVBoxLayout *>(page->layout());
+    tasksLayout->insertWidget(tasksLayout->count() - 1, task);
+    return task;
+}
+
 void Sidebar::switchTo(QWidget *page, const QString &title)
 {
     for (QWidget *other : std::as_const(m_pages)) {
@@ -168,6 +201,7 @@ void Sidebar::showHtmlPageAfterFirstPaint(const QString &title, const QString &f
 
 void Sidebar::setScoreContent()
 {
+    m_shareNow->setVisible(!RecordSharing::folder().isEmpty());
     switchTo(m_everybodysTasks, tr("Everybody's Scores"));
 }
 

@@ -49,7 +49,10 @@ Q_SIGNALS:
     void childProgressWanted();
     void exportWanted();
     void importWanted();
+    void sharingWanted();
+    void shareNowWanted();
     void sampleTemplateWanted();
+    void practiceWanted();
 
 public Q_SLOTS:
     void setScoreContent();
@@ -59,6 +62,8 @@ public Q_SLOTS:
 private:
     QGroupBox *buildUserPage();
     QWidget *buildTasksPage(const QList<QPair<QString, QString>> &tasks, const QList<std::function<void()>> &actions);
+    // A task added at the end of a page of tasks, with its description, in a widget of their own.
+    QWidget *addTask(QWidget *tasks, const QString &text, const QString &description, const std::function<void()> &action);
     void switchTo(QWidget *page, const QString &title);
     void fillUserPage();
     void recordsChanged();
@@ -74,6 +79,7 @@ private:
     QWidget *m_everybodysTasks = nullptr;
     QWidget *m_myTasks = nullptr;
     QWidget *m_templateTasks = nullptr;
+    QWidget *m_shareNow = nullptr; // shown while records are shared
     QList<QWidget *> m_pages; // the five pages above, one shown at a time
     QString m_player;         // whose page the user page is
     bool m_waitingForRecords = false;
