@@ -7,7 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libpulse-dev libsndfile1-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev fonts-liberation poppler-utils desktop-file-utils appstream
-  at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool dpkg-dev file lintian)
+  at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool dpkg-dev file lintian
+  # Reading aloud, which the program does without when they are missing: the
+  # toolkit's speech library (its headers need the QML ones), its plugin for
+  # the speech service, the service and its voices.
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

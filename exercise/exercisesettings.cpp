@@ -18,3 +18,14 @@ ExerciseSettings ExerciseSettings::stored()
                             : Fallback::fontSize.toInt();
     return settings;
 }
+
+bool ExerciseSettings::readsAloud(const QString &player)
+{
+    return !player.isEmpty() && Store::value(Keys::readAloud(player), Fallback::readAloud).toBool();
+}
+
+void ExerciseSettings::rememberReadAloud(const QString &player, bool on)
+{
+    if (!player.isEmpty())
+        Store::post(StoreChange::setting(Keys::readAloud(player), on));
+}

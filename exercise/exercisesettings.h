@@ -22,4 +22,9 @@ struct ExerciseSettings
     static constexpr int MaxFontSize = 200;
 
     static ExerciseSettings stored();
+
+    // Whether the child has exercises read aloud, remembered for each child
+    // without waiting. With no one signed in it starts off and is not remembered.
+    static bool readsAloud(const QString &player);
+    static void rememberReadAloud(const QString &player, bool on);
 };

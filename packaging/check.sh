@@ -116,7 +116,8 @@ package_check() {
   linked=$(objdump -p "$program" | sed -n 's/^ *NEEDED *//p')
   echo "$linked" | grep -E 'Multimedia|libpulse|libsndfile' && fail "the program links a sound library"
   recommends=$(dpkg-deb -f "$deb" Recommends)
-  for wanted in libpulse0 libsndfile1; do
+  echo "$depends" | grep -E 'texttospeech|speech-dispatcher' && fail "Depends holds the speech libraries: $depends"
+  for wanted in libpulse0 libsndfile1 libqt6texttospeech6 qt6-speech-speechd-plugin speech-dispatcher; do
     echo "$recommends" | grep -q "$wanted" || fail "Recommends lacks $wanted: $recommends"
   done
   lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings in $(basename "$deb")"

@@ -6,6 +6,7 @@
 
 #include "base/ui/prompts.h"
 #include "base/ui/soundplayer.h"
+#include "base/ui/speaker.h"
 
 #include <QList>
 #include <QStringList>
@@ -59,6 +60,17 @@ public:
 };
 
 // Records the sounds asked for instead of playing them.
+// Records what the exercise windows read aloud, in order; "(stop)" where speech is cut off.
+class RecordingSpeaker : public Speaker
+{
+public:
+    RecordingSpeaker() { Speaker::install(this); }
+    ~RecordingSpeaker() override { Speaker::install(nullptr); }
+    void say(const QString &text, const QString &) override { said.append(text); }
+    void stop() override { said.append(QStringLiteral("(stop)")); }
+    QStringList said;
+};
+
 class RecordingSoundPlayer : public SoundPlayer
 {
 public:

@@ -3,11 +3,13 @@
 // and names, on the core alone.
 
 #include "base/store/store.h"
+#include "content/generator.h"
 #include "content/names.h"
 #include "content/topics.h"
 #include "coresupport.h"
 #include "exercise/exercise.h"
 #include "exercise/exercisesettings.h"
+#include "exercise/spokentext.h"
 #include "users/accounts.h"
 #include "users/completion.h"
 #include "users/scorebook.h"
@@ -54,6 +56,9 @@ private Q_SLOTS:
     void completionIsOneChange();
     void questionFontSize_data();
     void questionFontSize();
+    void spokenText_data();
+    void spokenText();
+    void generatedSetsAreSpokenWithoutSymbols();
 
     void summariesOfOnePlayer();
     void toDoListLosesFirstMatchOnly();
@@ -217,6 +222,76 @@ void TestExercise::questionFontSize()
     if (stored.isValid())
         TestSupport::store(Keys::fontSize, stored);
     QCOMPARE(ExerciseSettings::stored().fontSize, size);
+}
+
+void TestExercise::spokenText_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("spoken");
+    const auto row = [](const char *name, const char *language, const char *written, const char *spoken) {
+        QTest::newRow(name) << QString::fromLatin1(language) << QString::fromUtf8(written) << QString::fromUtf8(spoken);
+    };
+    row("en sum", "en", "What is 4 + 3?", "What is four plus three?");
+    row("en thousands", "en", "12,040 - 3 = ?", "twelve thousand and forty minus three equals what");
+    row("en hundreds", "en", "105 x 20 \u00f7 7", "one hundred and five times twenty divided by seven");
+    row("en blank", "en", "7 + __ = 10", "seven plus what equals ten");
+    row("en fractions", "en", "3/4 of 8, 1/2 and 2 1/2", "three quarters of eight, a half and two and a half");
+    row("en unnamed parts", "en", "3/101", "three over one hundred and one");
+    row("en decimals", "en", "2.05 km", "two point zero five km");
+    row("en currency", "en", "\u00a35 and \u20ac12", "five pounds and twelve euros");
+    row("en no symbol names", "en", "Cost: 3 dollars^ & #5 [sic]", "Cost: three dollars and five, sic");
+    row("en markup", "en", "<p>Add 7&nbsp;+&nbsp;1</p><p>Then?</p>", "Add seven plus one. Then?");
+    row("en teens and tens", "en", "0 13 40 99 100 1000 1001 110000",
+        "zero thirteen forty ninety-nine one hundred one thousand one thousand and one one hundred and ten thousand");
+    row("en parts", "en", "1/3 2/5 5/12 3/20", "one third two fifths five twelfths three twentieths");
+    row("en million", "en", "2000001", "two million and one");
+    row("fr sum", "fr", "Combien font 21 + 80 ?", "Combien font vingt et un plus quatre-vingts?");
+    row("fr thousands", "fr", "12 040 \u2212 200", "douze mille quarante moins deux cents");
+    row("fr quatre-vingt mille", "fr", "80 000 et 1000", "quatre-vingt mille et mille");
+    row("fr tens", "fr", "70 71 80 81 90 99",
+        "soixante-dix soixante et onze quatre-vingts quatre-vingt-un quatre-vingt-dix quatre-vingt-dix-neuf");
+    row("fr hundreds", "fr", "100, 101, 200, 201, 1 001", "cent, cent un, deux cents, deux cent un, mille un");
+    row("fr parts", "fr", "1/3 2/5 7/9 3/10", "un tiers deux cinquièmes sept neuvièmes trois dixièmes");
+    row("fr fractions", "fr", "3/4 et 1/2 de 71", "trois quarts et un demi de soixante et onze");
+    row("fr decimals", "fr", "2,5 x 10", "deux virgule cinq fois dix");
+    row("es sum", "es", "\u00bfCu\u00e1nto es 16 + 21?", "\u00bfCu\u00e1nto es diecis\u00e9is m\u00e1s veintiuno?");
+    row("es thousands", "es", "21.000 y 100 y 500", "veinti\u00fan mil y cien y quinientos");
+    row("es tens", "es", "15 22 30 31 99", "quince veintidós treinta treinta y uno noventa y nueve");
+    row("es hundreds", "es", "101, 115, 200, 555 y 999",
+        "ciento uno, ciento quince, doscientos, quinientos cincuenta y cinco y novecientos noventa y nueve");
+    row("es parts", "es", "1/3 2/5 5/12", "un tercio dos quintos cinco doceavos");
+    row("es fractions", "es", "3/4 y 1/2", "tres cuartos y un medio");
+    row("es million", "es", "1.000.000 \u00f7 35", "un mill\u00f3n dividido entre treinta y cinco");
+}
+
+void TestExercise::spokenText()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, written);
+    QFETCH(QString, spoken);
+    QCOMPARE(SpokenText::of(written, language), spoken);
+}
+
+// Every text of generated sets, in every language, is said without a digit or symbol left.
+void TestExercise::generatedSetsAreSpokenWithoutSymbols()
+{
+    const QRegularExpression unsaid(QStringLiteral("[^\\p{L}\\p{M} .,;:!?\u00a1\u00bf'\u2019\u2026-]"));
+    for (const QString &language : Generator::languages()) {
+        for (int topic = 0; topic < Topics::names().size(); ++topic) {
+            for (int level = 1; level <= 3; ++level) {
+                const Exercise exercise(Topics::names().at(topic), QStringLiteral("Asha"), 0, 0, 0, 0,
+                                        Generator::generate(topic, level, 7, language),
+                                        UnitWords::from(QStringLiteral("rupees"), QStringLiteral("metric")));
+                for (const QuestionRecord &record : exercise.questions()) {
+                    for (const QString &text : {record.text, record.clue, record.choice}) {
+                        const QString said = SpokenText::of(text, language);
+                        QVERIFY2(!said.contains(unsaid), qPrintable(text + QStringLiteral(" / ") + said));
+                    }
+                }
+            }
+        }
+    }
 }
 
 void TestExercise::summariesOfOnePlayer()

@@ -12,8 +12,10 @@
 
 #include <QLibrary>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -70,6 +72,8 @@ private Q_SLOTS:
     void rightAnswersPlayTheSetsSounds();
     void soundsNeverWaitOnAStoppedServer();
     void cluesShowTheCurrentClueThenRunOut();
+    void readAloudSaysEachStepWhenOn();
+    void withoutSpeechTheWindowSaysSoOnce();
     void missedQuestionsAreInTheBoxAtOnce();
     void completionStoresRecordAndToDo();
     void twoWindowsGetConsecutiveRecords();
@@ -166,6 +170,59 @@ void TestMDIWindow::cluesShowTheCurrentClueThenRunOut()
     w->displayChoice();
     QCOMPARE(prompts.asked.last().title, QStringLiteral("Choice"));
     QCOMPARE(prompts.asked.last().text, QStringLiteral("choice 1"));
+}
+
+// Off for a child who never turned it on; once on, each step is said in order
+// and the choice is remembered for the child.
+void TestMDIWindow::readAloudSaysEachStepWhenOn()
+{
+    ScriptedPrompts prompts;
+    RecordingSpeaker speaker;
+    auto w = window();
+    auto *toggle = w->findChild<QPushButton *>(QStringLiteral("readAloud"));
+    QVERIFY(toggle && !toggle->isChecked());
+    type(*w, QStringLiteral("0"));
+    QVERIFY(speaker.said.isEmpty());
+    toggle->click();
+    w->displayClue();
+    w->displayChoice();
+    type(*w, QStringLiteral("0"));
+    type(*w, QStringLiteral("1"));
+    toggle->click();
+    QCOMPARE(speaker.said, (QStringList{QStringLiteral("What is one plus zero?"), QStringLiteral("clue zero"),
+                                        QStringLiteral("choice zero"), QStringLiteral("Try again."),
+                                        QStringLiteral("Correct! What is two plus zero?"), QStringLiteral("(stop)")}));
+    QCOMPARE(Store::value(Keys::readAloud(QStringLiteral("Asha"))), QVariant(false));
+
+    toggle->click();
+    w.reset();
+    speaker.said.clear();
+    w = window();
+    playToTheEnd(*w);
+    QCOMPARE(speaker.said.size(), QuestionsPerExercise + 1);
+    QCOMPARE(speaker.said.at(1), QStringLiteral("Correct! What is two plus zero?"));
+    QVERIFY2(speaker.said.last().startsWith(QStringLiteral("Congratulations! You have")), qPrintable(speaker.said.last()));
+    w.reset();
+    QCOMPARE(speaker.said.last(), QStringLiteral("(stop)")); // a window gone says no more
+}
+
+// The real speaker, where no speech module lies beside the tests: the window
+// says once that reading aloud is not available, and goes on as before.
+void TestMDIWindow::withoutSpeechTheWindowSaysSoOnce()
+{
+    ScriptedPrompts prompts;
+    auto w = window();
+    auto *toggle = w->findChild<QPushButton *>(QStringLiteral("readAloud"));
+    toggle->click();
+    const QString notAvailable = QStringLiteral("Reading aloud is not available on this computer.");
+    QTRY_COMPARE(w->statusBar()->currentMessage(), notAvailable);
+    w->statusBar()->clearMessage();
+    toggle->click();
+    toggle->click();
+    type(*w, QStringLiteral("1"));
+    QTest::qWait(200);
+    QVERIFY(w->statusBar()->currentMessage() != notAvailable);
+    QCOMPARE(w->exercise().score(), 2);
 }
 
 void TestMDIWindow::missedQuestionsAreInTheBoxAtOnce()

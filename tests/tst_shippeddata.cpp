@@ -7,6 +7,7 @@
 #include "content/topics.h"
 #include "coresupport.h"
 #include "exercise/exercise.h"
+#include "exercise/spokentext.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +67,10 @@ void TestShippedData::questionFilesAreSound()
     file.seek(0);
     QCOMPARE(QuestionFile::read(file, records), QuestionFile::ReadStatus::Ok);
     QCOMPARE(QuestionFile::firstInvalidRecord(records), -1);
+    const QString folder = QFileInfo(path).dir().dirName();
+    const QString language = Language::shipped().contains(folder) ? folder : QStringLiteral("en");
+    const UnitWords units = UnitWords::from(QStringLiteral("euros"), QStringLiteral("imperial"));
+    const QRegularExpression unsaid(QStringLiteral("[^\\p{L}\\p{M} .,;:!?\u00a1\u00bf'\u2019\u2026-]"));
     for (const QuestionRecord &record : records) {
         // The choice line offers the answer among its options.
         const QRegularExpression answer(QStringLiteral("(^|[^0-9-])") + QRegularExpression::escape(record.answer)
@@ -74,6 +79,11 @@ void TestShippedData::questionFilesAreSound()
         // Placeholders are replaced only in question texts.
         for (const QString &shown : {record.clue, record.choice})
             QVERIFY2(!shown.contains(QRegularExpression(QStringLiteral("[$~^@]"))), qPrintable(shown));
+        // Read aloud with no digit or symbol left, the placeholders' words in place.
+        for (const QString &text : {substitutePlaceholders(record.text, units), record.clue, record.choice}) {
+            const QString said = SpokenText::of(text, language);
+            QVERIFY2(!said.contains(unsaid), qPrintable(text + QStringLiteral(" / ") + said));
+        }
     }
 
     // A translation keeps every answer in its place, and the placeholders of each question.

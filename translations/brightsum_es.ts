@@ -1409,6 +1409,14 @@ Do you want to go on without a password?</source>
         <source>No worksheet was made: choose Print or Save as PDF</source>
         <translation>No se ha creado ninguna ficha: elija Imprimir o Guardar como PDF</translation>
     </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>¡Correcto!</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1869,6 +1877,21 @@ La contraseña no se ha cambiado.</translation>
     <message>
         <source>Stop Waiting</source>
         <translation>Dejar de esperar</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Hear each question, clue and choice (%1). %2 says the question again.</source>
+        <translation>Escucha cada pregunta, pista y opción (%1). %2 repite la pregunta.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available on this computer.</source>
+        <translation>La lectura en voz alta no está disponible en este ordenador.</translation>
     </message>
 </context>
 <context>

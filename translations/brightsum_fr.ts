@@ -1409,6 +1409,14 @@ Voulez-vous continuer sans mot de passe&#xa0;?</translation>
         <source>No worksheet was made: choose Print or Save as PDF</source>
         <translation>Aucune fiche n&apos;a été créée&#xa0;: choisissez Imprimer ou Enregistrer en PDF</translation>
     </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Essaie encore.</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>C&apos;est juste&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1869,6 +1877,21 @@ Le mot de passe n&apos;a pas été changé.</translation>
     <message>
         <source>Stop Waiting</source>
         <translation>Arrêter d&apos;attendre</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>Hear each question, clue and choice (%1). %2 says the question again.</source>
+        <translation>Écoute chaque question, chaque indice et chaque choix (%1). %2 redit la question.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available on this computer.</source>
+        <translation>La lecture à voix haute n&apos;est pas disponible sur cet ordinateur.</translation>
     </message>
 </context>
 <context>

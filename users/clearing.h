@@ -14,8 +14,10 @@ enum class What {
     // The options' saved scores and user account data: the records and the accounts.
     ScoresAndAccounts,
     // The options' all saved data: everything but the administrator password,
-    // the sound set, the toolbar style, the window arrangement and the folders
-    // last used. The next start is a first start again.
+    // the sound set, the toolbar style, the window arrangement, the folders
+    // last used and whether each child has exercises read aloud (a choice
+    // about how the child reads, kept as the sound set is). The next start is
+    // a first start again.
     AllData,
 };
 

@@ -40,6 +40,10 @@ inline QString themeColour(int n) { return QStringLiteral("/themes/colour") + QS
 
 inline const QString soundSet = QStringLiteral("/sounds/sound");
 
+// Whether each child has the exercise read aloud: a group of its own, which no
+// clear removes, as the sound set stays.
+inline QString readAloud(const QString &name) { return QStringLiteral("/readaloud/") + name; }
+
 inline const QString accountNames = QStringLiteral("/accounts/names");
 inline QString toDoList(const QString &name) { return QStringLiteral("/accounts/") + name; }
 
@@ -105,6 +109,8 @@ inline const QString optionsCurrency = QStringLiteral("rupees");
 inline const QString measures = QStringLiteral("metric");
 inline const QString theme = QStringLiteral("Default");
 inline const QString soundSet = QStringLiteral("Animals");
+// Off, so that a screen reader's user does not hear everything twice.
+inline constexpr bool readAloud = false;
 } // namespace Fallback
 
 struct ScoreRecord;

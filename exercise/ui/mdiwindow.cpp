@@ -16,6 +16,7 @@
 #include "exercise/exercisesettings.h"
 #include "exercise/ui/answerbox.h"
 #include "exercise/ui/exercisepage.h"
+#include "exercise/ui/readaloud.h"
 #include "users/completion.h"
 
 #include <QCloseEvent>
@@ -89,6 +90,7 @@ MDIWindow::MDIWindow(QWidget *parent, const QString &topicName, const QString &p
     buildPage();
     statusBar()->showMessage(tr("Welcome!"), StatusTimeout);
     showQuestion();
+    m_readAloud->ask(m_exercise.current().text);
 }
 
 void MDIWindow::setQuestionOrigins(const std::array<PracticeOrigin, QuestionsPerExercise> &origins)
@@ -163,8 +165,13 @@ void MDIWindow::buildPage()
     page->place(m_choiceButton, QRect(30, 325, 100, 20));
     connect(m_choiceButton, &QPushButton::clicked, this, &MDIWindow::displayChoice);
 
+    // On the band below the score, where every theme leaves room.
+    m_readAloud = new ReadAloud(this, m_page, m_exercise.playerName());
+    m_readAloud->toggle()->setGeometry(380, 338, 200, 26);
+
     setTabOrder(m_answerBox, m_clueButton);
     setTabOrder(m_clueButton, m_choiceButton);
+    setTabOrder(m_choiceButton, m_readAloud->toggle());
     // Whenever the window takes the focus, the child can type an answer at once.
     setFocusProxy(m_answerBox);
     m_page->setFocusProxy(m_answerBox);
@@ -271,6 +278,7 @@ void MDIWindow::showHint(bool available, const HintTexts &texts, const QString &
                          const std::function<QString()> &use)
 {
     QString happened = texts.depleted;
+    m_readAloud->tell(available ? hint : texts.depletedText);
     if (!available) {
         statusBar()->showMessage(texts.depleted, StatusTimeout);
         Ask::warning(this, texts.depleted, texts.depletedText);
@@ -299,6 +307,7 @@ void MDIWindow::validate()
         m_practice.answeredRight(question);
     if (outcome == Exercise::Outcome::Wrong) {
         statusBar()->showMessage(tr("Wrong answer"), StatusTimeout);
+        m_readAloud->tell(tr("Try again."));
         if (m_wrongAnswerDialog)
             Ask::critical(this, tr("Wrong Answer!"), tr("You entered an incorrect answer. Try again!"));
         showQuestion(tr("Wrong answer. Score: %1.").arg(m_exercise.score()));
@@ -311,6 +320,7 @@ void MDIWindow::validate()
     }
     statusBar()->showMessage(tr("Correct answer!"), StatusTimeout);
     showQuestion(tr("Correct answer! Score: %1.").arg(m_exercise.score()));
+    m_readAloud->ask(m_exercise.current().text, tr("Correct!"));
 }
 
 void MDIWindow::complete()
@@ -318,6 +328,7 @@ void MDIWindow::complete()
     // Recorded as the last answer is taken, before the box: a computer switched
     // off while the box shows keeps the exercise, completed when it was.
     saveScore();
+    m_readAloud->tell(tr("Congratulations!") + QLatin1Char('\n') + m_exercise.completionText());
     Ask::information(this, tr("Congratulations!"), m_exercise.completionText());
     Q_EMIT exerciseCompleted(m_exercise.playerName());
     closeWindow();

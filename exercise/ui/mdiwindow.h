@@ -14,6 +14,7 @@ class QLabel;
 class QLCDNumber;
 class QLineEdit;
 class QPushButton;
+class ReadAloud;
 
 // What a theme gives an exercise window when it opens: the three band colours
 // and the name that picks the tile and the progress mark.
@@ -112,4 +113,5 @@ private:
     QLabel *m_scoreDisplay = nullptr; // paints nothing: it names the score digits
     QPushButton *m_clueButton = nullptr;
     QPushButton *m_choiceButton = nullptr;
+    ReadAloud *m_readAloud = nullptr;
 };
