@@ -63,13 +63,20 @@ qint64 nanoseconds(const struct timespec &time)
 // when it was opened is a problem, never the whole file.
 std::optional<QByteArray> readAll(int fd, qint64 expected, QString &problem)
 {
-    QByteArray content;
-    // Room for the size the file has now, so a large store is not copied over
-    // and over as it grows.
-    content.reserve(expected);
-    char piece[64 * 1024];
+    // Read straight into room for the size the file has now and one byte more
+    // (the end is seen without growing), so a large store is copied once; a
+    // file that grew meanwhile gets more room as it comes.
+    QByteArray content(expected + 1, Qt::Uninitialized);
+    qsizetype have = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, piece, sizeof piece);
+        if (have == content.size()) {
+            if (have > StoreFile::MaxBytes) {
+                problem = tooLarge();
+                return std::nullopt;
+            }
+            content.resize(have + 64 * 1024);
+        }
+        const ssize_t got = ::read(fd, content.data() + have, size_t(content.size() - have));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -78,11 +85,12 @@ std::optional<QByteArray> readAll(int fd, qint64 expected, QString &problem)
         }
         if (got == 0)
             break;
-        if (content.size() + got > StoreFile::MaxBytes) {
-            problem = tooLarge();
-            return std::nullopt;
-        }
-        content.append(piece, got);
+        have += got;
+    }
+    content.truncate(have);
+    if (content.size() > StoreFile::MaxBytes) {
+        problem = tooLarge();
+        return std::nullopt;
     }
     if (content.size() < expected) {
         problem = QCoreApplication::translate("StoreFile", "Only %1 of its %2 bytes could be read.")
@@ -119,7 +127,20 @@ QByteArray withoutSection(const QByteArray &content, const QByteArray &heading)
         return content;
     if (start > 0)
         ++start;
-    const qsizetype next = content.indexOf("\n[", start + heading.size());
+    // The next line that starts a section, found by its bracket: the
+    // records' section is most of a large file, and this is its only scan.
+    qsizetype next = -1;
+    for (qsizetype at = start + heading.size(); at < content.size();) {
+        const void *found = std::memchr(content.constData() + at, '[', size_t(content.size() - at));
+        if (!found)
+            break;
+        at = static_cast<const char *>(found) - content.constData();
+        if (content.at(at - 1) == '\n') {
+            next = at - 1;
+            break;
+        }
+        ++at;
+    }
     return content.left(start) + (next < 0 ? QByteArray() : content.mid(next + 1));
 }
 
@@ -244,7 +265,9 @@ std::optional<QByteArray> StoreFile::readFrom(int fd, int openError)
 
 void StoreFile::parse(QByteArray content)
 {
-    m_contentHash = qHash(content);
+    // Only a copy that is changed and written compares bytes with the file.
+    if (m_scope == Scope::Everything)
+        m_contentHash = qHash(content);
     m_copy.clear();
     m_copy.setFileBytes(content.size());
     if (m_scope == Scope::AllButScores)
