@@ -9,6 +9,7 @@
 #include "users/accounts.h"
 #include "users/password.h"
 #include "users/scorebook.h"
+#include "users/sharedfolder.h"
 #include "users/ui/accountwindow.h"
 #include "users/ui/adminpassword.h"
 #include "users/ui/scorewindow.h"
@@ -230,6 +231,12 @@ void TestUsers::scoreWindowsListRecordsInOrder()
     // A window is a snapshot: later records do not change it.
     addRecord(QStringLiteral("Asha"), QStringLiteral("Division"), 0, 0, 40);
     QCOMPARE(mine->table()->model()->rowCount(), 2);
+    // ... but records from another computer join it, with those made here meanwhile.
+    QVERIFY(Store::update(SharedFolder::merging({{QStringLiteral("Asha"), QStringLiteral("Money"), QStringLiteral("0"),
+                                                  QStringLiteral("0"), QStringLiteral("36"), QString(),
+                                                  QStringLiteral("8f2c0d7e4b1a49c6a3e5d2f1b0c9e8a7")}})));
+    QTRY_COMPARE(mine->table()->model()->rowCount(), 4);
+    QCOMPARE(everybody->table()->model()->rowCount(), 605);
 }
 
 void TestUsers::noScoresShowsTheBox()

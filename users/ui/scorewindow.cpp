@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/ui/scorewindow.h"
 
+#include "base/store/store.h"
 #include "content/topics.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +49,20 @@ public:
         return ScoreWindow::tr(headers[section]);
     }
 
+    // Records are only appended, or cleared all at once.
+    void show(const QList<ScoreRecord> &records)
+    {
+        if (records.size() < m_records.size()) {
+            beginResetModel();
+            m_records = records;
+            endResetModel();
+        } else if (records.size() > m_records.size()) {
+            beginInsertRows({}, int(m_records.size()), int(records.size()) - 1);
+            m_records = records;
+            endInsertRows();
+        }
+    }
+
 private:
     QList<ScoreRecord> m_records;
 };
@@ -55,9 +72,24 @@ private:
 ScoreWindow::ScoreWindow(QWidget *parent, const QList<ScoreRecord> &records, Mode mode, const QString &playerName)
     : QMainWindow(parent)
 {
-    const QList<ScoreRecord> shown = mode == Everybody ? records : ScoreBook::recordsOf(records, playerName);
+    const auto shownOf = [mode, playerName](const QList<ScoreRecord> &all) {
+        return mode == Everybody ? all : ScoreBook::recordsOf(all, playerName);
+    };
     m_table = new QTableView(this);
-    m_table->setModel(new ScoreTableModel(shown, m_table));
+    auto *model = new ScoreTableModel(shownOf(records), m_table);
+    m_table->setModel(model);
+    // Records that arrive from other computers through a shared folder join
+    // the table, with any made here meanwhile; a window shows this computer's
+    // own records as they were when it opened, and is emptied by a clear.
+    connect(&StoreEvents::instance(), &StoreEvents::recordsChanged, this,
+            [model, shownOf, seen = ScoreBook::records().size()]() mutable {
+                const QList<ScoreRecord> &all = ScoreBook::records();
+                const bool arrived = std::any_of(all.cbegin() + std::min(seen, all.size()), all.cend(),
+                                                 [](const ScoreRecord &record) { return !record.origin.isEmpty(); });
+                if (arrived || all.size() < seen)
+                    model->show(shownOf(all));
+                seen = all.size();
+            });
     m_table->setAccessibleName(mode == Everybody ? tr("Everybody's Scores") : tr("My Scores"));
     m_table->setTabKeyNavigation(false);
     setWindowTitle(mode == Everybody ? tr("Everybody's Scores") : tr("My Scores"));

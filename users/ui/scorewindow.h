@@ -8,7 +8,8 @@
 class QTableView;
 
 // A table of score records in the workspace: everybody's, or one player's. It
-// shows the records as they were when it opened.
+// shows the records as they were when it opened, and those that arrive from
+// other computers through a shared folder.
 class ScoreWindow : public QMainWindow
 {
     Q_OBJECT
