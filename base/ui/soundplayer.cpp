@@ -87,7 +87,7 @@ struct SoundLibraries
 struct Sound
 {
     std::vector<short> samples;
-    pa_sample_spec spec{PA_SAMPLE_S16NE, 0, 0};
+    pa_sample_spec layout{PA_SAMPLE_S16NE, 0, 0};
     Clock::time_point asked;
 
     bool read(const SoundLibraries &libraries, const QByteArray &file)
@@ -98,13 +98,13 @@ struct Sound
         if (!handle)
             return false;
         if (format.samplerate > 0 && format.channels > 0 && format.channels <= int(PA_CHANNELS_MAX)) {
-            spec.rate = uint32_t(format.samplerate);
-            spec.channels = uint8_t(format.channels);
+            layout.rate = uint32_t(format.samplerate);
+            layout.channels = uint8_t(format.channels);
             const sf_count_t most = sf_count_t((2u << 20) / sizeof(short)) / format.channels;
             const sf_count_t frames = std::min(format.frames, most);
-            samples.resize(size_t(frames) * spec.channels);
+            samples.resize(size_t(frames) * layout.channels);
             const sf_count_t read = libraries.sf_readf_short(handle, samples.data(), frames);
-            samples.resize(size_t(std::max<sf_count_t>(read, 0)) * spec.channels);
+            samples.resize(size_t(std::max<sf_count_t>(read, 0)) * layout.channels);
         }
         libraries.sf_close(handle);
         return !samples.empty();
@@ -210,7 +210,7 @@ private:
     {
         if (m_waiting.samples.empty() || Clock::now() - m_waiting.asked > staleAfter)
             return;
-        m_playing = m_lib.pa_stream_new(m_context, m_streamName.constData(), &m_waiting.spec, nullptr);
+        m_playing = m_lib.pa_stream_new(m_context, m_streamName.constData(), &m_waiting.layout, nullptr);
         if (!m_playing)
             return;
         m_lib.pa_stream_set_state_callback(m_playing, streamChanged, this);
@@ -218,7 +218,7 @@ private:
         // output that cannot take back what it was given ahead of time, while
         // the server holds the whole sound.
         const uint32_t serverDefault = uint32_t(-1);
-        const auto tenth = uint32_t(m_waiting.spec.rate * m_waiting.spec.channels * sizeof(short) / 10);
+        const auto tenth = uint32_t(m_waiting.layout.rate * m_waiting.layout.channels * sizeof(short) / 10);
         const pa_buffer_attr buffer{serverDefault, tenth, serverDefault, serverDefault, serverDefault};
         if (m_lib.pa_stream_connect_playback(m_playing, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
             stopSound();
