@@ -42,26 +42,6 @@ QString englishParts(int parts, bool plural)
     return plural ? word + QLatin1Char('s') : word;
 }
 
-// French numbers from 1 to 99 in words, as schools write them.
-QString frenchNumber(int n)
-{
-    static const char *const units[] = {"", "un", "deux", "trois", "quatre", "cinq", "six", "sept", "huit", "neuf",
-                                        "dix", "onze", "douze", "treize", "quatorze", "quinze", "seize", "dix-sept",
-                                        "dix-huit", "dix-neuf"};
-    static const char *const tens[] = {"", "", "vingt", "trente", "quarante", "cinquante", "soixante", "soixante",
-                                       "quatre-vingt", "quatre-vingt"};
-    if (n < 20)
-        return utf8(units[n]);
-    const int ten = n / 10;
-    const int rest = n % 10 + (ten == 7 || ten == 9 ? 10 : 0);
-    const QString word = utf8(tens[ten]);
-    if (rest == 0)
-        return ten == 8 ? word + QLatin1Char('s') : word;
-    if ((rest == 1 || rest == 11) && ten < 8)
-        return word + utf8(" et ") + utf8(units[rest]);
-    return word + QLatin1Char('-') + utf8(units[rest]);
-}
-
 QString frenchParts(int parts, bool plural)
 {
     QString word;
@@ -70,7 +50,7 @@ QString frenchParts(int parts, bool plural)
     if (parts == 2 || parts == 4) {
         word = utf8(parts == 2 ? "demi" : "quart");
     } else if (parts >= 5 && parts < 100) {
-        word = frenchNumber(parts);
+        word = NumberWords::of(parts, QStringLiteral("fr"));
         if (word.endsWith(QLatin1String("cinq")))
             word += QLatin1Char('u');
         else if (word.endsWith(QLatin1String("neuf")))
