@@ -27,12 +27,6 @@ const StoreChange::Kind Append("scores.append", [](StoreMap &store, const QVaria
 
 } // namespace
 
-// Records are told apart by all six fields; where one was made is not one of them.
-static size_t qHash(const ScoreRecord &record, size_t seed = 0)
-{
-    return qHashMulti(seed, record.player, record.topic, record.clues, record.choices, record.score, record.completed);
-}
-
 const QList<ScoreRecord> &ScoreBook::records()
 {
     static QList<ScoreRecord> shown;

@@ -16,12 +16,6 @@
 #include <QTemporaryFile>
 #include <QUuid>
 
-// Records alike in their six fields are one; where one was made is not one of them.
-static size_t qHash(const ScoreRecord &record, size_t seed = 0)
-{
-    return qHashMulti(seed, record.player, record.topic, record.clues, record.choices, record.score, record.completed);
-}
-
 namespace {
 
 QString tr(const char *text)

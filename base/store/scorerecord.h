@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 
@@ -40,6 +41,12 @@ struct ScoreRecord
     }
     bool operator!=(const ScoreRecord &other) const { return !(*this == other); }
 };
+
+// Hashed as compared: by the first six fields.
+inline size_t qHash(const ScoreRecord &record, size_t seed = 0)
+{
+    return qHashMulti(seed, record.player, record.topic, record.clues, record.choices, record.score, record.completed);
+}
 
 // How the score records lie in the store: numbered 1 to "/scores/scoreNum" in
 // the order of completion, field by field. Records are only appended, or
