@@ -90,6 +90,19 @@ QTableView *readOnlyTable(QAbstractItemModel *model, const QString &name, QWidge
     return table;
 }
 
+// A table's rows of text: the first column to the left, the figures centred.
+void fillRows(QStandardItemModel &model, const QList<QStringList> &rows)
+{
+    model.setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows.at(r).size(); ++c) {
+            auto *item = new QStandardItem(rows.at(r).at(c));
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            model.setItem(r, c, item);
+        }
+    }
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(QWidget *parent, const QString &player)
@@ -177,14 +190,7 @@ void ProgressWindow::refreshPractice()
     m_practice = Practice::of(m_player);
     m_practiceSummary->setText(PracticeProgress::summary(m_practice, today));
     const QList<QStringList> rows = PracticeProgress::tableRows(PracticeProgress::topics(m_practice, today));
-    m_practiceRows->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows.at(r).size(); ++c) {
-            auto *item = new QStandardItem(rows.at(r).at(c));
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-            m_practiceRows->setItem(r, c, item);
-        }
-    }
+    fillRows(*m_practiceRows, rows);
     m_map->setMap(PracticeProgress::map(m_practice));
 }
 
@@ -221,14 +227,7 @@ void ProgressWindow::refresh()
     m_summary->setText(Progress::summary(m_figures));
 
     const QList<QStringList> rows = Progress::tableRows(m_figures);
-    m_topics->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows.at(r).size(); ++c) {
-            auto *item = new QStandardItem(rows.at(r).at(c));
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-            m_topics->setItem(r, c, item);
-        }
-    }
+    fillRows(*m_topics, rows);
     static_cast<ExerciseModel *>(m_exercises->model())->setTimeline(m_figures.timeline);
     m_exercises->scrollToBottom(); // the latest exercises first in view
 
