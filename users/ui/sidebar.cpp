@@ -49,55 +49,92 @@ Sidebar::Sidebar(QWidget *parent)
     m_htmlPage->setSearchPaths(Language::searchPaths(QStringLiteral("HTM")));
     m_htmlPage->setAccessibleName(tr("Page"));
 
-    const QString removal = tr(
-        "Remove all scores saved on this computer. This will also delete Brightsum's record of completed exercises "
-        "for each user.");
-    // Adults' tasks ask for the administrator password first, as clearing does.
-    const auto asAdult = [this](void (Sidebar::*wanted)()) {
-        return [this, wanted] {
-            if (m_password->checkPassword())
-                Q_EMIT (this->*wanted)();
-        };
-    };
-    m_everybodysTasks = buildTasksPage(
-        {{tr("View My Scores"),
-          tr("View scores that have been saved by Brightsum for exercises you have completed.")},
-         {tr("Clear Saved Scores"), removal},
-         {tr("View a Child's Progress..."),
-          tr("See how one child's scores have changed over time, topic by topic, and print them as a report.")},
-         {tr("Export Scores..."),
-          tr("Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.")},
-         {tr("Import Scores..."),
-          tr("Add the score records of a CSV file exported on another computer. Records already here are not "
-             "added twice.")}},
-        {[this] { Q_EMIT myScoresWanted(); }, [this] { clearScores(); }, asAdult(&Sidebar::childProgressWanted),
-         asAdult(&Sidebar::exportWanted), asAdult(&Sidebar::importWanted)});
-    addTask(m_everybodysTasks, tr("Share Records with Other Computers..."),
-            tr("Keep one record book for a room of computers, through a shared folder they all reach. Passwords and "
-               "options stay on each computer."),
-            asAdult(&Sidebar::sharingWanted));
-    m_shareNow = addTask(m_everybodysTasks, tr("Share Now"),
-                         tr("Read the records of the other computers now, and share this computer's."),
-                         [this] { Q_EMIT shareNowWanted(); });
-    m_myTasks = buildTasksPage(
-        {{tr("View Everybody's Scores"),
-          tr("View scores that have been saved by Brightsum for exercises completed by all Brightsum users.")},
-         {tr("Clear Saved Scores"), removal},
-         {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")},
-         {tr("Practise My Mistakes"),
-          tr("Answer again the questions you got wrong. Each one comes back after a day, then after longer and "
-             "longer, until you know it.")}},
-        {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); },
-         [this] { Q_EMIT practiceWanted(); }});
-    m_templateTasks = buildTasksPage(
-        {{tr("Open Sample Template"),
-          tr("Learn how to use the Template Editor by opening a sample template for editing.")}},
-        {[this] { Q_EMIT sampleTemplateWanted(); }});
-
-    m_pages = {m_userPage, m_htmlPage, m_everybodysTasks, m_myTasks, m_templateTasks};
+    // The pages of tasks are built when first shown: their descriptions' line
+    // breaks are worked out as they are built, which would slow the start.
+    m_pages = {m_userPage, m_htmlPage};
     for (QWidget *page : std::as_const(m_pages))
         page->hide();
     connect(&StoreEvents::instance(), &StoreEvents::recordsChanged, this, &Sidebar::recordsChanged);
+}
+
+QString Sidebar::removalText()
+{
+    return tr("Remove all scores saved on this computer. This will also delete Brightsum's record of completed "
+              "exercises for each user.");
+}
+
+std::function<void()> Sidebar::asAdult(void (Sidebar::*wanted)())
+{
+    // Adults' tasks ask for the administrator password first, as clearing does.
+    return [this, wanted] {
+        if (m_password->checkPassword())
+            Q_EMIT (this->*wanted)();
+    };
+}
+
+QWidget *Sidebar::everybodysTasks()
+{
+    if (!m_everybodysTasks) {
+        m_everybodysTasks = buildTasksPage(
+            {{tr("View My Scores"),
+              tr("View scores that have been saved by Brightsum for exercises you have completed.")},
+             {tr("Clear Saved Scores"), removalText()},
+             {tr("View a Child's Progress..."),
+              tr("See how one child's scores have changed over time, topic by topic, and print them as a report.")},
+             {tr("Export Scores..."),
+              tr("Save every score record to a CSV file, to open in a spreadsheet or to take to another computer.")},
+             {tr("Import Scores..."),
+              tr("Add the score records of a CSV file exported on another computer. Records already here are not "
+                 "added twice.")}},
+            {[this] { Q_EMIT myScoresWanted(); }, [this] { clearScores(); }, asAdult(&Sidebar::childProgressWanted),
+             asAdult(&Sidebar::exportWanted), asAdult(&Sidebar::importWanted)});
+        addTask(m_everybodysTasks, tr("Share Records with Other Computers..."),
+                tr("Keep one record book for a room of computers, through a shared folder they all reach. "
+                   "Passwords and options stay on each computer."),
+                asAdult(&Sidebar::sharingWanted));
+        m_shareNow = addTask(m_everybodysTasks, tr("Share Now"),
+                             tr("Read the records of the other computers now, and share this computer's."),
+                             [this] { Q_EMIT shareNowWanted(); });
+        adopt(m_everybodysTasks);
+    }
+    return m_everybodysTasks;
+}
+
+QWidget *Sidebar::myTasks()
+{
+    if (!m_myTasks) {
+        m_myTasks = buildTasksPage(
+            {{tr("View Everybody's Scores"),
+              tr("View scores that have been saved by Brightsum for exercises completed by all Brightsum users.")},
+             {tr("Clear Saved Scores"), removalText()},
+             {tr("View My Progress"), tr("See how your scores have changed over time, topic by topic.")},
+             {tr("Practise My Mistakes"),
+              tr("Answer again the questions you got wrong. Each one comes back after a day, then after longer and "
+                 "longer, until you know it.")}},
+            {[this] { Q_EMIT scoresWanted(); }, [this] { clearScores(); }, [this] { Q_EMIT myProgressWanted(); },
+             [this] { Q_EMIT practiceWanted(); }});
+        adopt(m_myTasks);
+    }
+    return m_myTasks;
+}
+
+QWidget *Sidebar::templateTasks()
+{
+    if (!m_templateTasks) {
+        m_templateTasks = buildTasksPage(
+            {{tr("Open Sample Template"),
+              tr("Learn how to use the Template Editor by opening a sample template for editing.")}},
+            {[this] { Q_EMIT sampleTemplateWanted(); }});
+        adopt(m_templateTasks);
+    }
+    return m_templateTasks;
+}
+
+QWidget *Sidebar::adopt(QWidget *page)
+{
+    page->hide();
+    m_pages.append(page);
+    return page;
 }
 
 QGroupBox *Sidebar::buildUserPage()
@@ -201,18 +238,19 @@ void Sidebar::showHtmlPageAfterFirstPaint(const QString &title, const QString &f
 
 void Sidebar::setScoreContent()
 {
+    everybodysTasks();
     m_shareNow->setVisible(!RecordSharing::folder().isEmpty());
     switchTo(m_everybodysTasks, tr("Everybody's Scores"));
 }
 
 void Sidebar::showMyScoresTasks()
 {
-    switchTo(m_myTasks, tr("My Scores"));
+    switchTo(myTasks(), tr("My Scores"));
 }
 
 void Sidebar::showTemplateTasks()
 {
-    switchTo(m_templateTasks, tr("Template Editor"));
+    switchTo(templateTasks(), tr("Template Editor"));
 }
 
 void Sidebar::setUserContent(const QString &playerName)

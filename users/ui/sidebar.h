@@ -64,6 +64,13 @@ private:
     QWidget *buildTasksPage(const QList<QPair<QString, QString>> &tasks, const QList<std::function<void()>> &actions);
     // A task added at the end of a page of tasks, with its description, in a widget of their own.
     QWidget *addTask(QWidget *tasks, const QString &text, const QString &description, const std::function<void()> &action);
+    // The pages of tasks, built when first wanted.
+    QWidget *everybodysTasks();
+    QWidget *myTasks();
+    QWidget *templateTasks();
+    QWidget *adopt(QWidget *page); // one of the pages shown in turn, hidden until then
+    static QString removalText();
+    std::function<void()> asAdult(void (Sidebar::*wanted)());
     void switchTo(QWidget *page, const QString &title);
     void fillUserPage();
     void recordsChanged();
@@ -80,7 +87,7 @@ private:
     QWidget *m_myTasks = nullptr;
     QWidget *m_templateTasks = nullptr;
     QWidget *m_shareNow = nullptr; // shown while records are shared
-    QList<QWidget *> m_pages; // the five pages above, one shown at a time
+    QList<QWidget *> m_pages; // the pages above built so far, one shown at a time
     QString m_player;         // whose page the user page is
     bool m_waitingForRecords = false;
 };
