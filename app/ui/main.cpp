@@ -10,6 +10,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The settings are read while the toolkit connects to the display.
+    Store::readAhead();
     QApplication application(argc, argv);
     // Desktops, session managers and screen readers name the program by these.
     QApplication::setApplicationName(QStringLiteral("Brightsum"));

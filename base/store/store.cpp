@@ -143,8 +143,13 @@ State &started()
     State &s = state();
     if (s.thread)
         return s;
-    s.path = storePath();
-    s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
+    if (s.lightAhead.valid()) {
+        s.light = s.lightAhead.get();
+        s.path = s.light->path();
+    } else {
+        s.path = storePath();
+        s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
+    }
     s.view = s.light->current();
     s.viewIdentity = s.light->identity();
     s.viewProblem = s.light->readProblem();
@@ -316,6 +321,20 @@ void Store::readNow()
     state().holdFirstReading = false;
     if (state().thread)
         beginFirstReading();
+}
+
+void Store::readAhead()
+{
+    State &s = state();
+    if (s.thread || s.lightAhead.valid())
+        return;
+    // The toolkit takes the first thread it meets for the main one: this one.
+    QThread::currentThread();
+    s.lightAhead = std::async(std::launch::async, [] {
+        auto light = std::make_unique<StoreFile>(storePath(), StoreFile::Scope::AllButScores);
+        light->current();
+        return light;
+    });
 }
 
 void Store::waitForPending()

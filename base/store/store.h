@@ -176,6 +176,10 @@ void waitForPending();
 // processor with that asks for it to wait, and then says when.
 void readLater();
 void readNow();
+// Begins reading every key but the score records on a thread of its own, to
+// be done by the time the first key is wanted: a program calls it first
+// thing, so that the reading shares the time the toolkit takes to start.
+void readAhead();
 
 // Before the program ends: waits for the changes not yet written, but at most
 // `limitMs` in all (however many there are), or until `leaveNow` says so.

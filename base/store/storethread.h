@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <functional>
+#include <future>
 #include <limits>
 #include <memory>
 
@@ -85,6 +86,7 @@ struct State
 {
     QString path;
     std::unique_ptr<StoreFile> light;
+    std::future<std::unique_ptr<StoreFile>> lightAhead; // being read (Store::readAhead)
     StoreMap view;
     StoreFile::Identity viewIdentity;
     QString viewProblem;
