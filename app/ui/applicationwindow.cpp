@@ -2,6 +2,7 @@
 #include "app/ui/applicationwindow.h"
 
 #include "app/geometry.h"
+#include "app/ui/lazyicon.h"
 #include "app/ui/panefocus.h"
 #include "app/windowplacement.h"
 #include "base/plaintext.h"
@@ -72,6 +73,9 @@ ApplicationWindow::ApplicationWindow()
 {
     if (!loadExerciseBank())
         return;
+    // The pictures of the first window are read beside the rest of its making.
+    FirstPaint::readPicturesAhead(LazyIcon::smallFiles(QStringLiteral("Art/Icons"))
+                                  << tileFile() << AccountWindow::logoFile());
     Store::setWriteFailureHandler([this](const QString &problem) { warnStoreNotWritable(problem); });
     Store::setRepairHandler([this](const QList<int> &lines) { tellStoreRepaired(lines); });
     Store::setWaitHandler([this](bool waiting, const QString &holder) { showWaitForOtherProgram(waiting, holder); });
@@ -90,7 +94,6 @@ ApplicationWindow::ApplicationWindow()
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setAccessibleName(tr("Workspace"));
-    setWorkspaceBackground();
 
     createActions();
     createMenus();
@@ -137,6 +140,7 @@ ApplicationWindow::ApplicationWindow()
     // Greeted by name once signed in (doLogin).
     showStatus(m_userName.isEmpty() ? tr("Welcome to Brightsum!") : tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
+    setWorkspaceBackground();
 
     m_started = true;
     m_ready = true;
@@ -194,9 +198,14 @@ void ApplicationWindow::tellQuestionsInEnglish(const QStringList &files)
                      .arg(paths.join(QLatin1Char('\n'))));
 }
 
+QString ApplicationWindow::tileFile() const
+{
+    return QStringLiteral("Art/Tiles/") + m_theme.name + QStringLiteral(".png");
+}
+
 void ApplicationWindow::setWorkspaceBackground()
 {
-    m_workspace->setBackground(QBrush(QPixmap(QStringLiteral("Art/Tiles/") + m_theme.name + QStringLiteral(".png"))));
+    m_workspace->setBackground(QBrush(FirstPaint::picture(tileFile())));
 }
 
 void ApplicationWindow::restoreGeometryFromStore()
@@ -385,6 +394,9 @@ void ApplicationWindow::newTopicExercise(int topic)
 {
     if (!loadExerciseBank())
         return;
+    // The pictures of the first window are read beside the rest of its making.
+    FirstPaint::readPicturesAhead(LazyIcon::smallFiles(QStringLiteral("Art/Icons"))
+                                  << tileFile() << AccountWindow::logoFile());
     openExercise(Topics::at(topic).name, m_userName, 0, 0, 0, 0, m_bank.topic(topic));
     showStatus(Topics::at(topic).shownStatusMessage());
 }

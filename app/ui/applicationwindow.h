@@ -122,6 +122,7 @@ private:
     void restoreGeometryFromStore();
     QRect firstStartGeometry() const;
     void applyToolbarStyle();
+    QString tileFile() const; // the workspace's picture, of the theme
     void setWorkspaceBackground();
     void warnStoreNotWritable(const QString &problem);
     void warnStoreNotReadable(const QString &problem);

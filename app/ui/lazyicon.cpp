@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/lazyicon.h"
 
+#include "base/ui/firstpaint.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -82,7 +85,7 @@ private:
             return full();
         if (!m_small) {
             const QString small = LazyIcon::smallFileFor(m_path);
-            m_small = QFileInfo::exists(small) ? QIcon(small) : QIcon();
+            m_small = QIcon(FirstPaint::picture(small)); // null when there is no such file
         }
         return m_small->isNull() ? full() : *m_small;
     }
@@ -98,6 +101,15 @@ private:
 QIcon LazyIcon::fromFile(const QString &path)
 {
     return QIcon(new LazyIconEngine(path));
+}
+
+QStringList LazyIcon::smallFiles(const QString &folder)
+{
+    QStringList files;
+    const QDir small(folder + QStringLiteral("/20x20"));
+    for (const QString &name : small.entryList({QStringLiteral("*.png")}, QDir::Files))
+        files.append(small.filePath(name));
+    return files;
 }
 
 QString LazyIcon::smallFileFor(const QString &path)

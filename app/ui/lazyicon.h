@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 
 namespace LazyIcon {
 
@@ -16,5 +17,7 @@ QIcon fromFile(const QString &path);
 
 // The picture drawn where the icon is 20 x 20, whether or not it exists.
 QString smallFileFor(const QString &path);
+// Every picture made for 20 x 20 for the icons of a folder: the toolbars' pictures.
+QStringList smallFiles(const QString &folder);
 
 } // namespace LazyIcon

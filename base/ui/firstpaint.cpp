@@ -3,10 +3,14 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <future>
 
 namespace {
 
@@ -42,6 +46,15 @@ private:
     std::function<void()> m_work;
 };
 
+using Pictures = std::shared_future<QHash<QString, QImage>>;
+
+// The files read ahead and not taken yet, each with the reading that holds it.
+QHash<QString, Pictures> &readAhead()
+{
+    static QHash<QString, Pictures> files;
+    return files;
+}
+
 } // namespace
 
 void FirstPaint::then(QWidget *window, QObject *context, std::function<void()> work)
@@ -61,4 +74,31 @@ void FirstPaint::setWindowIcon(QWidget *window, const QString &path)
                 QCoreApplication::sendEvent(child, &change);
         }
     });
+}
+
+void FirstPaint::readPicturesAhead(const QStringList &files)
+{
+    const Pictures pictures = std::async(std::launch::async, [files] {
+                                  QHash<QString, QImage> read;
+                                  for (const QString &file : files) {
+                                      // In the form a picture on the screen keeps, made here too.
+                                      QImage image(file);
+                                      if (image.hasAlphaChannel())
+                                          image.convertTo(QImage::Format_ARGB32_Premultiplied);
+                                      read.insert(file, image);
+                                  }
+                                  return read;
+                              }).share();
+    for (const QString &file : files)
+        readAhead().insert(file, pictures);
+}
+
+QPixmap FirstPaint::picture(const QString &file)
+{
+    const auto found = readAhead().constFind(file);
+    if (found == readAhead().cend())
+        return QPixmap(file);
+    QImage image = found->get().value(file);
+    readAhead().erase(found);
+    return QPixmap::fromImage(std::move(image));
 }

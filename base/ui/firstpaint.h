@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -20,5 +22,12 @@ void then(QWidget *window, QObject *context, std::function<void()> work);
 // shows it, no part of the window draws it. Windows it has opened by then
 // take it too, as they would have when they were opened.
 void setWindowIcon(QWidget *window, const QString &path);
+
+// Begins reading the picture files that the first picture shows, on a thread
+// of their own, while the window is being made.
+void readPicturesAhead(const QStringList &files);
+// The picture of a file: the one read ahead, once, waiting for it if it is
+// still being read; or else read now. Null when the file cannot be read.
+QPixmap picture(const QString &file);
 
 } // namespace FirstPaint

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "users/ui/accountwindow.h"
 
+#include "base/ui/firstpaint.h"
+
 #include "base/ui/prompts.h"
 #include "content/names.h"
 #include "users/accounts.h"
@@ -36,7 +38,7 @@ AccountWindow::AccountWindow(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     auto *logo = new QLabel(this);
-    logo->setPixmap(QPixmap(QStringLiteral("Art/logo.png")));
+    logo->setPixmap(FirstPaint::picture(logoFile()));
     logo->setAlignment(Qt::AlignCenter);
     logo->setAccessibleName(QStringLiteral("Brightsum"));
     layout->addWidget(logo);

@@ -15,6 +15,9 @@ class AccountWindow : public QDialog
 public:
     explicit AccountWindow(QWidget *parent);
 
+    // The picture of its title.
+    static QString logoFile() { return QStringLiteral("Art/logo.png"); }
+
     // The name this window signed in, once it has; empty until then.
     QString signedInName() const { return m_signedInName; }
 
