@@ -4,6 +4,7 @@
 
 #include "app/themes.h"
 #include "app/ui/lazyicon.h"
+#include "base/ui/firstpaint.h"
 #include "content/topics.h"
 #include "exercise/ui/mdiwindow.h"
 #include "testsupport.h"
@@ -257,19 +258,21 @@ void TestLook::iconsReadLateLookTheSame_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("size");
     QTest::addColumn<QIcon::Mode>("mode");
+    QTest::addColumn<bool>("ahead"); // the toolbar's pictures read ahead, as at the start
     for (const char *icon : {"new", "open", "save", "print", "rules", "scores", "clock", "sidebar", "screen",
                              "templateeditor", "worksheet", "options", "contents", "version", "acknowledgements",
                              "about", "previous", "next"}) {
         const QString file = QStringLiteral("Art/Icons/%1.png").arg(QLatin1String(icon));
         // The toolbar, where a smaller picture stands in; a menu; a window at twice the size.
-        QTest::newRow(icon) << file << 20 << QIcon::Normal;
-        QTest::addRow("%s disabled", icon) << file << 20 << QIcon::Disabled;
-        QTest::addRow("%s in a menu", icon) << file << 16 << QIcon::Normal;
-        QTest::addRow("%s large", icon) << file << 40 << QIcon::Normal;
+        QTest::newRow(icon) << file << 20 << QIcon::Normal << false;
+        QTest::addRow("%s read ahead", icon) << file << 20 << QIcon::Normal << true;
+        QTest::addRow("%s disabled", icon) << file << 20 << QIcon::Disabled << true;
+        QTest::addRow("%s in a menu", icon) << file << 16 << QIcon::Normal << false;
+        QTest::addRow("%s large", icon) << file << 40 << QIcon::Normal << true;
     }
-    QTest::newRow("theme tile") << Themes::all().front().tile() << 16 << QIcon::Normal;
-    QTest::newRow("topic in a menu") << QStringLiteral("Art/Icons/additionIcon.png") << 16 << QIcon::Normal;
-    QTest::newRow("missing") << QStringLiteral("Art/Icons/none.png") << 20 << QIcon::Normal;
+    QTest::newRow("theme tile") << Themes::all().front().tile() << 16 << QIcon::Normal << true;
+    QTest::newRow("topic in a menu") << QStringLiteral("Art/Icons/additionIcon.png") << 16 << QIcon::Normal << false;
+    QTest::newRow("missing") << QStringLiteral("Art/Icons/none.png") << 20 << QIcon::Normal << true;
 }
 
 void TestLook::iconsReadLateLookTheSame()
@@ -277,6 +280,12 @@ void TestLook::iconsReadLateLookTheSame()
     QFETCH(QString, file);
     QFETCH(int, size);
     QFETCH(QIcon::Mode, mode);
+    QFETCH(bool, ahead);
+    if (ahead) {
+        FirstPaint::readPicturesAhead(LazyIcon::smallFiles(QStringLiteral("Art/Icons")) << file);
+        // As the window takes its tile and logo: the same picture, read ahead once.
+        QCOMPARE(FirstPaint::picture(file).toImage(), QPixmap(file).toImage());
+    }
     const QIcon late = LazyIcon::fromFile(file);
     const QIcon read(file);
     QCOMPARE(late.isNull(), read.isNull());

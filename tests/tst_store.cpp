@@ -304,6 +304,13 @@ void TestStore::changesOfOtherProgramsAreSeen()
     file.setFileTime(modified, QFileDevice::FileModificationTime);
     file.close();
     QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("pesos"));
+
+    // A program's reading ahead, done before the file changed, is read again.
+    Store::reopen();
+    Store::readAhead();
+    QTest::qWait(200); // for the reading to be done, not a measure of it
+    TestSupport::writeFile(Store::fileName(), "[localization]\ncurrency=dollars\n");
+    QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("dollars"));
 }
 
 void TestStore::lockHolders_data()

@@ -146,6 +146,9 @@ State &started()
     if (s.lightAhead.valid()) {
         s.light = s.lightAhead.get();
         s.path = s.light->path();
+        // Why it could not be read was told before the program's language was chosen.
+        if (!s.light->readProblem().isEmpty())
+            s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
     } else {
         s.path = storePath();
         s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
