@@ -51,6 +51,8 @@ private Q_SLOTS:
     void storeFileReadsBackThroughTheToolkit_data();
     void storeFileReadsBackThroughTheToolkit();
     void changesOfOtherProgramsAreSeen();
+    void changesThatChangeNothingWriteNothing_data();
+    void changesThatChangeNothingWriteNothing();
     void lockHolders_data();
     void lockHolders();
     void fullDiskLeavesEarlierFilesWhole();
@@ -311,6 +313,43 @@ void TestStore::changesOfOtherProgramsAreSeen()
     QTest::qWait(200); // for the reading to be done, not a measure of it
     TestSupport::writeFile(Store::fileName(), "[localization]\ncurrency=dollars\n");
     QCOMPARE(Store::value(Keys::currency).toString(), QStringLiteral("dollars"));
+}
+
+void TestStore::changesThatChangeNothingWriteNothing_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value"); // set, or removed when invalid
+    QTest::addColumn<bool>("written");
+    const QStringList names{QStringLiteral("Kim"), QStringLiteral("Asha")};
+    QTest::newRow("the same text") << Keys::currency << QVariant(QStringLiteral("euros")) << false;
+    QTest::newRow("another text") << Keys::currency << QVariant(QStringLiteral("pesos")) << true;
+    QTest::newRow("the same list") << Keys::accountNames << QVariant(names) << false;
+    QTest::newRow("a list in another order") << Keys::accountNames << QVariant(QStringList{names.last(), names.first()})
+                                             << true;
+    QTest::newRow("the same record field") << Keys::scoreField(1, 0) << QVariant(QStringLiteral("Kim")) << false;
+    QTest::newRow("another record field") << Keys::scoreField(1, 0) << QVariant(QStringLiteral("Kima")) << true;
+    QTest::newRow("a number, stored as its text") << Keys::width << QVariant(700) << false;
+    QTest::newRow("another number") << Keys::width << QVariant(701) << true;
+    QTest::newRow("a key that is not there, removed") << QStringLiteral("/nothing/here") << QVariant() << false;
+    QTest::newRow("a key that is there, removed") << Keys::currency << QVariant() << true;
+}
+
+void TestStore::changesThatChangeNothingWriteNothing()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(bool, written);
+    QVERIFY(Store::update(StoreChange::setting(Keys::currency, QStringLiteral("euros"))
+                              .then(StoreChange::setting(Keys::accountNames, QStringList{QStringLiteral("Kim"), QStringLiteral("Asha")}))
+                              .then(StoreChange::setting(Keys::scoreField(1, 0), QStringLiteral("Kim")))
+                              .then(StoreChange::setting(Keys::width, 700))));
+    Store::reopen(); // read back from the file, as another program would find it
+    const StoreFile::Identity before = StoreFile::identityOf(Store::fileName());
+    QVERIFY(Store::update(value.isValid() ? StoreChange::setting(key, value) : StoreChange::removing(key)));
+    QCOMPARE(!(StoreFile::identityOf(Store::fileName()) == before), written);
+    StoreFile file(Store::fileName());
+    QCOMPARE(file.current().value(key).toString(), value.toString());
+    QCOMPARE(file.current().contains(key), value.isValid());
 }
 
 void TestStore::lockHolders_data()

@@ -333,16 +333,24 @@ StoreFile::Outcome StoreFile::change(const std::function<void(StoreMap &)> &appl
         m_copy.clear();
         return {false, m_readProblem, {}};
     }
-    if (known && *known == qHash(*found)) {
+    const QByteArray before = *found; // shared, not copied
+    if (known && *known == qHash(before)) {
         m_contentHash = known;
-        m_copy.setFileBytes(found->size());
+        m_copy.setFileBytes(before.size());
     } else {
         parse(std::move(*found));
     }
 
+    // A change that leaves the keys, or else every byte, as they were has
+    // nothing to write; lines that could not be read go with the next write.
+    const quint64 edits = m_copy.edits();
     apply(m_copy);
+    if (m_copy.edits() == edits)
+        return {true, {}, {}};
     QString problem;
     const std::optional<QByteArray> content = contentOf(problem);
+    if (content && *content == before && m_unreadable.isEmpty())
+        return {true, {}, {}};
     const QFileInfo file(m_path);
     const QString target = file.isSymLink() ? file.symLinkTarget() : m_path;
     if (!content || !(problem = SafeFile::replace(target, *content, [&lock] { return lock.stillHeld(); })).isEmpty()) {

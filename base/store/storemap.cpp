@@ -174,8 +174,18 @@ bool StoreMap::contains(const QString &key) const
 void StoreMap::setValue(const QString &key, const QVariant &value)
 {
     const QString normal = normalizedKey(key);
-    if (!normal.isEmpty())
-        insert(normal, value);
+    if (normal.isEmpty())
+        return;
+    int number = 0;
+    int field = 0;
+    const QString *text = ScoreTable::parse(normal, number, field) ? m_scores.find(number, field) : nullptr;
+    const auto found = m_values.constFind(normal);
+    const bool same = text ? value.metaType().id() == QMetaType::QString && *text == value.toString()
+                           : found != m_values.cend() && found->metaType() == value.metaType() && *found == value;
+    if (same)
+        return;
+    insert(normal, value);
+    ++m_edits;
 }
 
 void StoreMap::insert(const QString &key, const QVariant &value)
@@ -199,6 +209,7 @@ void StoreMap::remove(const QString &key)
         clear();
         return;
     }
+    ++m_edits;
     m_values.remove(normal);
     const QString under = normal + QLatin1Char('/');
     auto it = m_values.lowerBound(under);

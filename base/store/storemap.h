@@ -37,7 +37,11 @@ public:
     {
         m_values.clear();
         m_scores.clear();
+        ++m_edits;
     }
+    // How many times a key has been set to another value or removed: what a
+    // change left at the same count changed nothing.
+    quint64 edits() const { return m_edits; }
     // Every key, in the order of their texts.
     QStringList allKeys() const;
     bool operator==(const StoreMap &other) const { return m_values == other.m_values && m_scores == other.m_scores; }
@@ -72,4 +76,5 @@ private:
     QMap<QString, QVariant> m_values; // every key but those in the table
     ScoreTable m_scores;
     qint64 m_fileBytes = 0;
+    quint64 m_edits = 0;
 };
