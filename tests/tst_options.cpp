@@ -320,7 +320,11 @@ void TestOptions::clearingAllDataBringsTheFirstRunBack()
 
     prompts.asked.clear();
     prompts.onExec = [](QDialog &dialog) {
-        [&] { QCOMPARE(firstRunCurrency(dialog)->currentText(), QStringLiteral("rupees")); }();
+        [&] {
+            QCOMPARE(firstRunCurrency(dialog)->currentText(), QStringLiteral("rupees"));
+            // Asked in front of the whole window, its workspace's picture drawn.
+            QVERIFY(!dialog.parentWidget()->findChild<QMdiArea *>()->background().texture().isNull());
+        }();
         return true;
     };
     ApplicationWindow window;

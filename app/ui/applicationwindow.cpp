@@ -99,6 +99,8 @@ ApplicationWindow::ApplicationWindow()
     createMenus();
     createToolBar();
     statusBar();
+    // Behind the first start's questions too.
+    setWorkspaceBackground();
 
     // A store that is there but cannot be read is not a first start: nothing
     // is asked, and nothing written, until it can be read again.
@@ -140,7 +142,6 @@ ApplicationWindow::ApplicationWindow()
     // Greeted by name once signed in (doLogin).
     showStatus(m_userName.isEmpty() ? tr("Welcome to Brightsum!") : tr("Welcome to Brightsum, %1!").arg(m_userName));
     statusBar()->addPermanentWidget(m_statusLabel, 0);
-    setWorkspaceBackground();
 
     m_started = true;
     m_ready = true;
