@@ -249,8 +249,10 @@ void TestHostileInput::settingsReadAsTheToolkitReadsThem()
                            TestSupport::readFile(TestSupport::dataFolder() + QStringLiteral("/../fuzz/corpus/settingsfile/odd-forms.conf"))};
     QVERIFY(!pool.last().isEmpty());
     const int seeds = int(pool.size());
-    const quint32 seed = QRandomGenerator::global()->generate();
-    qInfo("settings mutation seed %u", seed);
+    bool given = false;
+    const quint32 givenSeed = qEnvironmentVariable("BRIGHTSUM_SETTINGS_SEED").toUInt(&given);
+    const quint32 seed = given ? givenSeed : QRandomGenerator::global()->generate();
+    qInfo("settings mutation seed %u (set BRIGHTSUM_SETTINGS_SEED to repeat)", seed);
     QRandomGenerator random(seed);
     QTemporaryDir scratch;
     for (int i = 0; i < SettingsMutations; ++i) {
