@@ -93,6 +93,7 @@ private Q_SLOTS:
     void passwordChange();
     void clearingScoresKeepsPreferences();
     void clearingAllDataBringsTheFirstRunBack();
+    void clearingAllDataSurvivesClosingTheProgram_data();
     void clearingAllDataSurvivesClosingTheProgram();
     void firstRun_data();
     void firstRun();
@@ -334,23 +335,36 @@ void TestOptions::clearingAllDataBringsTheFirstRunBack()
     QVERIFY(Password::check(QStringLiteral("secret")));
 }
 
+void TestOptions::clearingAllDataSurvivesClosingTheProgram_data()
+{
+    QTest::addColumn<bool>("endedWhileOpen"); // the session ends with the options still open
+    QTest::newRow("closed afterwards") << false;
+    QTest::newRow("the session ends meanwhile") << true;
+}
+
 void TestOptions::clearingAllDataSurvivesClosingTheProgram()
 {
+    QFETCH(bool, endedWhileOpen);
     TestSupport::store(Keys::width, 700);
     ScriptedPrompts prompts;
     prompts.texts = {QStringLiteral("tindrel")};
-    prompts.onExec = [](QDialog &dialog) {
+    ApplicationWindow *shown = nullptr;
+    prompts.onExec = [&](QDialog &dialog) {
         if (auto *options = qobject_cast<OptionsDialog *>(&dialog))
             options->clearDataButton()->click();
+        if (endedWhileOpen)
+            shown->endSession();
         return false;
     };
     {
         ApplicationWindow window;
+        shown = &window;
         window.toolsOptions();
-        QVERIFY(window.close());
+        QVERIFY(window.close() || endedWhileOpen);
     }
     QVERIFY(!Store::contains(Keys::width));
     prompts.asked.clear();
+    Prompts::install(&prompts); // an ended session answers nothing more
     ApplicationWindow again;
     QCOMPARE(prompts.count(QStringLiteral("First Run")), 1);
 }

@@ -15,14 +15,10 @@ void ApplicationWindow::toolsOptions()
 {
     if (!m_password->checkPassword())
         return;
-    {
-        // The dialog runs, and writes on OK, within its constructor.
-        OptionsDialog options(this);
-        // Once all data are cleared, closing must not write the geometry back,
-        // so the next start is a first start again.
-        if (options.allDataCleared())
-            m_allDataCleared = true;
-    }
+    // The dialog runs, and writes on OK, within its constructor. Once all data
+    // are cleared, closing must not write the geometry back, so the next start
+    // is a first start again: told at once, for a session that ends meanwhile.
+    { OptionsDialog options(this, [this] { m_allDataCleared = true; }); }
     // Accepted or not, the toolbar takes the stored style again, and the open
     // exercises the question font.
     applyToolbarStyle();

@@ -46,8 +46,9 @@ QString standInForArial()
 
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget *parent)
+OptionsDialog::OptionsDialog(QWidget *parent, std::function<void()> whenAllCleared)
     : QDialog(parent)
+    , m_whenAllCleared(std::move(whenAllCleared))
 {
     setWindowTitle(tr("Options"));
     setModal(true);
@@ -233,7 +234,8 @@ void OptionsDialog::clearData()
 {
     const bool cleared = Clearing::clear(Clearing::What::AllData);
     m_clearData->setEnabled(!cleared);
-    m_allDataCleared = m_allDataCleared || cleared;
+    if (cleared && m_whenAllCleared)
+        m_whenAllCleared();
     tellCleared(m_clearData, cleared,
                 tr("All saved data have been cleared. The First Run questions come back at the next start."));
 }

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -19,11 +21,10 @@ class OptionsDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(QWidget *parent);
-
-    // Whether all saved data were cleared while it ran: the next start is then a
-    // first start again, so nothing may write the window's place back.
-    bool allDataCleared() const { return m_allDataCleared; }
+    // `whenAllCleared` runs as soon as all saved data are cleared, while the
+    // dialog still runs: the next start is then a first start again, so nothing
+    // may write the window's place back, even if the program ends meanwhile.
+    explicit OptionsDialog(QWidget *parent, std::function<void()> whenAllCleared = {});
 
     // The controls, for whoever drives the dialog while it runs.
     QComboBox *fontFaceList() const { return m_fontFace; }
@@ -60,7 +61,7 @@ private:
     void changePassword();
     void tellCleared(QPushButton *button, bool cleared, const QString &done);
 
-    bool m_allDataCleared = false;
+    std::function<void()> m_whenAllCleared;
     QComboBox *m_fontFace = nullptr;
     QComboBox *m_fontSize = nullptr;
     QRadioButton *m_enable = nullptr;
