@@ -350,10 +350,11 @@ void TestOptions::clearingAllDataSurvivesClosingTheProgram()
     prompts.texts = {QStringLiteral("tindrel")};
     ApplicationWindow *shown = nullptr;
     prompts.onExec = [&](QDialog &dialog) {
-        if (auto *options = qobject_cast<OptionsDialog *>(&dialog))
+        if (auto *options = qobject_cast<OptionsDialog *>(&dialog)) {
             options->clearDataButton()->click();
-        if (endedWhileOpen)
-            shown->endSession();
+            if (endedWhileOpen)
+                shown->endSession();
+        }
         return false;
     };
     {
