@@ -395,9 +395,6 @@ void ApplicationWindow::newTopicExercise(int topic)
 {
     if (!loadExerciseBank())
         return;
-    // The pictures of the first window are read beside the rest of its making.
-    FirstPaint::readPicturesAhead(LazyIcon::smallFiles(QStringLiteral("Art/Icons"))
-                                  << tileFile() << AccountWindow::logoFile());
     openExercise(Topics::at(topic).name, m_userName, 0, 0, 0, 0, m_bank.topic(topic));
     showStatus(Topics::at(topic).shownStatusMessage());
 }
