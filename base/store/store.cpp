@@ -143,16 +143,13 @@ State &started()
     State &s = state();
     if (s.thread)
         return s;
-    if (s.lightAhead.valid()) {
-        s.light = s.lightAhead.get();
-        s.path = s.light->path();
-        // Why it could not be read was told before the program's language was chosen.
-        if (!s.light->readProblem().isEmpty())
-            s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
-    } else {
-        s.path = storePath();
-        s.light = std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
-    }
+    std::unique_ptr<StoreFile> ahead = s.lightAhead.valid() ? s.lightAhead.get() : nullptr;
+    s.path = ahead ? ahead->path() : storePath();
+    // Read here unless read ahead, and again when it could not be read: why
+    // was told then before the program's language was chosen.
+    s.light = ahead && ahead->readProblem().isEmpty()
+                  ? std::move(ahead)
+                  : std::make_unique<StoreFile>(s.path, StoreFile::Scope::AllButScores);
     s.view = s.light->current();
     s.viewIdentity = s.light->identity();
     s.viewProblem = s.light->readProblem();
